@@ -1,0 +1,23 @@
+#pragma once
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+namespace kalvora::admin {
+
+using Argumente = std::vector<std::string>;
+
+// One sub-command of kalvora-admin: arguments after the command word; returns the exit code.
+struct Befehl {
+    const char* name;
+    const char* hilfe;
+    int (*ausfuehren)(const Argumente& args, std::ostream& out, std::ostream& err);
+};
+
+// Each command file defines one of these.
+int Pruefen(const Argumente&, std::ostream&, std::ostream&);
+int Exportieren(const Argumente&, std::ostream&, std::ostream&);
+int Optimieren(const Argumente&, std::ostream&, std::ostream&);
+int Kalender(const Argumente&, std::ostream&, std::ostream&);
+
+} // namespace kalvora::admin

@@ -1,0 +1,134 @@
+// pruefen, export, optimieren
+#include <cstdio>
+#include <ostream>
+
+#include "Befehle.h"
+#include "app/AppEinstellungen.h"
+#include "app/Stempel.h"
+#include "app/Zeichensatz.h"
+#include "data/UrlaubDoc.h"
+
+namespace kalvora::admin {
+namespace {
+
+bool NurDatei(const Argumente& args, std::ostream& err, const char* befehl) {
+    if (args.size() == 1) return true;
+    err << "Fehler: Aufruf: kalvora-admin " << befehl << " DATEI\n";
+    return false;
+}
+
+void JsonText(std::ostream& out, const std::string& cp1252) {
+    out << '"';
+    for (char c : Utf8AusCp1252(cp1252)) {
+        const auto u = static_cast<unsigned char>(c);
+        switch (c) {
+        case '"': out << "\\\""; break;
+        case '\\': out << "\\\\"; break;
+        case '\n': out << "\\n"; break;
+        case '\r': out << "\\r"; break;
+        case '\t': out << "\\t"; break;
+        default:
+            if (u < 0x20) {
+                char puffer[8];
+                std::snprintf(puffer, sizeof puffer, "\\u%04x", u);
+                out << puffer;
+            } else {
+                out << c;
+            }
+        }
+    }
+    out << '"';
+}
+
+} // namespace
+
+int Pruefen(const Argumente& args, std::ostream& out, std::ostream& err) {
+    if (!NurDatei(args, err, "pruefen")) return 1;
+    RessourcenListe liste;
+    if (auto fehler = DatenbankLaden(args[0], liste)) {
+        err << "Fehler: " << *fehler << '\n';
+        return 1;
+    }
+    std::size_t eintraege = 0;
+    for (const auto& r : liste) eintraege += r->AnzahlEintraege();
+    out << "OK: " << liste.size() << " Ressourcen, " << eintraege << " Tageinträge\n";
+    return 0;
+}
+
+int Exportieren(const Argumente& args, std::ostream& out, std::ostream& err) {
+    if (!NurDatei(args, err, "export")) return 1;
+    RessourcenListe liste;
+    if (auto fehler = DatenbankLaden(args[0], liste)) {
+        err << "Fehler: " << *fehler << '\n';
+        return 1;
+    }
+    out << "{\"ressourcen\":[";
+    bool ersteR = true;
+    for (const auto& r : liste) {
+        out << (ersteR ? "" : ",") << "{\"benennung1\":";
+        ersteR = false;
+        JsonText(out, r->m_strBenennung1);
+        out << ",\"benennung2\":";
+        JsonText(out, r->m_strBenennung2);
+        out << ",\"gruppe\":";
+        JsonText(out, r->m_strGruppe);
+        out << ",\"identnr\":";
+        JsonText(out, r->m_strIdentNr);
+        out << ",\"geaendert\":" << r->m_timeGeaendert.GetTime() << ",\"geloescht\":"
+            << (r->m_bGeloescht ? "true" : "false") << ",\"tage\":[";
+        bool ersteT = true;
+        r->FuerAlleTage([&](const CTagEintrag& e) {
+            const LokaleZeit z = e.m_timeDatum.Lokal();
+            char datum[32];
+            std::snprintf(datum, sizeof datum, "%04d-%02d-%02d", z.jahr, z.monat, z.tag);
+            out << (ersteT ? "" : ",") << "{\"datum\":\"" << datum << "\",\"vormittag\":" << e.m_nArtVormittag
+                << ",\"nachmittag\":" << e.m_nArtNachmittag << ",\"geaendert\":" << e.m_timeGeaendert.GetTime()
+                << ",\"notiz\":";
+            ersteT = false;
+            JsonText(out, e.m_strNotiz);
+            out << '}';
+        });
+        out << "]}";
+    }
+    out << "]}\n";
+    return 0;
+}
+
+int Optimieren(const Argumente& args, std::ostream& out, std::ostream& err) {
+    if (!NurDatei(args, err, "optimieren")) return 1;
+    const std::string datei = args[0];
+    const std::string stempelPfad = StempelPfad(datei);
+    const auto stempel = StempelLesen(stempelPfad);
+    if (!stempel) {
+        err << "Fehler: Stempeldatei \"" << stempelPfad << "\" kann nicht gelesen werden\n";
+        return 2;
+    }
+    if (stempel->sperre != 0) {
+        err << "Fehler: Die Datenbank ist gerade gesperrt (Stempeldatei \"" << stempelPfad
+            << "\"); bitte später erneut versuchen\n";
+        return 2;
+    }
+    if (!StempelSchreiben(stempelPfad, {1, stempel->zaehler}) || StempelErsteZahl(stempelPfad) == 0) {
+        err << "Fehler: Die Sperre der Datenbank konnte nicht gesetzt werden\n";
+        return 2;
+    }
+    StilleMeldungen still;
+    CUrlaubDoc doc(still);
+    int rc = 0;
+    if (!doc.ErstesLaden(datei)) {
+        err << "Fehler: " << doc.LetzterFehler() << '\n';
+        rc = 1;
+    } else {
+        Verdichten(doc.m_pRessourcen);
+        if (!doc.OnSaveDocument(datei)) {
+            err << "Fehler: " << doc.LetzterFehler() << '\n';
+            rc = 1;
+        } else {
+            out << "Datenbankoptimierung durchgeführt!\n";
+        }
+    }
+    StempelSchreiben(stempelPfad, {0, stempel->zaehler});
+    return rc;
+}
+
+} // namespace kalvora::admin

@@ -1,0 +1,98 @@
+#include "data/Ressource.h"
+
+#include <algorithm>
+
+using namespace kalvora;
+
+namespace {
+
+template <class Slot> auto* FindeIn(Slot& slot, const LokaleZeit& z) {
+    for (auto& e : slot) {
+        const LokaleZeit d = e.m_timeDatum.Lokal();
+        if (d.jahr == z.jahr && d.monat == z.monat && d.tag == z.tag) return &e;
+    }
+    return static_cast<decltype(&slot.front())>(nullptr);
+}
+
+// Shared by both day setters. Returns the touched entry.
+CTagEintrag& Markiere(CRessource& r, CTime datum, int nVormittag, int nNachmittag, const std::string& notiz,
+                      bool bNotizErsetzen) {
+    const LokaleZeit z = datum.Lokal();
+    TagSlot& slot = r.Slot(z.monat, z.tag);
+    if (CTagEintrag* e = FindeIn(slot, z)) {
+        if (z.stunde >= 12)
+            e->m_nArtNachmittag = nNachmittag;
+        else
+            e->m_nArtVormittag = nVormittag;
+        if (bNotizErsetzen) e->m_strNotiz = notiz;
+        return *e;
+    }
+    CTagEintrag neu;
+    neu.m_timeDatum = datum;
+    neu.m_nArtVormittag = nVormittag;
+    neu.m_nArtNachmittag = nNachmittag;
+    neu.m_strNotiz = notiz;
+    slot.push_back(std::move(neu));
+    return slot.back();
+}
+
+} // namespace
+
+CTagEintrag* CRessource::FindeTag(CTime datum) {
+    const LokaleZeit z = datum.Lokal();
+    return FindeIn(Slot(z.monat, z.tag), z);
+}
+
+const CTagEintrag* CRessource::FindeTag(CTime datum) const {
+    const LokaleZeit z = datum.Lokal();
+    return FindeIn(Slot(z.monat, z.tag), z);
+}
+
+std::size_t CRessource::AnzahlEintraege() const {
+    std::size_t n = 0;
+    for (int m = 1; m <= 12; ++m)
+        for (int d = 1; d <= 31; ++d) n += Slot(m, d).size();
+    return n;
+}
+
+std::unique_ptr<CRessource> CRessource::Kopie() const {
+    auto kopie = std::make_unique<CRessource>();
+    kopie->m_timeGeaendert = m_timeGeaendert;
+    kopie->m_bGeloescht = m_bGeloescht;
+    kopie->m_pTage = m_pTage;
+    kopie->m_strBenennung1 = m_strBenennung1;
+    kopie->m_strBenennung2 = m_strBenennung2;
+    kopie->m_strGruppe = m_strGruppe;
+    kopie->m_strIdentNr = m_strIdentNr;
+    return kopie;
+}
+
+namespace kalvora {
+
+void SetTag(CRessource* pRessource, CTime datum, int nVormittag, int nNachmittag, const std::string& notiz,
+            CTime jetzt) {
+    if (!pRessource) return;
+    Markiere(*pRessource, datum, nVormittag, nNachmittag, notiz, false).m_timeGeaendert = jetzt;
+}
+
+void SetTagAnzeige(CRessource& ressource, CTime datum, int nVormittag, int nNachmittag, const std::string& notiz) {
+    Markiere(ressource, datum, nVormittag, nNachmittag, notiz, true);
+}
+
+RessourcenListe KopiereListe(const RessourcenListe& liste) {
+    RessourcenListe kopie;
+    kopie.reserve(liste.size());
+    for (const auto& r : liste) kopie.push_back(r->Kopie());
+    return kopie;
+}
+
+void ListeFreigeben(RessourcenListe& liste) { liste.clear(); }
+
+int FreieZeile(const RessourcenListe& liste) {
+    int kandidat = 1;
+    while (std::any_of(liste.begin(), liste.end(), [&](const auto& r) { return r->m_nZeile == kandidat; }))
+        ++kandidat;
+    return kandidat;
+}
+
+} // namespace kalvora

@@ -1,0 +1,70 @@
+#pragma once
+#include <array>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "data/TagEintrag.h"
+#include "data/Time.h"
+
+// One planned row: a person, room, vehicle or machine, with its day table.
+class CRessource {
+public:
+    int m_nPosition = 0;     // scratch: sort or print position, never stored or copied
+    bool m_bDrucken = false; // scratch: chosen for printing, never stored or copied
+    CTime m_timeGeaendert;   // last change of names, group, number or deleted mark
+    bool m_bGeloescht = false;
+    int m_nZeile = 0; // display row from 1; 0 = not displayed
+    // Day table [month 1..12][day 1..31]; row and column 0 are unused.
+    std::array<std::array<kalvora::TagSlot, 32>, 13> m_pTage;
+    std::string m_strBenennung1;
+    std::string m_strBenennung2;
+    std::string m_strGruppe;
+    std::string m_strIdentNr;
+
+    // Same resource: names and number equal byte by byte; the group does not count.
+    bool GleicheIdentitaet(const CRessource& andere) const {
+        return m_strBenennung1 == andere.m_strBenennung1 && m_strBenennung2 == andere.m_strBenennung2 &&
+               m_strIdentNr == andere.m_strIdentNr;
+    }
+
+    kalvora::TagSlot& Slot(int monat, int tag) { return m_pTage[static_cast<std::size_t>(monat)][static_cast<std::size_t>(tag)]; }
+    const kalvora::TagSlot& Slot(int monat, int tag) const {
+        return m_pTage[static_cast<std::size_t>(monat)][static_cast<std::size_t>(tag)];
+    }
+    // The entry of the local date of `datum`, or null.
+    CTagEintrag* FindeTag(CTime datum);
+    const CTagEintrag* FindeTag(CTime datum) const;
+    std::size_t AnzahlEintraege() const;
+
+    // Calls f(entry) for every entry in file order: months, days, slot order.
+    template <class F> void FuerAlleTage(F&& f) const {
+        for (int m = 1; m <= 12; ++m)
+            for (int d = 1; d <= 31; ++d)
+                for (const CTagEintrag& e : Slot(m, d)) f(e);
+    }
+
+    // Copy of all stored fields and days (the scratch fields and row number start fresh).
+    std::unique_ptr<CRessource> Kopie() const;
+};
+
+namespace kalvora {
+
+// A list of resources in list order (working list, disk copy, display list, edit copy).
+using RessourcenListe = std::vector<std::unique_ptr<CRessource>>;
+
+// Marks a day on a working record: half chosen by the local hour of `datum`; an existing entry
+// keeps its note; the change time becomes `jetzt`. Null does nothing.
+void SetTag(CRessource* pRessource, CTime datum, int nVormittag, int nNachmittag, const std::string& notiz,
+            CTime jetzt);
+// The same on a display record, replacing the note and leaving the change time alone.
+void SetTagAnzeige(CRessource& ressource, CTime datum, int nVormittag, int nNachmittag, const std::string& notiz);
+
+// Deep copy of a list, order kept.
+RessourcenListe KopiereListe(const RessourcenListe& liste);
+// Empties a list, deleting its records.
+void ListeFreigeben(RessourcenListe& liste);
+// Display row numbering: the smallest number >= 1 that no record carries.
+int FreieZeile(const RessourcenListe& liste);
+
+} // namespace kalvora

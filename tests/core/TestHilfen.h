@@ -1,0 +1,122 @@
+#pragma once
+// Shared fixtures of the core tests: a temporary folder, an in-memory settings store, a message
+// recorder and a fixed clock.
+#include <cstdlib>
+#include <deque>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "app/EinstellungsSpeicher.h"
+#include "app/Meldungen.h"
+#include "app/Uhr.h"
+
+namespace kalvora::test {
+
+class TempOrdner {
+public:
+    TempOrdner() {
+        std::random_device rd;
+        m_pfad = std::filesystem::temp_directory_path() / ("kalvora-test-" + std::to_string(rd()) + std::to_string(rd()));
+        std::filesystem::create_directories(m_pfad);
+    }
+    ~TempOrdner() {
+        std::error_code ec;
+        std::filesystem::remove_all(m_pfad, ec);
+    }
+    TempOrdner(const TempOrdner&) = delete;
+    TempOrdner& operator=(const TempOrdner&) = delete;
+    const std::filesystem::path& pfad() const { return m_pfad; }
+    std::string operator/(const std::string& name) const { return (m_pfad / name).string(); }
+
+private:
+    std::filesystem::path m_pfad;
+};
+
+inline std::string DateiInhalt(const std::filesystem::path& p) {
+    std::ifstream f(p, std::ios::binary);
+    return {std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
+}
+
+inline void DateiSchreibenTest(const std::filesystem::path& p, const std::string& inhalt) {
+    std::ofstream f(p, std::ios::binary | std::ios::trunc);
+    f << inhalt;
+}
+
+class SpeicherAttrappe : public EinstellungsSpeicher {
+public:
+    bool m_bOeffnenGelingt = true;
+    std::map<std::string, std::string> m_texte;
+    std::map<std::string, std::uint32_t> m_zahlen;
+    std::optional<std::string> m_persoenlich = "/home/nutzer/Dokumente";
+    bool m_bOrdnerSchluessel = true;
+
+    bool Oeffnen() override { return m_bOeffnenGelingt; }
+    std::optional<std::string> LeseText(const std::string& n) override {
+        auto it = m_texte.find(n);
+        return it == m_texte.end() ? std::nullopt : std::optional(it->second);
+    }
+    std::optional<std::uint32_t> LeseZahl(const std::string& n) override {
+        auto it = m_zahlen.find(n);
+        return it == m_zahlen.end() ? std::nullopt : std::optional(it->second);
+    }
+    bool SchreibeText(const std::string& n, const std::string& w) override {
+        m_texte[n] = w;
+        return true;
+    }
+    bool SchreibeZahl(const std::string& n, std::uint32_t w) override {
+        m_zahlen[n] = w;
+        return true;
+    }
+    std::optional<std::string> PersoenlicherOrdner(bool& offen) override {
+        offen = m_bOrdnerSchluessel;
+        return m_bOrdnerSchluessel ? m_persoenlich : std::nullopt;
+    }
+    std::string Laufwerkswurzel() override { return "/wurzel/"; }
+    std::string ProgrammOrdner() override { return "/programm"; }
+};
+
+struct Meldung {
+    std::string text;
+    std::string titel;
+    Knoepfe knoepfe;
+};
+
+class MeldungsRekorder : public Meldungen {
+public:
+    std::vector<Meldung> m_gezeigt;
+    std::deque<Antwort> m_antworten; // answered in order; Ok/Nein when empty
+
+    Antwort Zeige(const std::string& text, const std::string& titel, Knoepfe k) override {
+        m_gezeigt.push_back({text, titel, k});
+        if (!m_antworten.empty()) {
+            const Antwort a = m_antworten.front();
+            m_antworten.pop_front();
+            return a;
+        }
+        return k == Knoepfe::Ok ? Antwort::Ok : Antwort::Nein;
+    }
+};
+
+// Installs a fixed clock for the lifetime of the object.
+class UhrFixiert {
+public:
+    explicit UhrFixiert(CTime jetzt) : m_uhr(jetzt) { SetzeUhr(&m_uhr); }
+    ~UhrFixiert() { SetzeUhr(nullptr); }
+    FesteUhr& uhr() { return m_uhr; }
+
+private:
+    FesteUhr m_uhr;
+};
+
+// Bytes from a list of values, for byte-layout expectations.
+inline std::string Bytes(std::initializer_list<int> b) {
+    std::string s;
+    for (int v : b) s.push_back(static_cast<char>(v));
+    return s;
+}
+
+} // namespace kalvora::test

@@ -1,0 +1,202 @@
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "TestHilfen.h"
+#include "data/DatenbankFormat.h"
+
+using namespace kalvora;
+using kalvora::test::Bytes;
+
+namespace {
+
+std::unique_ptr<CRessource> Ressource(const std::string& b1, const std::string& b2 = "", const std::string& gr = "",
+                                      const std::string& nr = "") {
+    auto r = std::make_unique<CRessource>();
+    r->m_strBenennung1 = b1;
+    r->m_strBenennung2 = b2;
+    r->m_strGruppe = gr;
+    r->m_strIdentNr = nr;
+    return r;
+}
+
+std::string Dword(std::uint32_t w) {
+    return Bytes({static_cast<int>(w & 0xFF), static_cast<int>((w >> 8) & 0xFF), static_cast<int>((w >> 16) & 0xFF),
+                  static_cast<int>(w >> 24)});
+}
+
+TEST(DatenbankBytes, LeererPlanSindVierNullBytes) {
+    EXPECT_EQ(DatenbankSchreiben({}), Bytes({0, 0, 0, 0}));
+}
+
+TEST(DatenbankBytes, EineRessourceOhneTage) {
+    RessourcenListe l;
+    l.push_back(Ressource("A"));
+    EXPECT_EQ(DatenbankSchreiben(l), Bytes({1, 0, 0, 0, 1, 0x41, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
+}
+
+TEST(DatenbankBytes, EintragMitNotizUndGeloeschterRessource) {
+    RessourcenListe l;
+    l.push_back(Ressource("Mü", "Jö", "Grp", "7"));
+    l[0]->m_bGeloescht = true;
+    l[0]->m_timeGeaendert = CTime(0x01020304);
+    CTagEintrag e;
+    e.m_timeDatum = CTime(1709625600); // 2024-03-05 09:00 local
+    e.m_nArtVormittag = 3;
+    e.m_nArtNachmittag = 16;
+    e.m_timeGeaendert = CTime(0xA0B0C0D0);
+    e.m_strNotiz = "x";
+    l[0]->Slot(3, 5).push_back(e);
+    const std::string erwartet = Dword(1) + Bytes({3}) + "Mü" + Bytes({3}) + "Jö" + Bytes({3}) + "Grp" +
+                                 Bytes({1}) + "7" + Dword(0x01020304) + Dword(1) + Dword(1) + Dword(1709625600) +
+                                 Dword(3) + Dword(16) + Dword(0xA0B0C0D0) + Bytes({1}) + "x";
+    EXPECT_EQ(DatenbankSchreiben(l), erwartet);
+}
+
+TEST(DatenbankBytes, TextLaengenformen) {
+    struct Fall {
+        std::size_t laenge;
+        std::string praefix;
+    } faelle[] = {
+        {0, Bytes({0})},
+        {254, Bytes({0xFE})},
+        {255, Bytes({0xFF, 0xFF, 0x00})},
+        {300, Bytes({0xFF, 0x2C, 0x01})},
+        {65533, Bytes({0xFF, 0xFD, 0xFF})},
+        {65534, Bytes({0xFF, 0xFF, 0xFF, 0xFE, 0xFF, 0x00, 0x00})},
+        {70000, Bytes({0xFF, 0xFF, 0xFF, 0x70, 0x11, 0x01, 0x00})},
+    };
+    for (const auto& f : faelle) {
+        std::string p;
+        TextSchreiben(p, std::string(f.laenge, 'n'));
+        EXPECT_EQ(p.substr(0, f.praefix.size()), f.praefix) << f.laenge;
+        EXPECT_EQ(p.size(), f.praefix.size() + f.laenge);
+        // Every form reads back, in a note of an entry.
+        RessourcenListe l;
+        l.push_back(Ressource("R"));
+        CTagEintrag e;
+        e.m_timeDatum = CTime(1709625600);
+        e.m_nArtVormittag = 1;
+        e.m_strNotiz = std::string(f.laenge, 'n');
+        l[0]->Slot(3, 5).push_back(e);
+        const std::string bytes = DatenbankSchreiben(l);
+        RessourcenListe gelesen;
+        ASSERT_FALSE(DatenbankLesen(bytes, gelesen)) << f.laenge;
+        EXPECT_EQ(gelesen[0]->Slot(3, 5)[0].m_strNotiz.size(), f.laenge);
+    }
+}
+
+TEST(DatenbankBytes, KurzformenWerdenAuchInLangerSchreibweiseGelesen) {
+    // "A" written with a 3-byte and a 7-byte prefix, as another writer might have done.
+    const std::string datei = Dword(1) + Bytes({0xFF, 1, 0}) + "A" + Bytes({0xFF, 0xFF, 0xFF, 1, 0, 0, 0}) + "B" +
+                              Bytes({0, 0}) + Dword(0) + Dword(7) + Dword(0);
+    RessourcenListe l;
+    ASSERT_FALSE(DatenbankLesen(datei, l));
+    EXPECT_EQ(l[0]->m_strBenennung1, "A");
+    EXPECT_EQ(l[0]->m_strBenennung2, "B");
+    EXPECT_TRUE(l[0]->m_bGeloescht); // any non-zero value
+}
+
+// A random well-formed plan; includes odd type values and bytes of the whole 8-bit range.
+RessourcenListe ZufallsPlan(unsigned saat) {
+    std::mt19937 rng(saat);
+    auto text = [&](std::size_t max) {
+        std::string s(rng() % (max + 1), ' ');
+        for (char& c : s) c = static_cast<char>(rng());
+        return s;
+    };
+    RessourcenListe l;
+    const int n = static_cast<int>(rng() % 6);
+    for (int i = 0; i < n; ++i) {
+        auto r = Ressource(text(20), text(300), text(3), text(2));
+        r->m_bGeloescht = rng() % 2;
+        r->m_timeGeaendert = CTime(rng());
+        const int tage = static_cast<int>(rng() % 40);
+        for (int k = 0; k < tage; ++k) {
+            CTagEintrag e;
+            e.m_timeDatum = CTime(static_cast<std::int64_t>(rng() % 2000000000u));
+            e.m_nArtVormittag = static_cast<int>(rng() % 18);
+            e.m_nArtNachmittag = static_cast<int>(rng() % 18) - 1;
+            e.m_timeGeaendert = CTime(rng());
+            e.m_strNotiz = text(rng() % 10 == 0 ? 400 : 5);
+            const LokaleZeit z = e.m_timeDatum.Lokal();
+            r->Slot(z.monat, z.tag).push_back(e);
+        }
+        l.push_back(std::move(r));
+    }
+    return l;
+}
+
+TEST(DatenbankRundreise, LesenUndSchreibenErgibtDieselbenBytes) {
+    for (unsigned saat = 1; saat <= 200; ++saat) {
+        const std::string bytes = DatenbankSchreiben(ZufallsPlan(saat));
+        RessourcenListe gelesen;
+        ASSERT_FALSE(DatenbankLesen(bytes, gelesen)) << saat;
+        ASSERT_EQ(DatenbankSchreiben(gelesen), bytes) << saat;
+    }
+}
+
+TEST(DatenbankRundreise, EintraegeLandenImSlotIhresLokalenDatums) {
+    // 2024-03-04 23:30 UTC is 5 March 00:30 in Berlin.
+    const std::string datei = Dword(1) + Bytes({1}) + "R" + Bytes({0, 0, 0}) + Dword(0) + Dword(0) + Dword(1) +
+                              Dword(1709595000) + Dword(2) + Dword(2) + Dword(0) + Bytes({0});
+    RessourcenListe l;
+    ASSERT_FALSE(DatenbankLesen(datei, l));
+    EXPECT_EQ(l[0]->Slot(3, 5).size(), 1u);
+    EXPECT_TRUE(l[0]->Slot(3, 4).empty());
+}
+
+TEST(DatenbankDefekt, JedeAbgeschnitteneDateiScheitertMitGrundUndOffset) {
+    const std::string bytes = DatenbankSchreiben(ZufallsPlan(7));
+    ASSERT_GT(bytes.size(), 100u);
+    for (std::size_t n = 1; n < bytes.size(); ++n) {
+        RessourcenListe l;
+        const auto fehler = DatenbankLesen(std::string_view(bytes).substr(0, n), l);
+        ASSERT_TRUE(fehler.has_value()) << n;
+        EXPECT_FALSE(fehler->grund.empty());
+        EXPECT_LE(fehler->offset, n);
+        EXPECT_TRUE(l.empty()) << "a partly read plan must not be handed out";
+    }
+}
+
+TEST(DatenbankDefekt, UeberhoeheZahlenWerdenVorDemAnlegenAbgewiesen) {
+    struct Fall {
+        const char* name;
+        std::string bytes;
+        std::size_t offset;
+    } faelle[] = {
+        {"Ressourcen", Dword(0xFFFFFFFF) + std::string(64, '\0'), 4},
+        {"Ressourcen knapp", Dword(2) + Bytes({0, 0, 0, 0}) + Dword(0) + Dword(0) + Dword(0), 4},
+        {"Tageinträge", Dword(1) + Bytes({0, 0, 0, 0}) + Dword(0) + Dword(0) + Dword(0x7FFFFFFF), 20},
+        {"Textlänge 4 GB", Dword(1) + Bytes({0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}) + std::string(20, 'x'), 11},
+        {"Textlänge 16 Bit", Dword(1) + Bytes({0xFF, 0x00, 0x10}) + std::string(20, 'x'), 7},
+        {"Notiz zu lang", Dword(1) + Bytes({0, 0, 0, 0}) + Dword(0) + Dword(0) + Dword(1) + Dword(0) + Dword(1) +
+                              Dword(1) + Dword(0) + Bytes({9, 'a'}),
+         37},
+    };
+    for (const auto& f : faelle) {
+        RessourcenListe l;
+        const auto fehler = DatenbankLesen(f.bytes, l);
+        ASSERT_TRUE(fehler.has_value()) << f.name;
+        EXPECT_EQ(fehler->offset, f.offset) << f.name << ": " << fehler->grund;
+    }
+}
+
+TEST(DatenbankDefekt, AngehaengteBytesWerdenIgnoriert) {
+    RessourcenListe l;
+    EXPECT_FALSE(DatenbankLesen(Bytes({0, 0, 0, 0, 0xDE, 0xAD}), l));
+    EXPECT_TRUE(l.empty());
+}
+
+TEST(DatenbankDefekt, UnsinnigeWerteWerdenUebernommen) {
+    // Types outside 0..16 and any date are taken as read.
+    const std::string datei = Dword(1) + Bytes({0, 0, 0, 0}) + Dword(0) + Dword(0) + Dword(1) + Dword(0) +
+                              Dword(0xFFFFFFFF) + Dword(99) + Dword(0) + Bytes({0});
+    RessourcenListe l;
+    ASSERT_FALSE(DatenbankLesen(datei, l));
+    EXPECT_EQ(l[0]->Slot(1, 1)[0].m_nArtVormittag, -1);
+    EXPECT_EQ(l[0]->Slot(1, 1)[0].m_nArtNachmittag, 99);
+    EXPECT_EQ(DatenbankSchreiben(l), datei);
+}
+
+} // namespace
