@@ -1,0 +1,121 @@
+// kalvora-admin kalender: what the program shades, one line per day of a year.
+#include <charconv>
+#include <cstdio>
+#include <ostream>
+#include <string>
+#include <string_view>
+
+#include "Befehle.h"
+#include "calendar/Feiertage.h"
+#include "calendar/Kalender.h"
+
+namespace kalvora::admin {
+namespace {
+
+// The years the plan can show.
+constexpr int kErstesJahr = 1972;
+constexpr int kLetztesJahr = 2035;
+
+constexpr const char* kAufruf = "Aufruf: kalvora-admin kalender JAHR (--regionen LISTE | --flags BITS)\n";
+
+bool ZahlLesen(std::string_view text, int& zahl) {
+    if (text.empty()) return false;
+    const char* ende = text.data() + text.size();
+    const auto [p, ec] = std::from_chars(text.data(), ende, zahl);
+    return ec == std::errc{} && p == ende;
+}
+
+// Comma-separated states 0..24; an empty list selects none.
+bool RegionenLesen(std::string_view liste, Regionen& regionen, std::ostream& err) {
+    regionen.fill(0);
+    while (!liste.empty()) {
+        const auto komma = liste.find(',');
+        const std::string_view teil = liste.substr(0, komma);
+        int region = -1;
+        if (!ZahlLesen(teil, region) || region < 0 || region >= kAnzahlLaender) {
+            err << "Fehler: ungültige Region \"" << teil << "\" (erlaubt: 0 bis 24)\n";
+            return false;
+        }
+        regionen[static_cast<std::size_t>(region)] = 1;
+        if (komma == std::string_view::npos) break;
+        liste.remove_prefix(komma + 1);
+        if (liste.empty()) {
+            err << "Fehler: leere Region am Ende der Liste\n";
+            return false;
+        }
+    }
+    AbgeleiteteFlagsSetzen(regionen);
+    return true;
+}
+
+// Exactly 27 characters 0/1, taken as they are.
+bool FlagsLesen(std::string_view bits, Regionen& regionen, std::ostream& err) {
+    if (bits.size() != regionen.size() || bits.find_first_not_of("01") != std::string_view::npos) {
+        err << "Fehler: --flags erwartet genau 27 Zeichen 0 oder 1, erhalten \"" << bits << "\"\n";
+        return false;
+    }
+    for (std::size_t i = 0; i < regionen.size(); ++i)
+        regionen[i] = bits[i] == '1' ? 1 : 0;
+    return true;
+}
+
+} // namespace
+
+int Kalender(const Argumente& args, std::ostream& out, std::ostream& err) {
+    if (args.empty()) {
+        err << "Fehler: JAHR fehlt\n" << kAufruf;
+        return 1;
+    }
+    int jahr = 0;
+    if (!ZahlLesen(args[0], jahr) || jahr < kErstesJahr || jahr > kLetztesJahr) {
+        err << "Fehler: ungültiges Jahr \"" << args[0] << "\" (erlaubt: " << kErstesJahr << " bis "
+            << kLetztesJahr << ")\n";
+        return 1;
+    }
+
+    Regionen regionen{};
+    bool gewaehlt = false;
+    for (std::size_t i = 1; i < args.size(); ++i) {
+        const std::string& option = args[i];
+        if (option != "--regionen" && option != "--flags") {
+            err << "Fehler: unbekanntes Argument \"" << option << "\"\n" << kAufruf;
+            return 1;
+        }
+        if (gewaehlt) {
+            err << "Fehler: nur eine Angabe der Regionen erlaubt (--regionen oder --flags)\n" << kAufruf;
+            return 1;
+        }
+        if (i + 1 >= args.size()) {
+            err << "Fehler: " << option << " ohne Wert\n" << kAufruf;
+            return 1;
+        }
+        const std::string& wert = args[++i];
+        if (!(option == "--regionen" ? RegionenLesen(wert, regionen, err) : FlagsLesen(wert, regionen, err)))
+            return 1;
+        gewaehlt = true;
+    }
+    if (!gewaehlt) {
+        err << "Fehler: --regionen oder --flags fehlt\n" << kAufruf;
+        return 1;
+    }
+
+    const CFeiertage feiertage(regionen);
+    std::string text;
+    text.reserve(366 * 24);
+    char zeile[64];
+    for (int monat = 1; monat <= 12; ++monat) {
+        for (int tag = 1; tag <= TageImMonat(monat, jahr); ++tag) {
+            const std::string_view wt = WochentagKuerzel(Wochentag(tag, monat, jahr));
+            const int n = std::snprintf(zeile, sizeof zeile, "%04d-%02d-%02d %.*s %d %c %c\n", jahr, monat,
+                                        tag, static_cast<int>(wt.size()), wt.data(),
+                                        static_cast<int>(feiertage.Kalenderwoche(tag, monat, jahr)),
+                                        feiertage.IstFeiertag(tag, monat, jahr) ? 'F' : '-',
+                                        feiertage.IstSchulferien(tag, monat, jahr) ? 'S' : '-');
+            text.append(zeile, static_cast<std::size_t>(n));
+        }
+    }
+    out << text;
+    return out.good() ? 0 : 1;
+}
+
+} // namespace kalvora::admin

@@ -1,0 +1,29 @@
+#pragma once
+#include <array>
+
+namespace kalvora {
+
+// Holiday regions: 0..15 the German states, 16..24 the Austrian states, then two derived
+// country flags. Each flag is 0 or 1.
+inline constexpr int kAnzahlLaender = 25;
+inline constexpr int kErstesOesterreichLand = 16;
+inline constexpr int kFlagDeutschland = 25;
+inline constexpr int kFlagOesterreich = 26;
+inline constexpr int kAnzahlRegionsflags = 27;
+
+using Regionen = std::array<int, kAnzahlRegionsflags>;
+
+// Sets the country flags from the states, as the settings dialog does. The holiday rules read
+// them as stored, so a hand-edited selection may hold a country flag without any state.
+constexpr void AbgeleiteteFlagsSetzen(Regionen& regionen) {
+    int deutschland = 0;
+    int oesterreich = 0;
+    for (int i = 0; i < kAnzahlLaender; ++i) {
+        if (regionen[static_cast<std::size_t>(i)] == 0) continue;
+        (i < kErstesOesterreichLand ? deutschland : oesterreich) = 1;
+    }
+    regionen[kFlagDeutschland] = deutschland;
+    regionen[kFlagOesterreich] = oesterreich;
+}
+
+} // namespace kalvora
