@@ -51,7 +51,7 @@ std::string Bereiche(const Regionen& regionen, int jahr) {
 
 } // namespace
 
-TEST(SchulferienTest, Table2024AndThe2010RowsReadBackExactly) {
+TEST(FerienTest, Table2024AndThe2010RowsReadBackExactly) {
     struct Zeile {
         int region, jahr;
         const char* bereiche;
@@ -109,7 +109,7 @@ TEST(SchulferienTest, Table2024AndThe2010RowsReadBackExactly) {
         EXPECT_EQ(Bereiche(Nur({z.region}), z.jahr), z.bereiche) << z.region << ' ' << z.jahr;
 }
 
-TEST(SchulferienTest, EdgeCases) {
+TEST(FerienTest, EdgeCases) {
     struct Fall {
         Regionen regionen;
         int tag, monat, jahr;
@@ -135,7 +135,7 @@ TEST(SchulferienTest, EdgeCases) {
 }
 
 // The CSV, through the generator, the built-in table and the lookup, comes back unchanged.
-TEST(SchulferienTest, EveryCsvCellReadsBack) {
+TEST(FerienTest, EveryCsvCellReadsBack) {
     std::ifstream csv(std::filesystem::path(__FILE__).parent_path() / "../../../data/schulferien.csv");
     ASSERT_TRUE(csv);
     std::map<std::pair<int, int>, std::string> zellen;
