@@ -1,6 +1,8 @@
 #include "data/DatenbankFormat.h"
 
+#include <array>
 #include <cstdint>
+#include <vector>
 #include <cstring>
 #include <optional>
 
@@ -108,17 +110,17 @@ std::optional<LeseFehler> DatenbankLesen(std::string_view daten, RessourcenListe
             return fehler("Zahl der Tageinträge (" + std::to_string(eintraege) + ") der Ressource " +
                           std::to_string(i + 1) + " größer als die Daten");
         for (std::uint32_t k = 0; k < eintraege; ++k) {
-            CTagEintrag e;
             std::uint32_t datum, vm, nm, zeit;
             if (!l.Dword(datum) || !l.Dword(vm) || !l.Dword(nm) || !l.Dword(zeit))
                 return fehler("Datei endet in einem Tageintrag");
+            const MonatTag mt = LokalerMonatTag(CTime(datum));
+            TagSlot& slot = r->Slot(mt.monat, mt.tag);
+            CTagEintrag& e = slot.emplace_back();
             if (const char* grund = l.Text(e.m_strNotiz)) return fehler(std::string(grund) + " (Notiz)");
             e.m_timeDatum = CTime(datum);
             e.m_nArtVormittag = static_cast<int>(static_cast<std::int32_t>(vm));
             e.m_nArtNachmittag = static_cast<int>(static_cast<std::int32_t>(nm));
             e.m_timeGeaendert = CTime(zeit);
-            const LokaleZeit z = e.m_timeDatum.Lokal();
-            r->Slot(z.monat, z.tag).push_back(std::move(e));
         }
         liste.push_back(std::move(r));
     }

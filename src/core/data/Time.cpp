@@ -4,7 +4,6 @@
 #include <atomic>
 #include <cstdlib>
 #include <ctime>
-#include <mutex>
 #include <vector>
 
 namespace kalvora {
@@ -25,17 +24,24 @@ int VersatzLangsam(std::int64_t utc) {
 }
 
 struct VersatzCache {
-    std::once_flag init;
     std::vector<std::atomic<std::int32_t>> tage;
+    // Civil date of every day in the cached range, packed as year << 9 | month << 5 | day.
+    std::vector<std::uint32_t> datum;
+
+    VersatzCache() : tage(static_cast<std::size_t>(kLetzterTag - kErsterTag)) {
+        tzset();
+        for (auto& v : tage) v.store(kUnbekannt, std::memory_order_relaxed);
+        datum.reserve(tage.size());
+        for (std::int64_t t = kErsterTag; t < kLetzterTag; ++t) {
+            const Datum d = DatumAusTagen(t);
+            datum.push_back(static_cast<std::uint32_t>(d.jahr) << 9 | static_cast<std::uint32_t>(d.monat) << 5 |
+                            static_cast<std::uint32_t>(d.tag));
+        }
+    }
 };
 
 VersatzCache& Cache() {
     static VersatzCache cache;
-    std::call_once(cache.init, [] {
-        tzset();
-        cache.tage = std::vector<std::atomic<std::int32_t>>(static_cast<std::size_t>(kLetzterTag - kErsterTag));
-        for (auto& v : cache.tage) v.store(kUnbekannt, std::memory_order_relaxed);
-    });
     return cache;
 }
 
@@ -55,6 +61,17 @@ int LokalerVersatz(std::int64_t utc) {
         slot.store(v, std::memory_order_relaxed);
     }
     return v == kWechsel ? VersatzLangsam(utc) : v;
+}
+
+MonatTag LokalerMonatTag(CTime t) {
+    const std::int64_t lokal = t.GetTime() + LokalerVersatz(t.GetTime());
+    const std::int64_t tage = lokal / 86400 - ((lokal % 86400) < 0 ? 1 : 0);
+    if (tage >= kErsterTag && tage < kLetzterTag) {
+        const std::uint32_t p = Cache().datum[static_cast<std::size_t>(tage - kErsterTag)];
+        return {static_cast<int>(p >> 5 & 15), static_cast<int>(p & 31)};
+    }
+    const Datum d = DatumAusTagen(tage);
+    return {d.monat, d.tag};
 }
 
 void ZeitzoneNeuLaden() {
@@ -93,7 +110,13 @@ LokaleZeit CTime::Lokal() const {
     const std::int64_t lokal = m_nSekunden + LokalerVersatz(m_nSekunden);
     const std::int64_t tage = lokal / 86400 - ((lokal % 86400) < 0 ? 1 : 0);
     const std::int64_t rest = lokal - tage * 86400;
-    const Datum d = DatumAusTagen(tage);
+    Datum d;
+    if (tage >= kErsterTag && tage < kLetzterTag) {
+        const std::uint32_t p = Cache().datum[static_cast<std::size_t>(tage - kErsterTag)];
+        d = {static_cast<int>(p >> 9), static_cast<int>(p >> 5 & 15), static_cast<int>(p & 31)};
+    } else {
+        d = DatumAusTagen(tage);
+    }
     const int wt = static_cast<int>(((tage % 7) + 7 + 4) % 7); // 1970-01-01 was a Thursday (4)
     return {d.jahr, d.monat, d.tag, static_cast<int>(rest / 3600), static_cast<int>(rest / 60 % 60),
             static_cast<int>(rest % 60), wt + 1};

@@ -72,6 +72,14 @@ private:
 };
 
 namespace kalvora {
+struct MonatTag {
+    int monat;
+    int tag;
+};
+// Local month and day of an instant: what filing an entry into its day slot needs, without
+// the rest of the breakdown.
+MonatTag LokalerMonatTag(CTime t);
+
 // Offset of local time from UTC at an instant, in seconds (east positive).
 int LokalerVersatz(std::int64_t utc);
 // Forget cached offsets (after the process changed TZ).
