@@ -1,11 +1,12 @@
-#include <QApplication>
-#include <QMainWindow>
+#include "app/QuickStart.h"
+#include "app/UrlaubApp.h"
 
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    QMainWindow w;
-    w.setWindowTitle(QStringLiteral("Kalvora"));
-    w.resize(800, 600);
-    w.show();
-    return app.exec();
+    CUrlaubApp app(argc, argv);
+    const CUrlaubApp::Befehlszeile zeile = app.BefehlszeileLesen();
+    if (!zeile.m_strQuickStart.isEmpty()) return kalvora::QuickStartSchreiben(zeile.m_strQuickStart) ? 0 : 1;
+    if (!app.InitInstance(zeile.m_strDatei)) return 1;
+    const int ergebnis = app.exec();
+    app.ExitInstance();
+    return ergebnis;
 }

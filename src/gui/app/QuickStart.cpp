@@ -1,0 +1,32 @@
+#include "app/QuickStart.h"
+
+#include <QFile>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPdfWriter>
+#include <QTextDocument>
+
+namespace kalvora {
+
+bool QuickStartSchreiben(const QString& pfad) {
+    QFile quelle(QStringLiteral(":/kalvora/QuickStart.html"));
+    if (!quelle.open(QIODevice::ReadOnly)) return false;
+    const QString html = QString::fromUtf8(quelle.readAll());
+
+    QPdfWriter pdf(pfad);
+    if (!pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(20, 18, 20, 18),
+                                       QPageLayout::Millimeter)))
+        return false;
+    pdf.setResolution(300);
+    pdf.setTitle(QStringLiteral("Kalvora – Kurzanleitung"));
+    pdf.setCreator(QStringLiteral("Kalvora"));
+
+    QTextDocument text;
+    text.setHtml(html);
+    text.print(&pdf);
+    // QPdfWriter reports no errors itself: check that the file came out.
+    QFile ergebnis(pfad);
+    return ergebnis.exists() && ergebnis.size() > 0;
+}
+
+} // namespace kalvora

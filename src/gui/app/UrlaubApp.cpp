@@ -1,0 +1,80 @@
+#include "app/UrlaubApp.h"
+
+#include <QCommandLineParser>
+#include <QIcon>
+#include <QLibraryInfo>
+
+#include "app/QtEinstellungsSpeicher.h"
+#include "app/QtMeldungen.h"
+#include "app/QtWandlung.h"
+#include "data/UrlaubDoc.h"
+#include "frame/MainFrame.h"
+
+CUrlaubApp::CUrlaubApp(int& argc, char** argv)
+    : QApplication(argc, argv), m_pSpeicher(std::make_unique<QtEinstellungsSpeicher>()),
+      m_pMeldungen(std::make_unique<QtMeldungen>()) {
+    kalvora::RessourcenEinbinden();
+    setApplicationName(QStringLiteral("Kalvora"));
+    setApplicationVersion(QStringLiteral(KALVORA_VERSION));
+    setOrganizationName(QStringLiteral("Tervolan"));
+    setOrganizationDomain(QStringLiteral("tervolan.de"));
+    setDesktopFileName(QStringLiteral("kalvora"));
+    setWindowIcon(QIcon(QStringLiteral(":/kalvora/kalvora.png")));
+    // Qt's own dialogs (colour chooser, print dialog) speak German like the rest.
+    if (m_qtDeutsch.load(QStringLiteral("qtbase_de"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        installTranslator(&m_qtDeutsch);
+}
+
+CUrlaubApp::~CUrlaubApp() {
+    // The frame refers to the settings and message services: it goes first.
+    m_pRahmen.reset();
+    m_pDoc.reset();
+}
+
+CUrlaubApp* CUrlaubApp::Instanz() { return dynamic_cast<CUrlaubApp*>(QCoreApplication::instance()); }
+
+void CUrlaubApp::SetzeDienste(std::unique_ptr<kalvora::EinstellungsSpeicher> speicher,
+                              std::unique_ptr<kalvora::Meldungen> meldungen) {
+    if (speicher) m_pSpeicher = std::move(speicher);
+    if (meldungen) m_pMeldungen = std::move(meldungen);
+}
+
+CUrlaubApp::Befehlszeile CUrlaubApp::BefehlszeileLesen() {
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Jahresplaner für Abwesenheiten und Einsätze von Mitarbeitern, Räumen und Geräten."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addPositionalArgument(QStringLiteral("datenbank"),
+                                 QStringLiteral("Datenbankdatei (sonst die zuletzt benutzte oder Ressource.dat "
+                                                "im Dokumente-Ordner)."),
+                                 QStringLiteral("[datenbank]"));
+    QCommandLineOption quickStart(QStringLiteral("quickstart-pdf"),
+                                  QStringLiteral("Schreibt die Kurzanleitung als PDF und endet."),
+                                  QStringLiteral("datei"));
+    quickStart.setFlags(QCommandLineOption::HiddenFromHelp);
+    parser.addOption(quickStart);
+    parser.process(arguments());
+
+    Befehlszeile zeile;
+    // An unquoted path with blanks arrives in pieces; it was one command line.
+    zeile.m_strDatei = parser.positionalArguments().join(QLatin1Char(' '));
+    zeile.m_strQuickStart = parser.value(quickStart);
+    return zeile;
+}
+
+bool CUrlaubApp::InitInstance(const QString& kommandozeile) {
+    if (!Starten(*m_pSpeicher, *m_pMeldungen, kalvora::PfadAusText(kommandozeile))) return false;
+    m_pDoc = std::make_unique<CUrlaubDoc>(*m_pMeldungen);
+    m_pRahmen = std::make_unique<CMainFrame>(*this, *m_pSpeicher, *m_pMeldungen);
+    if (m_bMaximiert)
+        m_pRahmen->showMaximized();
+    else
+        m_pRahmen->show();
+    return true;
+}
+
+int CUrlaubApp::ExitInstance() {
+    Beenden(*m_pSpeicher, *m_pMeldungen);
+    return 0;
+}

@@ -1,0 +1,123 @@
+#include "frame/StatusLeiste.h"
+
+#include <QPainter>
+#include <array>
+#include <QSizeGrip>
+
+#include "app/Stempel.h"
+
+namespace {
+
+// Resizes the window like any size grip but leaves the drawing to the bar.
+class StillerGriff final : public QSizeGrip {
+public:
+    using QSizeGrip::QSizeGrip;
+
+protected:
+    void paintEvent(QPaintEvent*) override {}
+};
+
+// An 8 x 8 dot on black.
+const QImage& Lampe(bool rot) {
+    static const std::array<QImage, 2> bilder = [] {
+        QImage gruen(8, 8, QImage::Format_RGB32);
+        QImage rotBild(8, 8, QImage::Format_RGB32);
+        static const char* const kForm[8] = {"..####..", ".######.", "########", "########",
+                                              "########", "########", ".######.", "..####.."};
+        for (int y = 0; y < 8; ++y)
+            for (int x = 0; x < 8; ++x) {
+                const bool punkt = kForm[y][x] == '#';
+                const bool glanz = (x == 2 || x == 3) && (y == 2 || y == 3);
+                gruen.setPixel(x, y, !punkt ? qRgb(0, 0, 0) : glanz ? qRgb(160, 255, 160) : qRgb(0, 200, 0));
+                rotBild.setPixel(x, y, !punkt ? qRgb(0, 0, 0) : glanz ? qRgb(255, 170, 170) : qRgb(220, 0, 0));
+            }
+        return std::array<QImage, 2>{gruen, rotBild};
+    }();
+    return bilder[rot ? 1 : 0];
+}
+
+} // namespace
+
+CStatusLeiste::CStatusLeiste(std::string stempel, const bool& abgleichOffen, QWidget* parent)
+    : QStatusBar(parent), m_strStempel(std::move(stempel)), m_bAbgleichOffen(abgleichOffen) {
+    setObjectName(QStringLiteral("StatusLeiste"));
+    setSizeGripEnabled(false);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    // "MS Sans Serif" is a bitmap face whose smallest size is 8 points; elsewhere the system's
+    // sans serif of that size stands in.
+    m_schrift = QFont(QStringLiteral("MS Sans Serif"));
+    m_schrift.setStyleHint(QFont::SansSerif);
+    m_schrift.setPointSize(8);
+    m_schrift.setWeight(QFont::Normal);
+    // The single stretching prompt pane.
+    m_stile.push_back({palette().color(QPalette::Window), palette().color(QPalette::WindowText), m_schrift, false,
+                       false, 0});
+
+    m_pGriff = new StillerGriff(this);
+    m_pGriff->resize(16, 16);
+
+    connect(this, &QStatusBar::messageChanged, this, qOverload<>(&QWidget::update));
+    connect(&m_timer, &QTimer::timeout, this, &CStatusLeiste::OnTimer);
+    m_timer.start(kTakt);
+}
+
+QString CStatusLeiste::PaneText() const {
+    const QString meldung = currentMessage();
+    return meldung.isEmpty() ? QStringLiteral("Bereit") : meldung;
+}
+
+void CStatusLeiste::OnTimer() {
+    const auto sperre = kalvora::StempelErsteZahlLesen(m_strStempel);
+    if (!sperre) return;
+    m_bBeschaeftigt = *sperre != 0 || m_bAbgleichOffen;
+    repaint();
+}
+
+QRect CStatusLeiste::LampenRechteck(const QRect& client) { return {client.right() + 1 - 20, client.top() + 5, 8, 8}; }
+
+void CStatusLeiste::Zeichnen(QPainter& p, const QRect& client) const {
+    const QPalette pal = palette();
+    p.fillRect(client, pal.color(QPalette::Button));
+    p.drawImage(LampenRechteck(client).topLeft(), Lampe(m_bBeschaeftigt));
+
+    // The prompt pane: stretching, without borders, left of the lamp.
+    const QRect pane(client.left() + 2, client.top() + 2, client.width() - 2 - 24, client.height() - 2);
+    const PaneStil& stil = m_stile.front();
+    const QRect textRaum = pane.adjusted(1, 1, -1, -1);
+    if (stil.bFuellen) p.fillRect(textRaum, stil.hintergrund);
+    p.save();
+    p.setClipRect(textRaum);
+    p.setFont(stil.schrift);
+    p.setPen(isEnabled() ? stil.text : QColor(0x80, 0x80, 0x80));
+    p.setBackgroundMode(stil.bDeckend ? Qt::OpaqueMode : Qt::TransparentMode);
+    p.setBackground(stil.hintergrund);
+    p.drawText(textRaum.translated(stil.nVersatz, 0), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, PaneText());
+    p.restore();
+
+    // Size grip: light and shadow diagonals in the bottom-right corner.
+    const int rechts = client.right();
+    const int unten = client.bottom();
+    for (int n : {15, 11, 7, 3}) {
+        p.setPen(pal.color(QPalette::Light));
+        p.drawLine(rechts - n, unten, rechts, unten - n);
+        p.setPen(pal.color(QPalette::Dark));
+        p.drawLine(rechts - n + 1, unten, rechts, unten - n + 1);
+    }
+}
+
+void CStatusLeiste::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    Zeichnen(p, rect());
+}
+
+void CStatusLeiste::resizeEvent(QResizeEvent* event) {
+    QStatusBar::resizeEvent(event);
+    m_pGriff->move(width() - m_pGriff->width(), height() - m_pGriff->height());
+}
+
+QSize CStatusLeiste::sizeHint() const {
+    const QFontMetrics fm(m_schrift);
+    return {QStatusBar::sizeHint().width(), std::max(22, fm.height() + 8)};
+}
+
+QSize CStatusLeiste::minimumSizeHint() const { return {40, sizeHint().height()}; }

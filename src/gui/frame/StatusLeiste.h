@@ -1,0 +1,55 @@
+#pragma once
+#include <QColor>
+#include <QFont>
+#include <QStatusBar>
+#include <QTimer>
+#include <string>
+#include <vector>
+
+class QSizeGrip;
+
+// The status bar: one prompt pane ("Bereit" when idle) and a lamp at the right that is red
+// while the shared database is locked or this instance has a save pending.
+class CStatusLeiste : public QStatusBar {
+    Q_OBJECT
+public:
+    // `abgleichOffen` is the frame's flag of a pending save; it must outlive the bar.
+    CStatusLeiste(std::string stempel, const bool& abgleichOffen, QWidget* parent = nullptr);
+
+    static constexpr int kTakt = 1000; // ms between two looks at the stamp file
+
+    bool IstBeschaeftigt() const { return m_bBeschaeftigt; }
+    QString PaneText() const;
+    // One look at the stamp file; an unreadable file changes nothing.
+    void OnTimer();
+    // All painting.
+    void Zeichnen(QPainter& p, const QRect& client) const;
+    // Where the lamp sits in a client rectangle.
+    static QRect LampenRechteck(const QRect& client);
+
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    // How one pane is drawn.
+    struct PaneStil {
+        QColor hintergrund;
+        QColor text;
+        QFont schrift;
+        bool bFuellen = false;
+        bool bDeckend = false; // opaque text background
+        int nVersatz = 0;
+    };
+
+    std::vector<PaneStil> m_stile;
+    QFont m_schrift;
+    bool m_bBeschaeftigt = false;
+    std::string m_strStempel;
+    const bool& m_bAbgleichOffen;
+    QTimer m_timer;
+    QSizeGrip* m_pGriff;
+};

@@ -1,0 +1,36 @@
+#pragma once
+#include <QToolBar>
+#include <array>
+#include <functional>
+
+#include "view/EintragsartTabelle.h"
+
+class CFarbButton;
+
+// The main toolbar: the standard command buttons, then the 16 entry-type colour buttons in two
+// rows of eight (types 1..8 above 9..16) and the clearing button "Entf".
+class CTypLeiste : public QToolBar {
+    Q_OBJECT
+public:
+    explicit CTypLeiste(QWidget* parent = nullptr);
+
+    // Fills the bar; `aktion` hands out the frame's action per command id.
+    void Aufbauen(const std::function<QAction*(int)>& aktion, const kalvora::EintragsartTabelle& tabelle,
+                  int farbschema);
+
+    // Button of entry type 0..16 (0 = "Entf"); nullptr outside.
+    CFarbButton* Knopf(int art) const;
+
+    // Marks the button of `art` (no mark changes for a value outside 0..16), gives all buttons
+    // the scheme's colours again and repaints them together.
+    void SetAktiveArt(int art, const kalvora::EintragsartTabelle& tabelle, int farbschema);
+    void SetTypTexte(const kalvora::EintragsartTabelle& tabelle);
+
+    static constexpr int kBreite = 80;     // an entry-type button
+    static constexpr int kEntfBreite = 40; // the clearing button
+
+private:
+    void Einfaerben(const kalvora::EintragsartTabelle& tabelle, int farbschema);
+
+    std::array<CFarbButton*, 17> m_pKnoepfe{};
+};
