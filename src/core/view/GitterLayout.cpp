@@ -68,6 +68,15 @@ int NamenBreiteBegrenzen(int nNamenBreite, int nClientBreite) {
     return nw;
 }
 
+const CTagEintrag* EintragAm(const CRessource& r, const TagSpalte& spalte) {
+    const Datum& d = spalte.m_datum;
+    if (d.monat < 1 || d.monat > 12 || d.tag < 1 || d.tag > 31) return nullptr;
+    // Comparing instants with the day's bounds spares a local breakdown per entry.
+    for (const CTagEintrag& e : r.Slot(d.monat, d.tag))
+        if (e.m_timeDatum >= spalte.m_timeAnfang && e.m_timeDatum < spalte.m_timeEnde) return &e;
+    return nullptr;
+}
+
 void GitterAnordnen(const GitterEingabe& e, const CFeiertage& feiertage, GitterLayout& layout) {
     // A cell size below 1 would never advance; the view keeps it within 10..300 anyway.
     const int z = std::clamp(e.m_nZellgroesse, 1, 10000);
@@ -94,11 +103,14 @@ void GitterAnordnen(const GitterEingabe& e, const CFeiertage& feiertage, GitterL
     std::int64_t t = heute + e.m_nTagOffset;
     Datum d = DatumAusTagen(t);
     int monatsAnfang = geo.SpalteLinks(0);
+    CTime anfang(d.jahr, d.monat, d.tag, 0, 0, 0);
     for (int j = 0; j < anzahl; ++j, ++t) {
         TagSpalte& s = layout.m_spalten[static_cast<std::size_t>(j)];
         const Datum n = DatumAusTagen(t + 1);
         const int x = geo.SpalteLinks(j);
         s.m_datum = d;
+        s.m_timeAnfang = anfang;
+        s.m_timeEnde = anfang = CTime(n.jahr, n.monat, n.tag, 0, 0, 0);
         s.m_nLinks = x;
         s.m_kopf = geo.TagesKopf(j);
         s.m_nWochentag = WochentagAusTagen(t);

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "calendar/Feiertage.h"
+#include "data/Ressource.h"
 #include "data/Time.h"
 #include "view/Farbschema.h"
 #include "view/Rechteck.h"
@@ -54,6 +55,8 @@ struct MonatsKopf {
 
 struct TagSpalte {
     Datum m_datum{};
+    CTime m_timeAnfang; // the local day as instants: m_timeAnfang <= t < m_timeEnde
+    CTime m_timeEnde;
     int m_nWochentag = 0; // 0 = Sunday
     int m_nLinks = 0;     // the column spans m_nLinks .. m_nLinks + Z
     Rechteck m_kopf;      // day header
@@ -78,6 +81,9 @@ struct GitterLayout {
     int AnzahlSpalten() const { return static_cast<int>(m_spalten.size()); }
     Rechteck Tageszelle(int j, int k) const { return m_geo.Tageszelle(j, k); }
 };
+
+// The entry of `r` whose own date is the column's day (the slot holds one per year), or null.
+const CTagEintrag* EintragAm(const CRessource& r, const TagSpalte& spalte);
 
 // Lays out the grid for one repaint. The holiday rules are asked once per column.
 void GitterAnordnen(const GitterEingabe& eingabe, const CFeiertage& feiertage, GitterLayout& layout);

@@ -238,3 +238,27 @@ TEST(GitterLayout, WiederverwendetGleichWieFrisch) {
         }
     }
 }
+
+TEST(GitterLayout, EintragDerSpalteNachEigenemDatum) {
+    CRessource r;
+    SetTag(&r, CTime(2024, 2, 29, 9, 0, 0), 1, 1, "", CTime(1));
+    SetTag(&r, CTime(2028, 2, 29, 23, 59, 59), 2, 2, "", CTime(1));
+    SetTag(&r, CTime(2028, 3, 1, 0, 0, 0), 3, 3, "", CTime(1));
+    SetTag(&r, CTime(2028, 3, 26, 21, 0, 0), 4, 4, "", CTime(1)); // the day the clocks go forward
+
+    const Regionen keine{};
+    GitterLayout l;
+    GitterAnordnen(Eingabe({2028, 2, 28}, 300), CFeiertage(keine), l);
+    ASSERT_GE(l.AnzahlSpalten(), 3);
+    EXPECT_EQ(EintragAm(r, l.m_spalten[0]), nullptr);
+    const CTagEintrag* e = EintragAm(r, l.m_spalten[1]); // 29.2.2028, not the 2024 entry
+    ASSERT_NE(e, nullptr);
+    EXPECT_EQ(e->m_nArtVormittag, 2);
+    ASSERT_NE(EintragAm(r, l.m_spalten[2]), nullptr);
+    EXPECT_EQ(EintragAm(r, l.m_spalten[2])->m_nArtVormittag, 3);
+
+    GitterAnordnen(Eingabe({2028, 3, 26}, 300), CFeiertage(keine), l);
+    ASSERT_NE(EintragAm(r, l.m_spalten[0]), nullptr);
+    EXPECT_EQ(EintragAm(r, l.m_spalten[0])->m_nArtVormittag, 4);
+    EXPECT_EQ(l.m_spalten[0].m_timeEnde.GetTime() - l.m_spalten[0].m_timeAnfang.GetTime(), 23 * 3600);
+}
