@@ -97,21 +97,10 @@ TEST(FarbButton, DeaktiviertMitSystemflaecheUndGravierterSchrift) {
     // Brighter than the face: the white copy; near the grey: the grey one.
     const QRect weiss = Umriss(bild, innen, [](QRgb c) { return qRed(c) > 0xF8 && qBlue(c) > 0xF8; });
     const QRect grau = Umriss(bild, innen, [](QRgb c) { return qRed(c) < 0x98; });
-    if (qEnvironmentVariableIsSet("KALVORA_BILDER")) bild.save(QStringLiteral("/tmp/deaktiviert.png"));
     ASSERT_FALSE(weiss.isEmpty());
     ASSERT_FALSE(grau.isEmpty());
     // The white copy lies one pixel below and right of the grey one.
     EXPECT_EQ(weiss.bottomRight(), grau.bottomRight() + QPoint(1, 1));
-}
-
-TEST(FarbButton, SetFarbeLaesstMarkierungUndMaltMitNeuenFarben) {
-    CFarbButton knopf(QString{});
-    knopf.SetMarkiert(true);
-    knopf.SetFarbe(0xFFFFFF, 0x646464, 0x960000);
-    EXPECT_TRUE(knopf.IstMarkiert());
-    const QImage bild = Malen(knopf, {});
-    EXPECT_EQ(Pixel(bild, 10, 11), Rgb(0x960000));
-    EXPECT_EQ(Pixel(bild, 40, 3), Rgb(0x646464));
 }
 
 TEST(QtWandlung, Cp1252UndFarben) {

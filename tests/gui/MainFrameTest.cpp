@@ -347,14 +347,3 @@ TEST(MainFrame, ZeichentastenLoesenNurFreigegebeneBefehleAus) {
     EXPECT_EQ(groesser, 2);
     EXPECT_EQ(kleiner, 1);
 }
-
-TEST(MainFrame, AnsichtWirdZentralesFenster) {
-    RahmenUmgebung u;
-    auto rahmen = u.Rahmen();
-    EXPECT_EQ(rahmen->centralWidget()->objectName(), QStringLiteral("Platzhalter"));
-    auto* ansicht = new QWidget;
-    rahmen->SetzeAnsicht(ansicht);
-    EXPECT_EQ(rahmen->centralWidget(), ansicht);
-    rahmen->SetzeAnsicht(nullptr);
-    EXPECT_EQ(rahmen->centralWidget(), ansicht);
-}

@@ -14,7 +14,8 @@ bool QuickStartSchreiben(const QString& pfad) {
     const QString html = QString::fromUtf8(quelle.readAll());
 
     QPdfWriter pdf(pfad);
-    if (!pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(20, 18, 20, 18),
+    // The text document keeps a margin of 2 cm itself.
+    if (!pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0),
                                        QPageLayout::Millimeter)))
         return false;
     pdf.setResolution(300);

@@ -1,0 +1,67 @@
+#!/usr/bin/env bash
+# The real main window under Xvfb: first start in a fresh home, entry types from the file beside
+# the database, "Datei" / "Beenden" through the keyboard, settings written on the way out.
+# KALVORA_BILD=<file.png> keeps a screenshot of the window.
+set -euo pipefail
+kalvora="$1"
+
+if [ -z "${KALVORA_IN_XVFB:-}" ]; then
+    command -v xvfb-run >/dev/null || { echo "xvfb-run fehlt"; exit 1; }
+    KALVORA_IN_XVFB=1 exec xvfb-run -a -s "-screen 0 1400x900x24" bash "$0" "$@"
+fi
+
+# No dot in the folder: backups go beside the part of the path before the first one.
+heim="$(mktemp -d "${TMPDIR:-/tmp}/kalvora-e2e-XXXXXX")"
+trap 'rm -rf "$heim"' EXIT
+export HOME="$heim" XDG_CONFIG_HOME="$heim/.config" XDG_DATA_HOME="$heim/.local/share"
+unset XDG_DOCUMENTS_DIR QT_QPA_PLATFORM
+mkdir -p "$heim/Plan"
+
+# Entry-type file: 75 tokens, each followed by a carriage return.
+{
+    for w in Urlaub Krank Schulung Dienstreise Homeoffice Elternzeit Sonderurlaub Zeitausgleich; do printf '%s\r' "$w"; done
+    for c in 200 51200 13107200 51400 13158400 13107400 11842740 14474460; do printf '%s\r' "$c"; done
+    for i in 1 2 3 4 5 6 7 8; do printf '0\r'; done
+    for i in $(seq 0 26); do if [ "$i" = 2 ] || [ "$i" = 25 ]; then printf '1\r'; else printf '0\r'; fi; done
+    for w in Messe Seminar Bereitschaft Kur Berufsschule Projekt*~#A Projekt*~#B '*~#'; do printf '%s\r' "$w"; done
+    for c in 3381759 16744448 8421631 10526880 6737151 16761035 11393254 9868950; do printf '%s\r' "$c"; done
+    for i in 1 2 3 4 5 6 7 8; do printf '0\r'; done
+} > "$heim/Plan/Ressource.but"
+
+"$kalvora" "$heim/Plan/Ressource.dat" &
+pid=$!
+fenster=""
+for _ in $(seq 1 100); do
+    fenster="$(xdotool search --onlyvisible --name '^Kalvora - www\.tervolan\.de$' 2>/dev/null | head -n1 || true)"
+    [ -n "$fenster" ] && break
+    sleep 0.1
+done
+[ -n "$fenster" ] || { echo "Hauptfenster erscheint nicht"; kill "$pid"; exit 1; }
+
+[ -f "$heim/Plan/Ressource.dat" ] || { echo "Datenbank fehlt"; exit 1; }
+[ "$(cat "$heim/Plan/Ressource.d")" = "0 0" ] || { echo "Stempeldatei falsch"; exit 1; }
+[ -f "$heim/Plan/Ressource.BK1" ] || { echo "Sicherung fehlt"; exit 1; }
+
+sleep 1.5
+if [ -n "${KALVORA_BILD:-}" ] && command -v import >/dev/null; then
+    import -window "$fenster" "$KALVORA_BILD"
+fi
+
+xdotool windowfocus --sync "$fenster" 2>/dev/null || xdotool windowfocus "$fenster"
+xdotool key --window "$fenster" alt+d
+sleep 0.3
+xdotool key --window "$fenster" b
+for _ in $(seq 1 50); do
+    kill -0 "$pid" 2>/dev/null || break
+    sleep 0.1
+done
+if kill -0 "$pid" 2>/dev/null; then
+    echo "Beenden über das Menü wirkt nicht"; kill "$pid"; exit 1
+fi
+wait "$pid"
+
+einstellungen="$heim/.config/Tervolan/Orlim.conf"
+for wert in Top Left Bottom Right Max=0 Spalte1=110 Alpha=1; do
+    grep -q "^$wert" "$einstellungen" || { echo "Einstellung $wert fehlt"; cat "$einstellungen"; exit 1; }
+done
+echo "ok"
