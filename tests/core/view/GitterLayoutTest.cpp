@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <string>
 
 #include "calendar/Feiertage.h"
@@ -261,4 +262,22 @@ TEST(GitterLayout, EintragDerSpalteNachEigenemDatum) {
     ASSERT_NE(EintragAm(r, l.m_spalten[0]), nullptr);
     EXPECT_EQ(EintragAm(r, l.m_spalten[0])->m_nArtVormittag, 4);
     EXPECT_EQ(l.m_spalten[0].m_timeEnde.GetTime() - l.m_spalten[0].m_timeAnfang.GetTime(), 23 * 3600);
+}
+
+TEST(GitterLayout, UnsinnigeEingabenBleibenHarmlos) {
+    const Regionen bayern = Auswahl({kBayern});
+    GitterLayout l;
+    for (int d : {INT32_MIN, -1000000, 1000000, INT32_MAX}) {
+        auto e = Eingabe({2025, 3, 12}, 400, 200);
+        e.m_nTagOffset = d;
+        e.m_nErsteZeile = -5;
+        e.m_nZeilen = 3;
+        GitterAnordnen(e, CFeiertage(bayern), l);
+        EXPECT_EQ(l.AnzahlSpalten(), 9) << d;
+        EXPECT_EQ(l.AnzahlZeilen(), 3) << d;
+    }
+    auto e = Eingabe({2025, 3, 12}, 400, 200);
+    e.m_nZellgroesse = 0; // never set by the view; must still end
+    GitterAnordnen(e, CFeiertage(bayern), l);
+    EXPECT_GT(l.AnzahlSpalten(), 0);
 }

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cstdint>
+
 #include "view/GitterZustand.h"
 
 using namespace kalvora;
