@@ -15,8 +15,7 @@ using namespace kalvora::test;
 
 namespace {
 
-template <typename T>
-T* Finde(QWidget& dlg, const char* name) {
+template <typename T> T* Finde(QWidget& dlg, const char* name) {
     T* w = dlg.findChild<T*>(QString::fromLatin1(name));
     EXPECT_NE(w, nullptr) << name;
     return w;
@@ -44,7 +43,8 @@ TEST(BedeutungDlg, ZeigtDieWerteUndGibtSieNachOkZurueck) {
         const char* id;
         const char* text;
     } radios[] = {{"id1053", "Voll"}, {"id1054", "Oben"}, {"id1065", "Mitte"}, {"id1066", "Unten"}};
-    for (const auto& r : radios) EXPECT_EQ(Finde<QRadioButton>(dlg, r.id)->text(), QString::fromLatin1(r.text));
+    for (const auto& r : radios)
+        EXPECT_EQ(Finde<QRadioButton>(dlg, r.id)->text(), QString::fromLatin1(r.text));
 
     edit->setText(QString{}); // an empty meaning is fine
     Finde<QRadioButton>(dlg, "id1066")->setChecked(true);
@@ -90,7 +90,8 @@ TEST(BedeutungDlg, NurSpeicherbareZeichenUndUngueltigeAusrichtung) {
     CBedeutungDlg dlg;
     dlg.m_nAusrichtung = 7;
     dlg.show();
-    for (const char* id : {"id1053", "id1054", "id1065", "id1066"}) EXPECT_FALSE(Finde<QRadioButton>(dlg, id)->isChecked());
+    for (const char* id : {"id1053", "id1054", "id1065", "id1066"})
+        EXPECT_FALSE(Finde<QRadioButton>(dlg, id)->isChecked());
 
     auto* edit = Finde<QLineEdit>(dlg, "id1064");
     edit->insert(QStringLiteral("Büro €"));

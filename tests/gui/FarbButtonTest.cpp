@@ -28,7 +28,8 @@ QRgb Palette(const CFarbButton& k, QPalette::ColorRole rolle) {
 
 // Dark caption pixels on the red face, away from the frame rings.
 QRect Beschriftung(const QImage& bild) {
-    return Umriss(bild, kFlaeche.adjusted(3, 3, -3, -3), [](QRgb c) { return qRed(c) < 90 && qGreen(c) < 90; });
+    return Umriss(bild, kFlaeche.adjusted(3, 3, -3, -3),
+                  [](QRgb c) { return qRed(c) < 90 && qGreen(c) < 90; });
 }
 
 } // namespace
@@ -105,7 +106,8 @@ TEST(FarbButton, DeaktiviertMitSystemflaecheUndGravierterSchrift) {
 
 TEST(QtWandlung, Cp1252UndFarben) {
     std::string alle;
-    for (int b = 0; b < 256; ++b) alle.push_back(static_cast<char>(b));
+    for (int b = 0; b < 256; ++b)
+        alle.push_back(static_cast<char>(b));
     EXPECT_EQ(kalvora::Cp1252AusText(kalvora::TextAusCp1252(alle)), alle);
     EXPECT_EQ(kalvora::TextAusCp1252("\x80\xe4"), QStringLiteral("€ä"));
     EXPECT_EQ(kalvora::Cp1252AusText(QStringLiteral("Łódź")), std::nullopt);

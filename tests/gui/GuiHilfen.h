@@ -27,8 +27,14 @@ struct RahmenUmgebung {
     std::unique_ptr<CMainFrame> Rahmen() { return std::make_unique<CMainFrame>(app, speicher, meldungen); }
 };
 
-inline QRgb Pixel(const QImage& bild, int x, int y) { return bild.pixel(x, y) & 0xFFFFFF; }
-inline QRgb Rgb(COLORREF c) { return qRgb(static_cast<int>(c & 0xFF), static_cast<int>((c >> 8) & 0xFF), static_cast<int>((c >> 16) & 0xFF)) & 0xFFFFFF; }
+inline QRgb Pixel(const QImage& bild, int x, int y) {
+    return bild.pixel(x, y) & 0xFFFFFF;
+}
+inline QRgb Rgb(COLORREF c) {
+    return qRgb(static_cast<int>(c & 0xFF), static_cast<int>((c >> 8) & 0xFF),
+                static_cast<int>((c >> 16) & 0xFF)) &
+           0xFFFFFF;
+}
 
 // Bounding box of the pixels for which `treffer` holds, inside `bereich`.
 inline QRect Umriss(const QImage& bild, const QRect& bereich, const std::function<bool(QRgb)>& treffer) {

@@ -19,7 +19,8 @@ namespace {
 
 QStringList MenueTexte(QMenu* menue) {
     QStringList texte;
-    for (QAction* a : menue->actions()) texte << (a->isSeparator() ? QStringLiteral("-") : a->text());
+    for (QAction* a : menue->actions())
+        texte << (a->isSeparator() ? QStringLiteral("-") : a->text());
     return texte;
 }
 
@@ -98,9 +99,10 @@ TEST(MainFrame, SymbolleisteMitStandardknoepfenUndZweiFarbreihen) {
     CTypLeiste* leiste = rahmen->TypLeiste();
     QStringList namen;
     for (QAction* a : leiste->actions())
-        if (!a->objectName().isEmpty() || a->isSeparator()) namen << (a->isSeparator() ? QStringLiteral("-") : a->objectName());
-    EXPECT_EQ(namen.mid(0, 9), (QStringList{"cmd32771", "cmd32787", "cmd57607", "-", "cmd32778", "cmd32777", "-",
-                                            "cmd32798", "-"}));
+        if (!a->objectName().isEmpty() || a->isSeparator())
+            namen << (a->isSeparator() ? QStringLiteral("-") : a->objectName());
+    EXPECT_EQ(namen.mid(0, 9), (QStringList{"cmd32771", "cmd32787", "cmd57607", "-", "cmd32778", "cmd32777",
+                                            "-", "cmd32798", "-"}));
     for (int id : {32771, 32787, 57607, 32778, 32777, 32798}) {
         auto* knopf = qobject_cast<QToolButton*>(leiste->widgetForAction(rahmen->Aktion(id)));
         ASSERT_NE(knopf, nullptr) << id;
@@ -114,7 +116,8 @@ TEST(MainFrame, SymbolleisteMitStandardknoepfenUndZweiFarbreihen) {
         SCOPED_TRACE(art);
         CFarbButton* oben = leiste->Knopf(art);
         CFarbButton* unten = leiste->Knopf(art + 8);
-        EXPECT_EQ(oben->objectName(), QStringLiteral("id%1").arg(kalvora::kArtBefehl[static_cast<std::size_t>(art)]));
+        EXPECT_EQ(oben->objectName(),
+                  QStringLiteral("id%1").arg(kalvora::kArtBefehl[static_cast<std::size_t>(art)]));
         EXPECT_EQ(oben->width(), 80);
         EXPECT_EQ(unten->width(), 80);
         EXPECT_EQ(unten->x(), oben->x());
@@ -222,11 +225,23 @@ TEST(MainFrame, FensterPlatzBeimStart) {
     } faelle[] = {
         {"keine Werte", {}, P::System, {}},
         {"einer fehlt", {{"Top", 100}, {"Left", 50}, {"Bottom", 700}}, P::System, {}},
-        {"gespeichert", {{"Top", 100}, {"Left", 50}, {"Bottom", 700}, {"Right", 950}}, P::Gespeichert, {50, 100, 900, 600}},
-        {"Grenzen 1 und 4999", {{"Top", 1}, {"Left", 1}, {"Bottom", 4999}, {"Right", 4999}}, P::Gespeichert, {1, 1, 4998, 4998}},
+        {"gespeichert",
+         {{"Top", 100}, {"Left", 50}, {"Bottom", 700}, {"Right", 950}},
+         P::Gespeichert,
+         {50, 100, 900, 600}},
+        {"Grenzen 1 und 4999",
+         {{"Top", 1}, {"Left", 1}, {"Bottom", 4999}, {"Right", 4999}},
+         P::Gespeichert,
+         {1, 1, 4998, 4998}},
         {"Left 0", {{"Top", 100}, {"Left", 0}, {"Bottom", 700}, {"Right", 900}}, P::Ersatz, {0, 0, 800, 600}},
-        {"Monitor links", {{"Top", 100}, {"Left", static_cast<std::uint32_t>(-1200)}, {"Bottom", 700}, {"Right", 900}}, P::Ersatz, {0, 0, 800, 600}},
-        {"Bottom 5000", {{"Top", 100}, {"Left", 10}, {"Bottom", 5000}, {"Right", 900}}, P::Ersatz, {0, 0, 800, 600}},
+        {"Monitor links",
+         {{"Top", 100}, {"Left", static_cast<std::uint32_t>(-1200)}, {"Bottom", 700}, {"Right", 900}},
+         P::Ersatz,
+         {0, 0, 800, 600}},
+        {"Bottom 5000",
+         {{"Top", 100}, {"Left", 10}, {"Bottom", 5000}, {"Right", 900}},
+         P::Ersatz,
+         {0, 0, 800, 600}},
     };
     for (const auto& f : faelle) {
         SCOPED_TRACE(f.name);

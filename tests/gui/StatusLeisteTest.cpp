@@ -14,8 +14,9 @@ namespace {
 // The stamp file written by another process, as another instance would.
 void FremdSchreiben(const std::string& pfad, const char* inhalt) {
     QProcess sh;
-    sh.start(QStringLiteral("sh"), {QStringLiteral("-c"), QStringLiteral("printf '%1' > \"$0\"").arg(QLatin1String(inhalt)),
-                                    QString::fromStdString(pfad)});
+    sh.start(QStringLiteral("sh"),
+             {QStringLiteral("-c"), QStringLiteral("printf '%1' > \"$0\"").arg(QLatin1String(inhalt)),
+              QString::fromStdString(pfad)});
     ASSERT_TRUE(sh.waitForFinished(5000));
     ASSERT_EQ(sh.exitCode(), 0);
 }
@@ -60,9 +61,9 @@ TEST(StatusLeiste, BeschaeftigtJeStempelUndOffenemAbgleich) {
         bool vorher;
         bool danach;
     } faelle[] = {
-        {"0 7", false, true, false},  {"1 7", false, false, true}, {"0 7", true, false, true},
-        {"2 0", false, false, true},  {"-1 3", false, false, true},
-        {nullptr, false, true, true}, {nullptr, true, false, false}, // unreadable: nothing changes
+        {"0 7", false, true, false},   {"1 7", false, false, true},  {"0 7", true, false, true},
+        {"2 0", false, false, true},   {"-1 3", false, false, true}, {nullptr, false, true, true},
+        {nullptr, true, false, false}, // unreadable: nothing changes
         {"kaputt", false, true, true},
     };
     for (const auto& f : faelle) {

@@ -11,11 +11,11 @@
 
 #include "GuiHilfen.h"
 #include "app/QtEinstellungsSpeicher.h"
-#include "app/Stempel.h"
-#include "data/UrlaubDoc.h"
 #include "app/QtMeldungen.h"
 #include "app/QuickStart.h"
+#include "app/Stempel.h"
 #include "app/UrlaubApp.h"
+#include "data/UrlaubDoc.h"
 #include "frame/MainFrame.h"
 
 using namespace kalvora::test;
@@ -28,7 +28,9 @@ void EinstellungenLeeren() {
     s.sync();
 }
 
-QString Dokumente() { return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation); }
+QString Dokumente() {
+    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+}
 
 // Clicks the button with `text` of the next message box once it is shown.
 void BeantworteMeldung(const QString& text, QString* gesehen, QString* titel) {
@@ -87,7 +89,10 @@ TEST(UrlaubApp, ErsterStartLegtDatenbankImDokumenteOrdnerAn) {
     EXPECT_TRUE(QFile::exists(datei));
     EXPECT_TRUE(QFile::exists(Dokumente() + QStringLiteral("/Ressource.BK1")));
     EXPECT_EQ(DateiInhalt((Dokumente() + QStringLiteral("/Ressource.d")).toStdString()), "0 0");
-    EXPECT_EQ(QSettings(QStringLiteral("Tervolan"), QStringLiteral("Orlim")).value(QStringLiteral("Datei")).toString(), datei);
+    EXPECT_EQ(QSettings(QStringLiteral("Tervolan"), QStringLiteral("Orlim"))
+                  .value(QStringLiteral("Datei"))
+                  .toString(),
+              datei);
 
     ASSERT_NE(app->Rahmen(), nullptr);
     EXPECT_TRUE(app->Rahmen()->isVisible());
@@ -95,7 +100,8 @@ TEST(UrlaubApp, ErsterStartLegtDatenbankImDokumenteOrdnerAn) {
     EXPECT_TRUE(app->Dokument().m_pRessourcen.empty());
 
     app->m_nSpalte1 = 150;
-    app->m_strAbteilung = "K\xfc" "che"; // Windows-1252
+    app->m_strAbteilung = "K\xfc"
+                          "che"; // Windows-1252
     app->m_bAlpha = false;
     app->Rahmen()->close();
     EXPECT_EQ(app->ExitInstance(), 0);
@@ -131,9 +137,10 @@ TEST(QtMeldungen, TexteTitelUndAntworten) {
     QtMeldungen meldungen;
     QString text, titel;
     BeantworteMeldung(QStringLiteral("&Ja"), &text, &titel);
-    EXPECT_EQ(meldungen.Zeige("Bitte stellen Sie sicher, dass kein anderer Mitarbeiter auf die Datenbank zugreift.\n"
-                              "Optimierung starten?",
-                              "Datenbank optimieren", kalvora::Knoepfe::JaNein),
+    EXPECT_EQ(meldungen.Zeige(
+                  "Bitte stellen Sie sicher, dass kein anderer Mitarbeiter auf die Datenbank zugreift.\n"
+                  "Optimierung starten?",
+                  "Datenbank optimieren", kalvora::Knoepfe::JaNein),
               kalvora::Antwort::Ja);
     EXPECT_EQ(titel, QStringLiteral("Datenbank optimieren"));
     EXPECT_TRUE(text.endsWith(QStringLiteral("zugreift.\nOptimierung starten?")));

@@ -29,7 +29,8 @@ RahmenStart RahmenStartLesen(EinstellungsSpeicher& speicher, Meldungen& meldunge
         meldungen.Zeige("Regestry Error");
         return start;
     }
-    if (const auto schema = speicher.LeseZahl("Farbschema")) start.m_nFarbschema = static_cast<std::int32_t>(*schema);
+    if (const auto schema = speicher.LeseZahl("Farbschema"))
+        start.m_nFarbschema = static_cast<std::int32_t>(*schema);
     start.m_platz = FensterPlatzAuswerten(speicher.LeseZahl("Top"), speicher.LeseZahl("Left"),
                                           speicher.LeseZahl("Bottom"), speicher.LeseZahl("Right"));
     return start;

@@ -13,14 +13,15 @@ struct KnopfFarben {
 
 // Schemes 1..5; any other value paints everything black.
 constexpr KnopfFarben KnopfFarbenFuerSchema(int schema) {
-    switch (schema) {
-    case 1: return {0x000000, 0xDCFFFF, 0xC8C8C8};
-    case 2: return {0x000000, 0xF0FFFF, 0xDCDCDC};
-    case 3: return {0x000000, 0xF0FFFF, 0xFFE6FF};
-    case 4: return {0xFFFFFF, 0x960000, 0x646464};
-    case 5: return {0x000000, 0xE1E1E1, 0xF5F5F5};
-    default: return {0x000000, 0x000000, 0x000000};
-    }
+    constexpr KnopfFarben kSchemata[5] = {
+        {0x000000, 0xDCFFFF, 0xC8C8C8}, // Standard
+        {0x000000, 0xF0FFFF, 0xDCDCDC}, // Light
+        {0x000000, 0xF0FFFF, 0xFFE6FF}, // Pastell
+        {0xFFFFFF, 0x960000, 0x646464}, // Dark
+        {0x000000, 0xE1E1E1, 0xF5F5F5}, // Schwarz/Weiß
+    };
+    if (schema < 1 || schema > 5) return {0x000000, 0x000000, 0x000000};
+    return kSchemata[schema - 1];
 }
 
 } // namespace kalvora

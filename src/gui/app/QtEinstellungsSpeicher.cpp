@@ -7,7 +7,8 @@
 
 #include "app/QtWandlung.h"
 
-QtEinstellungsSpeicher::QtEinstellungsSpeicher() : m_settings(QStringLiteral("Tervolan"), QStringLiteral("Orlim")) {}
+QtEinstellungsSpeicher::QtEinstellungsSpeicher()
+    : m_settings(QStringLiteral("Tervolan"), QStringLiteral("Orlim")) {}
 
 bool QtEinstellungsSpeicher::Oeffnen() {
     m_settings.sync();

@@ -6,7 +6,8 @@
 
 #include "app/QtWandlung.h"
 
-kalvora::Antwort QtMeldungen::Zeige(const std::string& text, const std::string& titel, kalvora::Knoepfe knoepfe) {
+kalvora::Antwort QtMeldungen::Zeige(const std::string& text, const std::string& titel,
+                                    kalvora::Knoepfe knoepfe) {
     QMessageBox box;
     box.setTextFormat(Qt::PlainText);
     box.setText(kalvora::TextAusPfad(text));

@@ -2,7 +2,9 @@
 
 #include "app/Zeichensatz.h"
 
-static void KalvoraRessourcen() { Q_INIT_RESOURCE(kalvora); }
+static void KalvoraRessourcen() {
+    Q_INIT_RESOURCE(kalvora);
+}
 
 namespace kalvora {
 
@@ -26,7 +28,9 @@ QString TextAusPfad(const std::string& utf8) {
     return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
 }
 
-std::string PfadAusText(const QString& text) { return text.toStdString(); }
+std::string PfadAusText(const QString& text) {
+    return text.toStdString();
+}
 
 QColor QFarbe(COLORREF farbe) {
     return QColor(static_cast<int>(farbe & 0xFF), static_cast<int>((farbe >> 8) & 0xFF),

@@ -31,7 +31,9 @@ CUrlaubApp::~CUrlaubApp() {
     m_pDoc.reset();
 }
 
-CUrlaubApp* CUrlaubApp::Instanz() { return dynamic_cast<CUrlaubApp*>(QCoreApplication::instance()); }
+CUrlaubApp* CUrlaubApp::Instanz() {
+    return dynamic_cast<CUrlaubApp*>(QCoreApplication::instance());
+}
 
 void CUrlaubApp::SetzeDienste(std::unique_ptr<kalvora::EinstellungsSpeicher> speicher,
                               std::unique_ptr<kalvora::Meldungen> meldungen) {
@@ -45,10 +47,11 @@ CUrlaubApp::Befehlszeile CUrlaubApp::BefehlszeileLesen() {
         QStringLiteral("Jahresplaner für Abwesenheiten und Einsätze von Mitarbeitern, Räumen und Geräten."));
     parser.addHelpOption();
     parser.addVersionOption();
-    parser.addPositionalArgument(QStringLiteral("datenbank"),
-                                 QStringLiteral("Datenbankdatei (sonst die zuletzt benutzte oder Ressource.dat "
-                                                "im Dokumente-Ordner)."),
-                                 QStringLiteral("[datenbank]"));
+    parser.addPositionalArgument(
+        QStringLiteral("datenbank"),
+        QStringLiteral("Datenbankdatei (sonst die zuletzt benutzte oder Ressource.dat "
+                       "im Dokumente-Ordner)."),
+        QStringLiteral("[datenbank]"));
     QCommandLineOption quickStart(QStringLiteral("quickstart-pdf"),
                                   QStringLiteral("Schreibt die Kurzanleitung als PDF und endet."),
                                   QStringLiteral("datei"));

@@ -19,8 +19,8 @@ public:
     ~CUrlaubApp() override;
 
     struct Befehlszeile {
-        QString m_strDatei;       // the database path, empty when none was given
-        QString m_strQuickStart;  // write the quick-start document there and end
+        QString m_strDatei;      // the database path, empty when none was given
+        QString m_strQuickStart; // write the quick-start document there and end
     };
     // Reads the arguments; --help and --version print and end the process.
     Befehlszeile BefehlszeileLesen();

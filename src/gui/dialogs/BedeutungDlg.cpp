@@ -9,8 +9,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QValidator>
 #include <QVBoxLayout>
+#include <QValidator>
 
 #include "app/QtWandlung.h"
 #include "dialogs/FarbButton.h"
@@ -56,7 +56,10 @@ CBedeutungDlg::CBedeutungDlg(QWidget* parent) : QDialog(parent) {
         const char* text;
         const char* id;
         int zeile, spalte;
-    } knoepfe[4] = {{"Voll", "id1053", 0, 0}, {"Oben", "id1054", 1, 0}, {"Mitte", "id1065", 0, 1}, {"Unten", "id1066", 1, 1}};
+    } knoepfe[4] = {{"Voll", "id1053", 0, 0},
+                    {"Oben", "id1054", 1, 0},
+                    {"Mitte", "id1065", 0, 1},
+                    {"Unten", "id1066", 1, 1}};
     for (int i = 0; i < 4; ++i) {
         auto* radio = new QRadioButton(QString::fromUtf8(knoepfe[i].text));
         radio->setObjectName(QString::fromLatin1(knoepfe[i].id));
@@ -95,7 +98,8 @@ void CBedeutungDlg::showEvent(QShowEvent* event) {
         radio->setChecked(true);
     } else {
         m_pAusrichtung->setExclusive(false);
-        for (QAbstractButton* b : m_pAusrichtung->buttons()) b->setChecked(false);
+        for (QAbstractButton* b : m_pAusrichtung->buttons())
+            b->setChecked(false);
         m_pAusrichtung->setExclusive(true);
     }
     m_pFarbe->SetFarbe(0x000000, m_farbe, m_farbe);

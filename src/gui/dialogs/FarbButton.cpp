@@ -67,7 +67,8 @@ void CFarbButton::DrawItem(QPainter& p, const QRect& item, const Zustand& zustan
     p.setRenderHint(QPainter::Antialiasing, false);
     p.fillRect(item, kalvora::QFarbe(zustand.bDeaktiviert ? m_nFlaecheAus : m_nFlaeche));
     // A 10-pixel pen centred on left + 10.
-    if (m_bMarkiert) p.fillRect(QRect(item.left() + 5, item.top(), 10, item.height()), kalvora::QFarbe(m_nStreifen));
+    if (m_bMarkiert)
+        p.fillRect(QRect(item.left() + 5, item.top(), 10, item.height()), kalvora::QFarbe(m_nStreifen));
 
     QRect r = item;
     if (zustand.bGedrueckt) {

@@ -10,16 +10,16 @@ constexpr const char* kArtPrompt = "Anzeigen als ...\nAnzeigen";
 
 constexpr BefehlsEintrag kTabelle[] = {
     // &Datei
-    {befehl::Drucken, M::Datei, false, "&Drucken\tStrg+P", "Druckt das aktive Dokument.\nDrucken", "Ctrl+P", "",
-     ":/kalvora/drucken.png", R::Ansicht},
-    {befehl::Seitenansicht, M::Datei, false, "Sei&tenansicht...", "Zeigt ganze Seiten an.\nSeitenansicht", "", "", "",
-     R::Ansicht},
+    {befehl::Drucken, M::Datei, false, "&Drucken\tStrg+P", "Druckt das aktive Dokument.\nDrucken", "Ctrl+P",
+     "", ":/kalvora/drucken.png", R::Ansicht},
+    {befehl::Seitenansicht, M::Datei, false, "Sei&tenansicht...", "Zeigt ganze Seiten an.\nSeitenansicht", "",
+     "", "", R::Ansicht},
     {befehl::DruckerEinrichtung, M::Datei, false, "Drucker&einrichtung...",
      "Ändert die Drucker- und Druckoptionen.\nDruckereinrichtung", "", "", "", R::Ansicht},
     {befehl::Beenden, M::Datei, true, "&Beenden", "Beendet das Programm.\nBeenden", "", "", "", R::Rahmen},
     // &Bearbeiten
-    {befehl::RessourceVerwalten, M::Bearbeiten, false, "&Ressource verwalten ...", "Ressource verwalten.\nRessource",
-     "", "", ":/kalvora/ressourcen.png", R::Ansicht},
+    {befehl::RessourceVerwalten, M::Bearbeiten, false, "&Ressource verwalten ...",
+     "Ressource verwalten.\nRessource", "", "", ":/kalvora/ressourcen.png", R::Ansicht},
     {befehl::GruppeAnzeigen, M::Bearbeiten, false, "&Gruppe anzeigen ...",
      "Anzuzeigende Gruppe auswählen.\nGruppe", "", "", ":/kalvora/gruppe.png", R::Ansicht},
     // &Ansicht
@@ -27,15 +27,15 @@ constexpr BefehlsEintrag kTabelle[] = {
      "Blendet die Symbolleiste ein oder aus.\nSymbolleiste ein/aus", "", "", "", R::Umschalter},
     {befehl::Statusleiste, M::Ansicht, false, "S&tatusleiste",
      "Blendet die Statusleiste ein oder aus.\nStatusleiste ein/aus", "", "", "", R::Umschalter},
-    {befehl::Vergroessern, M::Ansicht, true, "Ansicht ver&größern", "Ansicht vergrößern.\nVergrößern", "", "+",
-     ":/kalvora/vergroessern.png", R::Ansicht},
-    {befehl::Verkleinern, M::Ansicht, false, "Ansicht ver&kleinern", "Ansicht verkleinern.\nVerkleinern", "", "-",
-     ":/kalvora/verkleinern.png", R::Ansicht},
+    {befehl::Vergroessern, M::Ansicht, true, "Ansicht ver&größern", "Ansicht vergrößern.\nVergrößern", "",
+     "+", ":/kalvora/vergroessern.png", R::Ansicht},
+    {befehl::Verkleinern, M::Ansicht, false, "Ansicht ver&kleinern", "Ansicht verkleinern.\nVerkleinern", "",
+     "-", ":/kalvora/verkleinern.png", R::Ansicht},
     {befehl::SortierenNachGruppen, M::Ansicht, true, "S&ortieren nach Gruppen",
      "Sortieren nach Gruppen.\nSortieren nach Gruppen", "", "", ":/kalvora/sortieren.png", R::Ansicht},
     // &Extras
-    {befehl::Einstellungen, M::Extras, false, "&Einstellungen...", "Einstellungen ändern.\nEinstellungen", "", "", "",
-     R::Ansicht},
+    {befehl::Einstellungen, M::Extras, false, "&Einstellungen...", "Einstellungen ändern.\nEinstellungen", "",
+     "", "", R::Ansicht},
     {befehl::DatenbankOptimieren, M::Extras, false, "&Datenbank optimieren...",
      "Entfernt gelöschte Ressourcen und Tage endgültig aus der Datenbank.\nDatenbank optimieren", "", "", "",
      R::Ansicht},
@@ -69,7 +69,9 @@ constexpr BefehlsEintrag kTabelle[] = {
 
 } // namespace
 
-std::span<const BefehlsEintrag> BefehlsTabelle() { return kTabelle; }
+std::span<const BefehlsEintrag> BefehlsTabelle() {
+    return kTabelle;
+}
 
 const BefehlsEintrag* FindeBefehl(int id) {
     for (const BefehlsEintrag& e : kTabelle)

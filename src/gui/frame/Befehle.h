@@ -72,8 +72,13 @@ constexpr std::array<MenueTitel, 5> kMenues = {{{Menue::Datei, "&Datei"},
                                                 {Menue::Hilfe, "&?"}}};
 
 // Standard buttons at the left of the toolbar; 0 is a separator. The entry types follow.
-constexpr std::array<int, 8> kLeistenBefehle = {befehl::RessourceVerwalten, befehl::GruppeAnzeigen, befehl::Drucken, 0,
-                                                befehl::Vergroessern,       befehl::Verkleinern,    0,
+constexpr std::array<int, 8> kLeistenBefehle = {befehl::RessourceVerwalten,
+                                                befehl::GruppeAnzeigen,
+                                                befehl::Drucken,
+                                                0,
+                                                befehl::Vergroessern,
+                                                befehl::Verkleinern,
+                                                0,
                                                 befehl::SortierenNachGruppen};
 
 } // namespace kalvora

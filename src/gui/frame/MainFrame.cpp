@@ -9,6 +9,7 @@
 #include <QScreen>
 #include <QShortcut>
 #include <QUrl>
+#include <algorithm>
 
 #include "app/EintragsartDatei.h"
 #include "app/QtWandlung.h"
@@ -22,7 +23,9 @@ using kalvora::Regel;
 
 namespace {
 
-QString Utf8(const char* text) { return QString::fromUtf8(text); }
+QString Utf8(const char* text) {
+    return QString::fromUtf8(text);
+}
 
 // A plain stand-in until the plan view is set.
 QWidget* Platzhalter() {
@@ -37,8 +40,8 @@ QWidget* Platzhalter() {
 
 CMainFrame::CMainFrame(kalvora::AppEinstellungen& app, kalvora::EinstellungsSpeicher& speicher,
                        kalvora::Meldungen& meldungen, QWidget* parent)
-    : QMainWindow(parent), m_tabelle(kalvora::EintragsartTabelle::Standard()), m_app(app), m_speicher(speicher),
-      m_meldungen(meldungen) {
+    : QMainWindow(parent), m_tabelle(kalvora::EintragsartTabelle::Standard()), m_app(app),
+      m_speicher(speicher), m_meldungen(meldungen) {
     kalvora::RessourcenEinbinden();
     setObjectName(QStringLiteral("MainFrame"));
     if (!m_app.m_strDatei.empty())
@@ -77,7 +80,9 @@ CMainFrame::CMainFrame(kalvora::AppEinstellungen& app, kalvora::EinstellungsSpei
 
 CMainFrame::~CMainFrame() = default;
 
-QString CMainFrame::ProduktTitel() { return QStringLiteral("Kalvora - www.tervolan.de"); }
+QString CMainFrame::ProduktTitel() {
+    return QStringLiteral("Kalvora - www.tervolan.de");
+}
 
 QAction* CMainFrame::Aktion(int id) const {
     const auto it = m_aktionen.find(id);
@@ -114,7 +119,8 @@ void CMainFrame::AktionenAnlegen() {
 
     for (int art = 0; art <= kalvora::kAnzahlArten; ++art) {
         QAction* a = Aktion(kalvora::kArtBefehl[static_cast<std::size_t>(art)]);
-        if (art > 0) a->setText(kalvora::TextAusCp1252(m_tabelle.m_strBedeutung[static_cast<std::size_t>(art)]));
+        if (art > 0)
+            a->setText(kalvora::TextAusCp1252(m_tabelle.m_strBedeutung[static_cast<std::size_t>(art)]));
         connect(a, &QAction::triggered, this, [this, art] {
             SetAktiveArt(art);
             emit ArtGewaehlt(art);

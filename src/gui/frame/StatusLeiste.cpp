@@ -1,8 +1,9 @@
 #include "frame/StatusLeiste.h"
 
 #include <QPainter>
-#include <array>
 #include <QSizeGrip>
+#include <algorithm>
+#include <array>
 
 #include "app/Stempel.h"
 
@@ -23,13 +24,16 @@ const QImage& Lampe(bool rot) {
         QImage gruen(8, 8, QImage::Format_RGB32);
         QImage rotBild(8, 8, QImage::Format_RGB32);
         static const char* const kForm[8] = {"..####..", ".######.", "########", "########",
-                                              "########", "########", ".######.", "..####.."};
+                                             "########", "########", ".######.", "..####.."};
         for (int y = 0; y < 8; ++y)
             for (int x = 0; x < 8; ++x) {
                 const bool punkt = kForm[y][x] == '#';
                 const bool glanz = (x == 2 || x == 3) && (y == 2 || y == 3);
                 gruen.setPixel(x, y, !punkt ? qRgb(0, 0, 0) : glanz ? qRgb(160, 255, 160) : qRgb(0, 200, 0));
-                rotBild.setPixel(x, y, !punkt ? qRgb(0, 0, 0) : glanz ? qRgb(255, 170, 170) : qRgb(220, 0, 0));
+                rotBild.setPixel(x, y,
+                                 !punkt  ? qRgb(0, 0, 0)
+                                 : glanz ? qRgb(255, 170, 170)
+                                         : qRgb(220, 0, 0));
             }
         return std::array<QImage, 2>{gruen, rotBild};
     }();
@@ -50,8 +54,8 @@ CStatusLeiste::CStatusLeiste(std::string stempel, const bool& abgleichOffen, QWi
     m_schrift.setPointSize(8);
     m_schrift.setWeight(QFont::Normal);
     // The single stretching prompt pane.
-    m_stile.push_back({palette().color(QPalette::Window), palette().color(QPalette::WindowText), m_schrift, false,
-                       false, 0});
+    m_stile.push_back({palette().color(QPalette::Window), palette().color(QPalette::WindowText), m_schrift,
+                       false, false, 0});
 
     m_pGriff = new StillerGriff(this);
     m_pGriff->resize(16, 16);
@@ -73,7 +77,9 @@ void CStatusLeiste::OnTimer() {
     repaint();
 }
 
-QRect CStatusLeiste::LampenRechteck(const QRect& client) { return {client.right() + 1 - 20, client.top() + 5, 8, 8}; }
+QRect CStatusLeiste::LampenRechteck(const QRect& client) {
+    return {client.right() + 1 - 20, client.top() + 5, 8, 8};
+}
 
 void CStatusLeiste::Zeichnen(QPainter& p, const QRect& client) const {
     const QPalette pal = palette();
@@ -91,7 +97,8 @@ void CStatusLeiste::Zeichnen(QPainter& p, const QRect& client) const {
     p.setPen(isEnabled() ? stil.text : QColor(0x80, 0x80, 0x80));
     p.setBackgroundMode(stil.bDeckend ? Qt::OpaqueMode : Qt::TransparentMode);
     p.setBackground(stil.hintergrund);
-    p.drawText(textRaum.translated(stil.nVersatz, 0), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, PaneText());
+    p.drawText(textRaum.translated(stil.nVersatz, 0), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
+               PaneText());
     p.restore();
 
     // Size grip: light and shadow diagonals in the bottom-right corner.
@@ -120,4 +127,6 @@ QSize CStatusLeiste::sizeHint() const {
     return {QStatusBar::sizeHint().width(), std::max(22, fm.height() + 8)};
 }
 
-QSize CStatusLeiste::minimumSizeHint() const { return {40, sizeHint().height()}; }
+QSize CStatusLeiste::minimumSizeHint() const {
+    return {40, sizeHint().height()};
+}

@@ -2,7 +2,6 @@
 
 #include <QAction>
 #include <QGridLayout>
-#include <QToolButton>
 
 #include "app/QtWandlung.h"
 #include "dialogs/FarbButton.h"
@@ -23,8 +22,8 @@ CTypLeiste::CTypLeiste(QWidget* parent) : QToolBar(QStringLiteral("Symbolleiste"
     setAllowedAreas(Qt::TopToolBarArea | Qt::BottomToolBarArea);
 }
 
-void CTypLeiste::Aufbauen(const std::function<QAction*(int)>& aktion, const kalvora::EintragsartTabelle& tabelle,
-                          int farbschema) {
+void CTypLeiste::Aufbauen(const std::function<QAction*(int)>& aktion,
+                          const kalvora::EintragsartTabelle& tabelle, int farbschema) {
     for (int id : kalvora::kLeistenBefehle) {
         if (id == 0) {
             addSeparator();
@@ -46,7 +45,10 @@ void CTypLeiste::Aufbauen(const std::function<QAction*(int)>& aktion, const kalv
     for (int art = 0; art <= kalvora::kAnzahlArten; ++art) {
         const int id = kalvora::kArtBefehl[static_cast<std::size_t>(art)];
         QAction* a = aktion(id);
-        auto* knopf = new CFarbButton(art == 0 ? QStringLiteral("Entf") : kalvora::TextAusCp1252(tabelle.m_strBedeutung[static_cast<std::size_t>(art)]), feld);
+        auto* knopf = new CFarbButton(
+            art == 0 ? QStringLiteral("Entf")
+                     : kalvora::TextAusCp1252(tabelle.m_strBedeutung[static_cast<std::size_t>(art)]),
+            feld);
         knopf->setObjectName(QStringLiteral("id%1").arg(id));
         knopf->setFocusPolicy(Qt::NoFocus);
         knopf->setToolTip(a->toolTip());
@@ -77,7 +79,8 @@ void CTypLeiste::Einfaerben(const kalvora::EintragsartTabelle& tabelle, int farb
     for (int art = 0; art <= kalvora::kAnzahlArten; ++art) {
         CFarbButton* knopf = m_pKnoepfe[static_cast<std::size_t>(art)];
         if (!knopf) continue;
-        const kalvora::COLORREF flaeche = art == 0 ? farben.m_nEntf : tabelle.m_nFarbe[static_cast<std::size_t>(art)];
+        const kalvora::COLORREF flaeche =
+            art == 0 ? farben.m_nEntf : tabelle.m_nFarbe[static_cast<std::size_t>(art)];
         knopf->SetFarbe(farben.m_nText, flaeche, farben.m_nStreifen);
     }
 }
