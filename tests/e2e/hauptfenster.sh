@@ -6,6 +6,9 @@ set -euo pipefail
 kalvora="$1"
 
 if [ -z "${KALVORA_IN_XVFB:-}" ]; then
+    # Version and help need no window system.
+    [ "$(env -u DISPLAY -u QT_QPA_PLATFORM "$kalvora" --version)" = "Kalvora 1.15" ] || { echo "--version falsch"; exit 1; }
+    env -u DISPLAY -u QT_QPA_PLATFORM "$kalvora" --help | grep -q datenbank || { echo "--help falsch"; exit 1; }
     command -v xvfb-run >/dev/null || { echo "xvfb-run fehlt"; exit 1; }
     KALVORA_IN_XVFB=1 exec xvfb-run -a -s "-screen 0 1400x900x24" bash "$0" "$@"
 fi

@@ -164,3 +164,19 @@ TEST(QuickStart, PdfAusDemMitgeliefertenText) {
     EXPECT_GT(inhalt.size(), 10000u); // the whole guide, not an empty page
     EXPECT_FALSE(kalvora::QuickStartSchreiben(QString::fromStdString(ordner / "fehlt/x.pdf")));
 }
+
+TEST(UrlaubApp, NurHilfeOderVersionBrauchenKeinFenster) {
+    const struct {
+        std::vector<const char*> argumente;
+        bool auskunft;
+    } faelle[] = {
+        {{"kalvora"}, false},
+        {{"kalvora", "Plan.dat"}, false},
+        {{"kalvora", "--help"}, true},
+        {{"kalvora", "Plan.dat", "-v"}, true},
+        {{"kalvora", "--", "--help"}, false}, // a file of that name
+    };
+    for (const auto& f : faelle)
+        EXPECT_EQ(CUrlaubApp::NurAuskunft(static_cast<int>(f.argumente.size()), f.argumente.data()), f.auskunft)
+            << f.argumente.back();
+}

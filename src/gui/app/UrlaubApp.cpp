@@ -3,6 +3,7 @@
 #include <QCommandLineParser>
 #include <QIcon>
 #include <QLibraryInfo>
+#include <string_view>
 
 #include "app/QtEinstellungsSpeicher.h"
 #include "app/QtMeldungen.h"
@@ -14,15 +15,10 @@ CUrlaubApp::CUrlaubApp(int& argc, char** argv)
     : QApplication(argc, argv), m_pSpeicher(std::make_unique<QtEinstellungsSpeicher>()),
       m_pMeldungen(std::make_unique<QtMeldungen>()) {
     kalvora::RessourcenEinbinden();
-    setApplicationName(QStringLiteral("Kalvora"));
-    setApplicationVersion(QStringLiteral(KALVORA_VERSION));
-    setOrganizationName(QStringLiteral("Tervolan"));
-    setOrganizationDomain(QStringLiteral("tervolan.de"));
+    NamenSetzen();
     setDesktopFileName(QStringLiteral("kalvora"));
     setWindowIcon(QIcon(QStringLiteral(":/kalvora/kalvora.png")));
-    // Qt's own dialogs (colour chooser, print dialog) speak German like the rest.
-    if (m_qtDeutsch.load(QStringLiteral("qtbase_de"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        installTranslator(&m_qtDeutsch);
+    QtDeutschLaden(m_qtDeutsch);
 }
 
 CUrlaubApp::~CUrlaubApp() {
@@ -41,7 +37,29 @@ void CUrlaubApp::SetzeDienste(std::unique_ptr<kalvora::EinstellungsSpeicher> spe
     if (meldungen) m_pMeldungen = std::move(meldungen);
 }
 
-CUrlaubApp::Befehlszeile CUrlaubApp::BefehlszeileLesen() {
+void CUrlaubApp::NamenSetzen() {
+    setApplicationName(QStringLiteral("Kalvora"));
+    setApplicationVersion(QStringLiteral(KALVORA_VERSION));
+    setOrganizationName(QStringLiteral("Tervolan"));
+    setOrganizationDomain(QStringLiteral("tervolan.de"));
+}
+
+void CUrlaubApp::QtDeutschLaden(QTranslator& uebersetzer) {
+    if (uebersetzer.load(QStringLiteral("qtbase_de"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&uebersetzer);
+}
+
+bool CUrlaubApp::NurAuskunft(int argc, const char* const* argv) {
+    for (int i = 1; i < argc && argv[i]; ++i) {
+        const std::string_view a(argv[i]);
+        if (a == "--") return false;
+        if (a == "-h" || a == "--help" || a == "--help-all" || a == "-?" || a == "-v" || a == "--version")
+            return true;
+    }
+    return false;
+}
+
+CUrlaubApp::Befehlszeile CUrlaubApp::BefehlszeileLesen(const QStringList& argumente) {
     QCommandLineParser parser;
     parser.setApplicationDescription(
         QStringLiteral("Jahresplaner für Abwesenheiten und Einsätze von Mitarbeitern, Räumen und Geräten."));
@@ -57,7 +75,7 @@ CUrlaubApp::Befehlszeile CUrlaubApp::BefehlszeileLesen() {
                                   QStringLiteral("datei"));
     quickStart.setFlags(QCommandLineOption::HiddenFromHelp);
     parser.addOption(quickStart);
-    parser.process(arguments());
+    parser.process(argumente);
 
     Befehlszeile zeile;
     // An unquoted path with blanks arrives in pieces; it was one command line.

@@ -23,7 +23,13 @@ public:
         QString m_strQuickStart; // write the quick-start document there and end
     };
     // Reads the arguments; --help and --version print and end the process.
-    Befehlszeile BefehlszeileLesen();
+    static Befehlszeile BefehlszeileLesen(const QStringList& argumente);
+    // True when the arguments only ask for help or the version, which need no window system.
+    static bool NurAuskunft(int argc, const char* const* argv);
+    // Program and maker names, version: for the settings paths and the texts of --help.
+    static void NamenSetzen();
+    // Qt's own texts (dialog buttons, colour chooser, --help) in German, when installed.
+    static void QtDeutschLaden(QTranslator& uebersetzer);
 
     // Start-up with the database path of the command line; false ends the program.
     bool InitInstance(const QString& kommandozeile);
