@@ -65,19 +65,12 @@ TEST(MainFrame, AktionenTragenPromptTastenUndFreigabe) {
     };
     const Fall faelle[] = {
         {32771, "Ressource verwalten.", "Ressource", {}, false},
-        {32787, "Anzuzeigende Gruppe auswählen.", "Gruppe", {}, false},
-        {32777, "Ansicht verkleinern.", "Verkleinern", {}, false},
         {32778, "Ansicht vergrößern.", "Vergrößern", {}, false},
-        {32798, "Sortieren nach Gruppen.", "Sortieren nach Gruppen", {}, false},
-        {32785, "Einstellungen ändern.", "Einstellungen", {}, false},
         {57607, "Druckt das aktive Dokument.", "Drucken", QKeySequence(Qt::CTRL | Qt::Key_P), false},
-        {57609, "Zeigt ganze Seiten an.", "Seitenansicht", {}, false},
         {32788, "", "Diagnose", QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_D), false},
         {32795, "Anzeigen als ...", "Anzeigen", {}, true},
-        {32807, "Anzeigen als ...", "Anzeigen", {}, true},
         {32773, "Tage löschen.", "Löschen", {}, true},
         {57665, "Beendet das Programm.", "Beenden", {}, true},
-        {32789, "Öffnet die Kurzanleitung.", "QuickStart", {}, true},
     };
     for (const Fall& f : faelle) {
         SCOPED_TRACE(f.id);
@@ -206,15 +199,6 @@ TEST(MainFrame, EintragsartDateiNebenDerDatenbank) {
     EXPECT_EQ(rahmen->TypLeiste()->Knopf(0)->text(), QStringLiteral("Entf"));
 }
 
-TEST(MainFrame, OhneEintragsartDateiDieEingebautenFarben) {
-    RahmenUmgebung u;
-    auto rahmen = u.Rahmen();
-    EXPECT_EQ(rahmen->m_tabelle, kalvora::EintragsartTabelle::Standard());
-    EXPECT_EQ(rahmen->TypLeiste()->Knopf(1)->Flaeche(), 0x0000C8u);
-    EXPECT_EQ(rahmen->TypLeiste()->Knopf(16)->Flaeche(), 0x969696u);
-    EXPECT_TRUE(u.meldungen.m_gezeigt.empty());
-}
-
 TEST(MainFrame, FensterPlatzBeimStart) {
     using P = kalvora::FensterPlatz;
     const struct {
@@ -322,24 +306,6 @@ TEST(MainFrame, QuickStartOeffnetDasPdfNebenDemProgramm) {
     ASSERT_EQ(geoeffnet.size(), 1u);
     EXPECT_EQ(geoeffnet[0], QUrl::fromLocalFile(rahmen->m_strQuickStart));
     EXPECT_TRUE(u.meldungen.m_gezeigt.empty());
-}
-
-TEST(MainFrame, LeistenEinUndAusblenden) {
-    RahmenUmgebung u;
-    auto rahmen = u.Rahmen();
-    rahmen->show();
-    QAction* symbolleiste = rahmen->Aktion(59392);
-    QAction* statusleiste = rahmen->Aktion(59393);
-    EXPECT_TRUE(symbolleiste->isChecked());
-    symbolleiste->trigger();
-    EXPECT_FALSE(rahmen->TypLeiste()->isVisible());
-    statusleiste->trigger();
-    EXPECT_FALSE(rahmen->StatusLeiste()->isVisible());
-    EXPECT_FALSE(statusleiste->isChecked());
-    symbolleiste->trigger();
-    statusleiste->trigger();
-    EXPECT_TRUE(rahmen->TypLeiste()->isVisible());
-    EXPECT_TRUE(rahmen->StatusLeiste()->isVisible());
 }
 
 TEST(MainFrame, ZeichentastenLoesenNurFreigegebeneBefehleAus) {

@@ -177,6 +177,7 @@ TEST(UrlaubApp, NurHilfeOderVersionBrauchenKeinFenster) {
         {{"kalvora", "--", "--help"}, false}, // a file of that name
     };
     for (const auto& f : faelle)
-        EXPECT_EQ(CUrlaubApp::NurAuskunft(static_cast<int>(f.argumente.size()), f.argumente.data()), f.auskunft)
+        EXPECT_EQ(CUrlaubApp::NurAuskunft(static_cast<int>(f.argumente.size()), f.argumente.data()),
+                  f.auskunft)
             << f.argumente.back();
 }
