@@ -39,7 +39,7 @@ std::vector<TagMarke> JahresMarken(const CRessource& ressource, const Eintragsar
     return marken;
 }
 
-std::string ZahlText(float zahl) {
+std::string AnzahlText(float zahl) {
     if (!std::isfinite(zahl)) return "0.0";
     char puffer[64];
     const auto [ende, fehler] =
@@ -58,7 +58,7 @@ Punkt BeschriftungsPunkt(const StatistikRaster& r, int k) {
 
 Punkt ZahlPunkt(const StatistikRaster& r, int k) { return {(k - 1) * r.cw + 2 * StatistikRaster::m, 10 * r.rh}; }
 
-std::optional<Rechteck> Balken(const StatistikRaster& r, int k, float c, float max) {
+std::optional<Rechteck> StatistikBalken(const StatistikRaster& r, int k, float c, float max) {
     if (c == 0.0f || !(max > 0.0f) || !std::isfinite(c) || !std::isfinite(max)) return std::nullopt;
     // c / max, computed so that the largest count reaches exactly 8 rows.
     const double wachstum = std::trunc(8.0 * r.rh * static_cast<double>(c) / static_cast<double>(max));

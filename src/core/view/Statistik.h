@@ -31,7 +31,7 @@ struct TagMarke {
 std::vector<TagMarke> JahresMarken(const CRessource& ressource, const EintragsartTabelle& tabelle);
 
 // A count as "%.1f" would print it in the C locale, whatever locale the process runs in.
-std::string ZahlText(float zahl);
+std::string AnzahlText(float zahl);
 
 // Grid of the bar chart in a pane of breite x hoehe pixels.
 struct StatistikRaster {
@@ -53,6 +53,6 @@ Punkt ZahlPunkt(const StatistikRaster& r, int k);
 
 // The bar of type k with count c beside the largest count: nothing for a count of 0 (or no
 // maximum). A bar is at least one row high and the maximum reaches up to row 2.
-std::optional<Rechteck> Balken(const StatistikRaster& r, int k, float c, float max);
+std::optional<Rechteck> StatistikBalken(const StatistikRaster& r, int k, float c, float max);
 
 } // namespace kalvora

@@ -47,7 +47,7 @@ void CStatistikFeld::Zeichnen(QPainter& dc, const QSize& flaeche) const {
     const float max = *std::max_element(m_zahlen.begin(), m_zahlen.end());
     for (int k = 1; k <= kAnzahlArten; ++k) {
         const float c = m_zahlen[static_cast<std::size_t>(k - 1)];
-        const auto balken = Balken(r, k, c, max);
+        const auto balken = StatistikBalken(r, k, c, max);
         if (!balken) continue;
         const Rechteck& b = *balken;
         dc.fillRect(QRect(b.links, b.oben, b.Breite(), b.Hoehe()), QFarbe(tabelle.m_nFarbe[static_cast<std::size_t>(k)]));
@@ -58,7 +58,7 @@ void CStatistikFeld::Zeichnen(QPainter& dc, const QSize& flaeche) const {
         dc.fillRect(QRect(b.links + 1, b.unten, b.Breite(), 1), Qt::black);
         const Punkt z = ZahlPunkt(r, k);
         dc.setPen(Qt::black);
-        kalvora::TextAn(dc, z.x, z.y, Qt::AlignLeft | Qt::AlignTop, QString::fromStdString(ZahlText(c)));
+        kalvora::TextAn(dc, z.x, z.y, Qt::AlignLeft | Qt::AlignTop, QString::fromStdString(AnzahlText(c)));
     }
     dc.restore();
 }

@@ -75,11 +75,11 @@ TEST(JahresMarken, EineMarkeJeGanztagSonstZweiteVorErsterHaelfte) {
     EXPECT_EQ(JahresMarken(r, t), erwartet);
 }
 
-TEST(ZahlText, EineNachkommastelleMitPunkt) {
-    EXPECT_EQ(ZahlText(0.0f), "0.0");
-    EXPECT_EQ(ZahlText(0.5f), "0.5");
-    EXPECT_EQ(ZahlText(10.0f), "10.0");
-    EXPECT_EQ(ZahlText(365.5f), "365.5");
+TEST(AnzahlText, EineNachkommastelleMitPunkt) {
+    EXPECT_EQ(AnzahlText(0.0f), "0.0");
+    EXPECT_EQ(AnzahlText(0.5f), "0.5");
+    EXPECT_EQ(AnzahlText(10.0f), "10.0");
+    EXPECT_EQ(AnzahlText(365.5f), "365.5");
 }
 
 TEST(StatistikBalken, HoeheNachAnteilAmHoechstwert) {
@@ -97,12 +97,12 @@ TEST(StatistikBalken, HoeheNachAnteilAmHoechstwert) {
         {3, 3.5f, 3.5f, {42, 40, 58, 220}},
     };
     for (const auto& f : faelle) {
-        const auto b = Balken(r, f.k, f.c, f.max);
+        const auto b = StatistikBalken(r, f.k, f.c, f.max);
         ASSERT_TRUE(b) << f.k;
         EXPECT_EQ(*b, f.balken) << f.k;
     }
-    EXPECT_FALSE(Balken(r, 4, 0.0f, 10.0f));
-    EXPECT_FALSE(Balken(r, 4, 0.0f, 0.0f));
+    EXPECT_FALSE(StatistikBalken(r, 4, 0.0f, 10.0f));
+    EXPECT_FALSE(StatistikBalken(r, 4, 0.0f, 0.0f));
 }
 
 TEST(StatistikBalken, HoechstwertFuelltImmerAchtZeilen) {
@@ -112,7 +112,7 @@ TEST(StatistikBalken, HoechstwertFuelltImmerAchtZeilen) {
         for (int halbe = 1; halbe <= 60; ++halbe) {
             const StatistikRaster r = StatistikRasterFuer(160, hoehe);
             const float c = static_cast<float>(halbe) / 2.0f;
-            const auto b = Balken(r, 1, c, c);
+            const auto b = StatistikBalken(r, 1, c, c);
             ASSERT_TRUE(b);
             ASSERT_EQ(b->oben, 2 * r.rh) << hoehe << " " << c;
         }

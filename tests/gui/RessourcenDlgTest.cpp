@@ -1,0 +1,503 @@
+// Resource management driven through its buttons, the edit dialog answered from inside its own
+// event loop, message boxes answered by a recorder; and command 32771 from copy to saved file.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPainter>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTimer>
+
+#include "GuiHilfen.h"
+#include "app/Zeichensatz.h"
+#include "data/Abgleich.h"
+#include "data/DatenbankFormat.h"
+#include "dialogs/JahresFeld.h"
+#include "dialogs/RessourceDlg.h"
+#include "dialogs/RessourcenDlg.h"
+#include "dialogs/StatistikFeld.h"
+#include "dialogs/Verwaltung.h"
+
+using namespace kalvora;
+using namespace kalvora::test;
+
+namespace {
+
+template <typename T>
+T* Kind(QWidget& w, const char* name) {
+    T* kind = w.findChild<T*>(QString::fromLatin1(name));
+    EXPECT_NE(kind, nullptr) << name;
+    return kind;
+}
+
+// Runs `schritt` on the next modal dialog of type T as soon as its event loop runs.
+template <typename T>
+void BeimNaechstenDialog(std::function<void(T&)> schritt, int versuche = 100) {
+    QTimer::singleShot(0, [schritt, versuche] {
+        if (auto* dlg = qobject_cast<T*>(QApplication::activeModalWidget())) {
+            schritt(*dlg);
+        } else if (versuche > 0) {
+            BeimNaechstenDialog<T>(schritt, versuche - 1);
+        } else {
+            ADD_FAILURE() << "kein modaler Dialog";
+        }
+    });
+}
+
+struct Eingabe {
+    QString b1, b2, gruppe, nr;
+};
+
+// Answers the edit dialog: types the texts into the enabled fields and presses OK, or cancels.
+void RessourceDlgAntwort(const std::optional<Eingabe>& eingabe) {
+    BeimNaechstenDialog<CRessourceDlg>([eingabe](CRessourceDlg& dlg) {
+        if (!eingabe) {
+            Kind<QPushButton>(dlg, "id2")->click();
+            return;
+        }
+        const std::pair<const char*, QString> felder[] = {
+            {"id1004", eingabe->b1}, {"id1005", eingabe->b2}, {"id1020", eingabe->gruppe}, {"id1021", eingabe->nr}};
+        for (const auto& [id, text] : felder) {
+            QLineEdit* edit = Kind<QLineEdit>(dlg, id);
+            if (edit->isEnabled()) edit->setText(text);
+        }
+        Kind<QPushButton>(dlg, "id1")->click();
+    });
+}
+
+std::unique_ptr<CRessource> Satz(const std::string& b1, const std::string& b2, const std::string& nr,
+                                 const std::string& gruppe = "", bool geloescht = false) {
+    auto r = std::make_unique<CRessource>();
+    r->m_strBenennung1 = b1;
+    r->m_strBenennung2 = b2;
+    r->m_strIdentNr = nr;
+    r->m_strGruppe = gruppe;
+    r->m_bGeloescht = geloescht;
+    r->m_timeGeaendert = CTime(1000);
+    return r;
+}
+
+std::string Reihe(const RessourcenListe& liste) {
+    std::string s;
+    for (const auto& r : liste)
+        s += (s.empty() ? "" : " ") + r->m_strBenennung1 + "/" + r->m_strIdentNr +
+             (r->m_strGruppe.empty() ? "" : "@" + r->m_strGruppe) + (r->m_bGeloescht ? "(x)" : "");
+    return s;
+}
+
+const CTime kJetzt(2025, 6, 2, 12, 0, 0);
+
+// Apfel (group Lager, days in 2024 and 2025), Birne (deleted), Kirsche (no group).
+RessourcenListe Beispiel() {
+    RessourcenListe liste;
+    liste.push_back(Satz("Apfel", "Anna", "1", "Lager"));
+    liste.push_back(Satz("Birne", "Bert", "2", "Lager", true));
+    liste.push_back(Satz("Kirsche", "Karl", "7"));
+    CRessource& apfel = *liste[0];
+    apfel.Slot(3, 3).push_back({CTime(50), 1, 2, CTime(2025, 3, 3, 9, 0, 0), "Arzt"});
+    apfel.Slot(3, 4).push_back({CTime(50), 1, 1, CTime(2025, 3, 4, 9, 0, 0), ""});
+    apfel.Slot(3, 4).push_back({CTime(50), 3, 3, CTime(2024, 3, 4, 9, 0, 0), ""});
+    return liste;
+}
+
+class RessourcenDlgTest : public ::testing::Test {
+protected:
+    UhrFixiert uhr{kJetzt};
+    EintragsartTabelle tabelle = EintragsartTabelle::Standard();
+    MeldungsRekorder meldungen;
+    RessourcenListe liste = Beispiel();
+    std::unique_ptr<CRessourcenDlg> dlg;
+
+    void Oeffnen(int jahr = 0) {
+        dlg = std::make_unique<CRessourcenDlg>(liste, tabelle, meldungen);
+        if (jahr) dlg->m_nJahr = dlg->m_nJahrAlt = jahr;
+        dlg->show();
+    }
+    QListWidget* Liste() { return Kind<QListWidget>(*dlg, "id1003"); }
+    QString Text(const char* id) { return Kind<QLabel>(*dlg, id)->text(); }
+    void Klick(const char* id) { Kind<QPushButton>(*dlg, id)->click(); }
+    void Waehle(int zeile) { Liste()->setCurrentRow(zeile); }
+    QStringList Zeilen() {
+        QStringList z;
+        for (int i = 0; i < Liste()->count(); ++i) z << Liste()->item(i)->text();
+        return z;
+    }
+    float Zahl(int art) { return dlg->StatistikFeld()->Zahlen()[static_cast<std::size_t>(art - 1)]; }
+};
+
+TEST_F(RessourcenDlgTest, AufbauUndAnfangszustand) {
+    Oeffnen();
+    EXPECT_EQ(dlg->windowTitle(), QStringLiteral("Ressourcen verwalten"));
+    const std::pair<const char*, const char*> knoepfe[] = {{"id1000", "Neu"},   {"id1001", "Bearbeiten"},
+                                                            {"id1004", "Kopieren"}, {"id1002", "Löschen"},
+                                                            {"id1038", "<<<"}, {"id1039", ">>>"},
+                                                            {"id1050", "Drucken"}, {"id1", "OK"}};
+    for (const auto& [id, text] : knoepfe) EXPECT_EQ(Kind<QPushButton>(*dlg, id)->text(), QString::fromUtf8(text));
+    EXPECT_TRUE(Kind<QPushButton>(*dlg, "id1")->isDefault());
+    for (const char* id : {"id1033", "id1034", "id1035"}) EXPECT_EQ(Text(id), QStringLiteral("-"));
+    EXPECT_EQ(Text("id1040"), QStringLiteral("2025"));
+    EXPECT_NE(dlg->findChild<CStatistikFeld*>(QStringLiteral("id1037")), nullptr);
+    EXPECT_EQ(dlg->findChild<CJahresFeld*>(QStringLiteral("id1048")), dlg->JahresFeld());
+    EXPECT_EQ(dlg->JahresFeld()->Jahr(), 2025);
+    EXPECT_EQ(dlg->JahresFeld()->Ueberschrift(), "");
+    EXPECT_EQ(Zeilen(), (QStringList{QStringLiteral("Apfel, Anna"), QStringLiteral("Kirsche, Karl")}));
+}
+
+TEST_F(RessourcenDlgTest, ZeileNZeigtDieNteNichtGeloeschteRessource) {
+    Oeffnen();
+    Waehle(1); // Birne is deleted: line 1 is Kirsche
+    EXPECT_EQ(Text("id1033"), QStringLiteral("Kirsche, Karl"));
+    EXPECT_EQ(Text("id1034"), QStringLiteral("Gruppe: "));
+    EXPECT_EQ(Text("id1035"), QStringLiteral("Identifikations-Nr.: 7"));
+    EXPECT_EQ(dlg->JahresFeld()->Ueberschrift(), "Kirsche, Karl - ");
+    EXPECT_TRUE(dlg->JahresFeld()->Tage().empty());
+    EXPECT_EQ(dlg->m_nAuswahlAlt, 2);
+
+    Waehle(0);
+    EXPECT_EQ(Text("id1034"), QStringLiteral("Gruppe: Lager"));
+    EXPECT_EQ(dlg->JahresFeld()->Ueberschrift(), "Apfel, Anna - Gruppe: Lager - ");
+    EXPECT_EQ(Zahl(1), 1.5f); // a whole day and a first half
+    EXPECT_EQ(Zahl(2), 0.5f);
+    EXPECT_EQ(Zahl(3), 0.0f); // 2024 only
+    EXPECT_EQ(dlg->JahresFeld()->Tage().size(), 4u); // marks of every year
+
+    Liste()->clearSelection();
+    EXPECT_EQ(Text("id1033"), QStringLiteral("-"));
+    EXPECT_EQ(Zahl(1), 0.0f);
+    EXPECT_TRUE(dlg->JahresFeld()->Tage().empty());
+    EXPECT_EQ(dlg->JahresFeld()->Ueberschrift(), "");
+}
+
+TEST_F(RessourcenDlgTest, OhneAuswahlNurDieMeldung) {
+    Oeffnen();
+    const std::string vorher = Reihe(liste);
+    for (const char* id : {"id1001", "id1004", "id1002"}) {
+        meldungen.m_gezeigt.clear();
+        Klick(id);
+        ASSERT_EQ(meldungen.m_gezeigt.size(), 1u) << id;
+        EXPECT_EQ(meldungen.m_gezeigt[0].text, "Kein Mitarbeiter ausgewählt! ");
+        EXPECT_EQ(meldungen.m_gezeigt[0].titel, "");
+        EXPECT_EQ(meldungen.m_gezeigt[0].knoepfe, Knoepfe::Ok);
+        EXPECT_EQ(Reihe(liste), vorher);
+    }
+}
+
+TEST_F(RessourcenDlgTest, NeuLegtNachSchluesselAnAuchMitVorhandenerIdentitaet) {
+    Oeffnen();
+    RessourceDlgAntwort(std::nullopt);
+    Klick("id1000");
+    EXPECT_EQ(liste.size(), 3u);
+
+    RessourceDlgAntwort(Eingabe{"Kirsche", "Karl", "Halle", "7"});
+    Klick("id1000");
+    EXPECT_EQ(Reihe(liste), "Apfel/1@Lager Birne/2@Lager(x) Kirsche/7@Halle Kirsche/7");
+    EXPECT_EQ(liste[2]->m_timeGeaendert, kJetzt);
+    EXPECT_FALSE(liste[2]->m_bGeloescht);
+    EXPECT_EQ(Zeilen().size(), 3);
+
+    RessourceDlgAntwort(Eingabe{"\u00c4pfel", "", "", ""});
+    Klick("id1000");
+    // Windows-1252 bytes compared as such: the umlaut goes after every plain letter.
+    EXPECT_EQ(Reihe(liste), "Apfel/1@Lager Birne/2@Lager(x) Kirsche/7@Halle Kirsche/7 \xC4pfel/");
+    EXPECT_TRUE(meldungen.m_gezeigt.empty());
+}
+
+TEST_F(RessourcenDlgTest, BearbeitenAendertNurDieGruppe) {
+    Oeffnen();
+    Waehle(1);
+    bool geprueft = false;
+    BeimNaechstenDialog<CRessourceDlg>([&](CRessourceDlg& r) {
+        EXPECT_EQ(r.windowTitle(), QStringLiteral("Ressource"));
+        for (const char* id : {"id1004", "id1005", "id1021"}) EXPECT_FALSE(Kind<QLineEdit>(r, id)->isEnabled()) << id;
+        EXPECT_TRUE(Kind<QLineEdit>(r, "id1020")->isEnabled());
+        EXPECT_EQ(Kind<QLineEdit>(r, "id1004")->text(), QStringLiteral("Kirsche"));
+        EXPECT_EQ(Kind<QLineEdit>(r, "id1021")->text(), QStringLiteral("7"));
+        Kind<QLineEdit>(r, "id1020")->setText(QStringLiteral("B\u00fcro"));
+        Kind<QPushButton>(r, "id1")->click();
+        geprueft = true;
+    });
+    Klick("id1001");
+    EXPECT_TRUE(geprueft);
+    EXPECT_EQ(Reihe(liste), "Apfel/1@Lager Birne/2@Lager(x) Kirsche/7@B\xFCro");
+    EXPECT_EQ(liste[2]->m_timeGeaendert, kJetzt);
+    EXPECT_EQ(Text("id1033"), QStringLiteral("-")); // the list was refilled without selection
+
+    Waehle(1);
+    RessourceDlgAntwort(std::nullopt);
+    Klick("id1001");
+    EXPECT_EQ(liste[2]->m_strGruppe, "B\xFCro");
+}
+
+TEST_F(RessourcenDlgTest, KopierenVerweigertUnveraendertOderVorhanden) {
+    Oeffnen();
+    const struct {
+        Eingabe eingabe;
+        const char* meldung;
+    } faelle[] = {
+        {{"Apfel", "Anna", "Halle", "1"}, "Zum Kopieren müssen Sie Name, Vorname oder Personalnummer ändern!"},
+        {{"Kirsche", "Karl", "", "7"}, "Ressource existiert bereits!"},
+    };
+    const std::string vorher = Reihe(liste);
+    for (const auto& f : faelle) {
+        meldungen.m_gezeigt.clear();
+        Waehle(0);
+        RessourceDlgAntwort(f.eingabe);
+        Klick("id1004");
+        ASSERT_EQ(meldungen.m_gezeigt.size(), 1u);
+        EXPECT_EQ(meldungen.m_gezeigt[0].text, f.meldung);
+        EXPECT_EQ(meldungen.m_gezeigt[0].titel, "");
+        EXPECT_EQ(Reihe(liste), vorher);
+    }
+}
+
+TEST_F(RessourcenDlgTest, KopierenAufEinenGeloeschtenMitAllenTagen) {
+    Oeffnen();
+    Waehle(0);
+    bool vorbelegt = false;
+    BeimNaechstenDialog<CRessourceDlg>([&](CRessourceDlg& r) {
+        for (const char* id : {"id1004", "id1005", "id1020", "id1021"}) EXPECT_TRUE(Kind<QLineEdit>(r, id)->isEnabled());
+        vorbelegt = Kind<QLineEdit>(r, "id1020")->text() == QStringLiteral("Lager");
+        Kind<QLineEdit>(r, "id1004")->setText(QStringLiteral("Birne"));
+        Kind<QLineEdit>(r, "id1005")->setText(QStringLiteral("Bert"));
+        Kind<QLineEdit>(r, "id1020")->setText(QStringLiteral("Halle"));
+        Kind<QLineEdit>(r, "id1021")->setText(QStringLiteral("2"));
+        Kind<QPushButton>(r, "id1")->click();
+    });
+    Klick("id1004");
+    EXPECT_TRUE(vorbelegt);
+    EXPECT_TRUE(meldungen.m_gezeigt.empty());
+    EXPECT_EQ(Reihe(liste), "Apfel/1@Lager Birne/2@Halle Birne/2@Lager(x) Kirsche/7");
+    EXPECT_EQ(liste[1]->AnzahlEintraege(), 3u);
+    ASSERT_EQ(liste[1]->Slot(3, 3).size(), 1u);
+    EXPECT_EQ(liste[1]->Slot(3, 3)[0].m_strNotiz, "Arzt");
+    EXPECT_EQ(liste[1]->Slot(3, 3)[0].m_timeGeaendert, CTime(50));
+    EXPECT_EQ(liste[2]->AnzahlEintraege(), 0u);
+    EXPECT_EQ(Zeilen(), (QStringList{QStringLiteral("Apfel, Anna"), QStringLiteral("Birne, Bert"),
+                                     QStringLiteral("Kirsche, Karl")}));
+}
+
+TEST_F(RessourcenDlgTest, LoeschenNurNachJa) {
+    Oeffnen();
+    Waehle(1);
+    meldungen.m_antworten = {Antwort::Nein};
+    Klick("id1002");
+    ASSERT_EQ(meldungen.m_gezeigt.size(), 1u);
+    EXPECT_EQ(meldungen.m_gezeigt[0].text, "Ressource Kirsche, Karl wirklich löschen?");
+    EXPECT_EQ(meldungen.m_gezeigt[0].titel, "Ressource löschen");
+    EXPECT_EQ(meldungen.m_gezeigt[0].knoepfe, Knoepfe::JaNein);
+    EXPECT_FALSE(liste[2]->m_bGeloescht);
+
+    meldungen.m_antworten = {Antwort::Ja};
+    Klick("id1002");
+    EXPECT_TRUE(liste[2]->m_bGeloescht);
+    EXPECT_EQ(liste[2]->m_timeGeaendert, kJetzt);
+    EXPECT_EQ(liste.size(), 3u);
+    EXPECT_EQ(Zeilen(), QStringList{QStringLiteral("Apfel, Anna")});
+
+    Waehle(0);
+    meldungen.m_antworten = {Antwort::Ja};
+    Klick("id1002");
+    EXPECT_TRUE(Zeilen().isEmpty());
+    EXPECT_EQ(Text("id1033"), QStringLiteral("-"));
+}
+
+TEST_F(RessourcenDlgTest, JahreswahlZwischen1971Und2036UndZahlenFolgen) {
+    Oeffnen();
+    Waehle(0);
+    Klick("id1038");
+    EXPECT_EQ(Text("id1040"), QStringLiteral("2024"));
+    EXPECT_EQ(dlg->JahresFeld()->Jahr(), 2024);
+    EXPECT_EQ(dlg->JahresFeld()->Ueberschrift(), "Apfel, Anna - Gruppe: Lager - ");
+    EXPECT_EQ(Zahl(3), 1.0f);
+    EXPECT_EQ(Zahl(1), 0.0f);
+    Klick("id1039");
+    EXPECT_EQ(Zahl(1), 1.5f);
+
+    const struct {
+        int start;
+        const char* knopf;
+        int erwartet;
+    } grenzen[] = {{1972, "id1038", 1971}, {1971, "id1038", 1971}, {2035, "id1039", 2036}, {2036, "id1039", 2036}};
+    for (const auto& g : grenzen) {
+        Oeffnen(g.start);
+        Waehle(0);
+        Klick(g.knopf);
+        EXPECT_EQ(dlg->m_nJahr, g.erwartet) << g.start;
+        EXPECT_EQ(Text("id1040"), QString::number(g.erwartet));
+        EXPECT_EQ(dlg->JahresFeld()->Jahr(), g.erwartet);
+        EXPECT_EQ(dlg->JahresFeld()->Ueberschrift(), "Apfel, Anna - Gruppe: Lager - ");
+    }
+}
+
+TEST_F(RessourcenDlgTest, JahresuebersichtInDenFarbenDesSchemas) {
+    Oeffnen();
+    dlg->m_dialogFarben = DialogFarbenFuerSchema(4);
+    Waehle(0);
+    QImage bild(720, 320, QImage::Format_RGB32);
+    QPainter dc(&bild);
+    dlg->JahresFeld()->Zeichnen(dc, false, bild.size());
+    dc.end();
+    // June 2025: the 2nd is today (a Monday), the 3rd a weekday, the 7th a Saturday, the 8th a Sunday.
+    const auto grund = [&](int tag) { return Pixel(bild, 70 + (tag - 1) * 20 + 3, 40 + 5 * 20 + 2); };
+    EXPECT_EQ(grund(2), Rgb(0x960000));
+    EXPECT_EQ(grund(3), Rgb(0x000000));
+    EXPECT_EQ(grund(7), Rgb(0x006400));
+    EXPECT_EQ(grund(8), Rgb(0x006400));
+}
+
+TEST_F(RessourcenDlgTest, DruckenReichtDieJahresuebersichtWeiter) {
+    Oeffnen();
+    QSignalSpy spion(dlg.get(), &CRessourcenDlg::DruckenAngefordert);
+    Klick("id1050");
+    ASSERT_EQ(spion.count(), 1);
+    EXPECT_EQ(spion[0][0].value<CJahresFeld*>(), dlg->JahresFeld());
+}
+
+TEST(RessourceDlg, NurGruppeZeigtAllesUndGibtAllesZurueck) {
+    CRessourceDlg dlg;
+    dlg.m_strBenennung1 = "M\xFCller";
+    dlg.m_strBenennung2 = "Anna";
+    dlg.m_strGruppe = "Lager";
+    dlg.m_strIdentNr = "0815";
+    dlg.m_bNurGruppe = true;
+    dlg.show();
+    EXPECT_EQ(Kind<QLineEdit>(dlg, "id1004")->text(), QStringLiteral("M\u00fcller"));
+    EXPECT_EQ(Kind<QLineEdit>(dlg, "id1005")->text(), QStringLiteral("Anna"));
+    EXPECT_EQ(Kind<QLineEdit>(dlg, "id1021")->text(), QStringLiteral("0815"));
+    Kind<QLineEdit>(dlg, "id1020")->setText(QStringLiteral("Halle"));
+    Kind<QPushButton>(dlg, "id1")->click();
+    EXPECT_EQ(dlg.result(), QDialog::Accepted);
+    EXPECT_EQ(dlg.m_strBenennung1, "M\xFCller");
+    EXPECT_EQ(dlg.m_strBenennung2, "Anna");
+    EXPECT_EQ(dlg.m_strGruppe, "Halle");
+    EXPECT_EQ(dlg.m_strIdentNr, "0815");
+}
+
+TEST(RessourceDlg, LeereFelderUndAbbrechen) {
+    CRessourceDlg leer;
+    leer.show();
+    for (const char* id : {"id1004", "id1005", "id1020", "id1021"}) EXPECT_TRUE(Kind<QLineEdit>(leer, id)->isEnabled());
+    Kind<QPushButton>(leer, "id1")->click();
+    EXPECT_EQ(leer.m_strBenennung1 + leer.m_strBenennung2 + leer.m_strGruppe + leer.m_strIdentNr, "");
+
+    CRessourceDlg dlg;
+    dlg.m_strBenennung1 = "A";
+    dlg.m_strGruppe = "G";
+    dlg.show();
+    Kind<QLineEdit>(dlg, "id1004")->setText(QStringLiteral("B"));
+    Kind<QPushButton>(dlg, "id2")->click();
+    EXPECT_EQ(dlg.result(), QDialog::Rejected);
+    EXPECT_EQ(dlg.m_strBenennung1, "A");
+    EXPECT_EQ(dlg.m_strGruppe, "G");
+}
+
+TEST(RessourceDlg, NurZeichenDesZeichensatzesWerdenAngenommen) {
+    CRessourceDlg dlg;
+    dlg.show();
+    QLineEdit* name = Kind<QLineEdit>(dlg, "id1004");
+    // Typed one by one through the validator: Omega has no place in the code page, the euro sign has.
+    for (const QChar c : QStringLiteral("A\u03a9\u20acB")) name->insert(QString(c));
+    EXPECT_EQ(name->text(), QStringLiteral("A\u20acB"));
+    Kind<QPushButton>(dlg, "id1")->click();
+    EXPECT_EQ(dlg.m_strBenennung1, "A\x80" "B");
+}
+
+// Command 32771 on a real database: copy, dialog, fallback, replacement and the saving sync.
+class Verwalten : public ::testing::TestWithParam<int> {
+protected:
+    struct Anzeige : AbgleichAnzeige {
+        int m_nAufbauten = 0;
+        void AnzeigeAufbauen() override { ++m_nAufbauten; }
+        void SetzeTitel(const std::string&) override {}
+    };
+
+    UhrFixiert uhr{kJetzt};
+    TempOrdner ordner;
+    MeldungsRekorder meldungen;
+    AppEinstellungen app;
+    EintragsartTabelle tabelle = EintragsartTabelle::Standard();
+    CUrlaubDoc doc{meldungen};
+    bool bAbgleichOffen = false;
+    bool bVerwaltungOffen = false;
+    Anzeige anzeige;
+    std::unique_ptr<Abgleich> abgleich;
+    int nZurueckgesetzt = 0;
+    std::optional<AbgleichStand> stand;
+    VerwaltungsAnschluss anschluss;
+
+    void SetUp() override {
+        app.m_strDatei = ordner / "Ressource.dat";
+        app.m_strStempel = ordner / "Ressource.d";
+        DateiSchreibenTest(app.m_strStempel, "0 1");
+        DateiSchreibenTest(app.m_strDatei, DatenbankSchreiben(Beispiel()));
+        abgleich = std::make_unique<Abgleich>(doc, app.m_strDatei, app.m_strStempel, bAbgleichOffen, anzeige);
+        ASSERT_TRUE(abgleich->ErstesLaden());
+        anschluss.m_gruppeZurueckgesetzt = [this] { ++nZurueckgesetzt; };
+        anschluss.m_abgleichenUndAufbauen = [this] { stand = abgleich->Abgleichen(false); };
+    }
+    std::string Gespeichert() {
+        RessourcenListe geladen;
+        EXPECT_FALSE(DatenbankLaden(app.m_strDatei, geladen));
+        return Reihe(geladen);
+    }
+};
+
+// 0: OK, 1: Esc, 2: the close box.
+TEST_P(Verwalten, JedesSchliessenUebernimmtSpeichertUndSetztDieGruppeZurueck) {
+    app.m_strAbteilung = "Lager";
+    bool imDialog = false;
+    BeimNaechstenDialog<CRessourcenDlg>([&](CRessourcenDlg& dlg) {
+        imDialog = bVerwaltungOffen;
+        auto* liste = Kind<QListWidget>(dlg, "id1003");
+        liste->setCurrentRow(0);
+        meldungen.m_antworten = {Antwort::Ja};
+        Kind<QPushButton>(dlg, "id1002")->click(); // the last of group Lager
+        RessourceDlgAntwort(Eingabe{"Dattel", "Dora", "", "5"});
+        Kind<QPushButton>(dlg, "id1000")->click();
+        // The dialog works on a copy: the working list is untouched so far.
+        EXPECT_FALSE(doc.m_pRessourcen[0]->m_bGeloescht);
+        EXPECT_EQ(doc.m_pRessourcen.size(), 3u);
+        switch (GetParam()) {
+        case 0: Kind<QPushButton>(dlg, "id1")->click(); break;
+        case 1: QTest::keyClick(&dlg, Qt::Key_Escape); break;
+        default: dlg.close(); break;
+        }
+    });
+    RessourcenVerwalten(nullptr, doc.m_pRessourcen, app, tabelle, meldungen, bVerwaltungOffen, anschluss);
+    EXPECT_TRUE(imDialog);
+    EXPECT_FALSE(bVerwaltungOffen);
+    EXPECT_EQ(app.m_strAbteilung, "");
+    EXPECT_EQ(nZurueckgesetzt, 1);
+    ASSERT_EQ(stand, AbgleichStand::Fertig);
+    const std::string erwartet = "Apfel/1@Lager(x) Birne/2@Lager(x) Dattel/5 Kirsche/7";
+    EXPECT_EQ(Reihe(doc.m_pRessourcen), erwartet);
+    EXPECT_EQ(Gespeichert(), erwartet);
+    EXPECT_EQ(doc.m_pRessourcen[0]->AnzahlEintraege(), 3u); // days stay with the deletion mark
+    EXPECT_EQ(DateiInhalt(app.m_strStempel), "0 2");
+}
+
+INSTANTIATE_TEST_SUITE_P(OkEscSchliessfeld, Verwalten, ::testing::Values(0, 1, 2));
+
+TEST_F(Verwalten, GruppeBleibtWennSieNochJemandHat) {
+    app.m_strAbteilung = "Lager";
+    CJahresFeld* gedruckt = nullptr;
+    anschluss.m_drucken = [&](CJahresFeld& feld) { gedruckt = &feld; };
+    CJahresFeld* imDialog = nullptr;
+    BeimNaechstenDialog<CRessourcenDlg>([&](CRessourcenDlg& dlg) {
+        imDialog = dlg.JahresFeld();
+        Kind<QPushButton>(dlg, "id1050")->click();
+        Kind<QPushButton>(dlg, "id1")->click();
+    });
+    EXPECT_EQ(RessourcenVerwalten(nullptr, doc.m_pRessourcen, app, tabelle, meldungen, bVerwaltungOffen, anschluss),
+              QDialog::Accepted);
+    EXPECT_EQ(gedruckt, imDialog);
+    EXPECT_EQ(app.m_strAbteilung, "Lager");
+    EXPECT_EQ(nZurueckgesetzt, 0);
+    EXPECT_EQ(stand, AbgleichStand::Fertig);
+    EXPECT_EQ(Gespeichert(), "Apfel/1@Lager Birne/2@Lager(x) Kirsche/7");
+}
+
+} // namespace
