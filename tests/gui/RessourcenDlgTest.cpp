@@ -501,3 +501,59 @@ TEST_F(Verwalten, GruppeBleibtWennSieNochJemandHat) {
 }
 
 } // namespace
+
+namespace {
+
+// With KALVORA_BILD set to a PNG path: the dialog with a realistic resource, for the manual.
+TEST(RessourcenDlgBild, Bildschirmfoto) {
+    const QString ziel = qEnvironmentVariable("KALVORA_BILD");
+    if (ziel.isEmpty()) GTEST_SKIP() << "KALVORA_BILD nicht gesetzt";
+    UhrFixiert uhr{CTime(2025, 6, 12, 10, 0, 0)};
+    EintragsartTabelle tabelle = EintragsartTabelle::Standard();
+    const char* bedeutungen[] = {"Urlaub", "Krank", "Schulung", "Dienstreise", "Homeoffice", "Gleittag",
+                                 "Sonderurlaub", "Elternzeit", "Messe", "Bereitschaft"};
+    for (int k = 1; k <= 10; ++k) tabelle.m_strBedeutung[static_cast<std::size_t>(k)] = bedeutungen[k - 1];
+    tabelle.m_nAusrichtung[3] = Oben;
+    tabelle.m_nAusrichtung[5] = Unten;
+    tabelle.m_nRegion[2] = 1; // Bayern
+    AbgeleiteteFlagsSetzen(tabelle.m_nRegion);
+
+    RessourcenListe liste;
+    const char* namen[][4] = {{"Bauer", "Thomas", "Lager", "1003"},      {"Hoffmann", "Julia", "Vertrieb", "1017"},
+                              {"Klein", "Stefan", "Technik", "1022"},    {"Meier", "Sabine", "Einkauf", "1008"},
+                              {"M\xFCller", "Anna", "Vertrieb", "4711"}, {"Schmidt", "Peter", "Technik", "1031"},
+                              {"Schneider", "Laura", "Lager", "1042"},   {"Wagner", "Michael", "Vertrieb", "1050"},
+                              {"Weber", "Katrin", "Verwaltung", "1011"}, {"Zimmermann", "Jonas", "Einkauf", "1064"}};
+    for (const auto& n : namen) liste.push_back(Satz(n[0], n[1], n[3], n[2]));
+    CRessource& anna = *liste[4];
+    const auto markiere = [&](int m, int von, int bis, int vm, int nm) {
+        for (int d = von; d <= bis; ++d) {
+            const CTime t(2025, m, d, 9, 0, 0);
+            if (t.GetDayOfWeek() == 1 || t.GetDayOfWeek() == 7) continue;
+            anna.Slot(m, d).push_back({CTime(1), vm, nm, t, {}});
+        }
+    };
+    markiere(1, 2, 3, 1, 1);
+    markiere(2, 10, 12, 2, 2);
+    markiere(3, 17, 19, 3, 3);
+    markiere(4, 14, 25, 1, 1);
+    markiere(5, 5, 9, 5, 5);
+    markiere(5, 23, 23, 1, 0);
+    markiere(6, 16, 18, 4, 4);
+    markiere(7, 7, 7, 6, 6);
+    markiere(8, 4, 22, 1, 1);
+    markiere(9, 22, 24, 9, 9);
+    markiere(10, 8, 8, 2, 5);
+    markiere(11, 10, 14, 10, 10);
+    markiere(12, 22, 23, 1, 1);
+    markiere(12, 29, 30, 1, 1);
+
+    MeldungsRekorder meldungen;
+    CRessourcenDlg dlg(liste, tabelle, meldungen);
+    dlg.show();
+    Kind<QListWidget>(dlg, "id1003")->setCurrentRow(4);
+    QTest::qWait(200);
+    ASSERT_TRUE(dlg.grab().save(ziel));
+}
+
+} // namespace
