@@ -19,5 +19,7 @@ int Pruefen(const Argumente&, std::ostream&, std::ostream&);
 int Exportieren(const Argumente&, std::ostream&, std::ostream&);
 int Optimieren(const Argumente&, std::ostream&, std::ostream&);
 int Kalender(const Argumente&, std::ostream&, std::ostream&);
+int Anlegen(const Argumente&, std::ostream&, std::ostream&);
+int Markieren(const Argumente&, std::ostream&, std::ostream&);
 
 } // namespace kalvora::admin

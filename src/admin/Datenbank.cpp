@@ -6,6 +6,7 @@
 #include "app/AppEinstellungen.h"
 #include "app/Stempel.h"
 #include "app/Zeichensatz.h"
+#include "data/StempelSperre.h"
 #include "data/UrlaubDoc.h"
 
 namespace kalvora::admin {
@@ -98,17 +99,17 @@ int Optimieren(const Argumente& args, std::ostream& out, std::ostream& err) {
     if (!NurDatei(args, err, "optimieren")) return 1;
     const std::string datei = args[0];
     const std::string stempelPfad = StempelPfad(datei);
-    const auto stempel = StempelLesen(stempelPfad);
-    if (!stempel) {
+    const SperrErgebnis sperre = SperreNehmen(stempelPfad);
+    if (sperre.stand == SperrStand::Unlesbar) {
         err << "Fehler: Stempeldatei \"" << stempelPfad << "\" kann nicht gelesen werden\n";
         return 2;
     }
-    if (stempel->sperre != 0) {
+    if (sperre.stand == SperrStand::Belegt) {
         err << "Fehler: Die Datenbank ist gerade gesperrt (Stempeldatei \"" << stempelPfad
             << "\"); bitte später erneut versuchen\n";
         return 2;
     }
-    if (!StempelSchreiben(stempelPfad, {1, stempel->zaehler}) || StempelErsteZahl(stempelPfad) == 0) {
+    if (sperre.stand != SperrStand::Genommen) {
         err << "Fehler: Die Sperre der Datenbank konnte nicht gesetzt werden\n";
         return 2;
     }
@@ -127,7 +128,7 @@ int Optimieren(const Argumente& args, std::ostream& out, std::ostream& err) {
             out << "Datenbankoptimierung durchgeführt!\n";
         }
     }
-    StempelSchreiben(stempelPfad, {0, stempel->zaehler});
+    SperreFreigeben(stempelPfad, sperre.stempel.zaehler);
     return rc;
 }
 

@@ -13,6 +13,9 @@ const Befehl kBefehle[] = {
     {"export", "export DATEI                  ganzen Plan als JSON ausgeben", Exportieren},
     {"optimieren", "optimieren DATEI              gelöschte Ressourcen und Tage entfernen", Optimieren},
     {"kalender", "kalender JAHR (--regionen LISTE | --flags BITS)  Feiertage und Ferien eines Jahres", Kalender},
+    {"anlegen", "anlegen DATEI --b1 TEXT --b2 TEXT [--gruppe TEXT] [--nr TEXT]  Ressource anlegen", Anlegen},
+    {"markieren", "markieren DATEI --b1 TEXT --b2 TEXT [--nr TEXT] --von JJJJ-MM-TT[:1|:2] --bis JJJJ-MM-TT[:1|:2] "
+                  "--art N [--notiz TEXT]  Halbtage markieren (N = 0 löscht)", Markieren},
 };
 
 void Hilfe(std::ostream& out) {

@@ -1,0 +1,284 @@
+// anlegen, markieren: changes made headless through the same sync as the program.
+#include <algorithm>
+#include <charconv>
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <functional>
+#include <map>
+#include <ostream>
+#include <tuple>
+
+#include "Befehle.h"
+#include "app/AppEinstellungen.h"
+#include "app/Uhr.h"
+#include "app/Zeichensatz.h"
+#include "data/Abgleich.h"
+#include "data/Einfuegen.h"
+#include "data/StempelSperre.h"
+#include "view/Markierung.h"
+
+namespace kalvora::admin {
+namespace {
+
+constexpr auto kWarteTakt = std::chrono::milliseconds(200);
+constexpr auto kHoechstensWarten = std::chrono::seconds(30);
+constexpr int kErstesJahr = 1971; // the years the program can show
+constexpr int kLetztesJahr = 2036;
+constexpr std::size_t kNotizHoechstens = 200;
+
+constexpr const char* kAufrufAnlegen =
+    "Aufruf: kalvora-admin anlegen DATEI --b1 TEXT --b2 TEXT [--gruppe TEXT] [--nr TEXT]\n";
+constexpr const char* kAufrufMarkieren =
+    "Aufruf: kalvora-admin markieren DATEI --b1 TEXT --b2 TEXT [--nr TEXT] --von JJJJ-MM-TT[:1|:2] "
+    "--bis JJJJ-MM-TT[:1|:2] --art N [--notiz TEXT]\n";
+
+// Messages of the document (failed open or save) go to the error stream.
+class FehlerAusgabe final : public Meldungen {
+public:
+    explicit FehlerAusgabe(std::ostream& err) : m_err(err) {}
+    Antwort Zeige(const std::string& text, const std::string&, Knoepfe k) override {
+        m_err << "Fehler: " << text << '\n';
+        return k == Knoepfe::Ok ? Antwort::Ok : Antwort::Nein;
+    }
+
+private:
+    std::ostream& m_err;
+};
+
+class KeineAnzeige final : public AbgleichAnzeige {
+public:
+    void AnzeigeAufbauen() override {}
+    void SetzeTitel(const std::string&) override {}
+};
+
+// DATEI followed by "--name wert" pairs, each name at most once and one of `erlaubt`.
+bool OptionenLesen(const Argumente& args, std::initializer_list<const char*> erlaubt, std::string& datei,
+                   std::map<std::string, std::string>& optionen, std::ostream& err) {
+    if (args.empty() || args[0].starts_with("--")) {
+        err << "Fehler: DATEI fehlt\n";
+        return false;
+    }
+    datei = args[0];
+    for (std::size_t i = 1; i < args.size(); i += 2) {
+        const std::string& name = args[i];
+        if (std::find_if(erlaubt.begin(), erlaubt.end(), [&](const char* e) { return name == e; }) ==
+            erlaubt.end()) {
+            err << "Fehler: unbekannte Angabe \"" << name << "\"\n";
+            return false;
+        }
+        if (i + 1 >= args.size()) {
+            err << "Fehler: " << name << " ohne Wert\n";
+            return false;
+        }
+        if (!optionen.emplace(name, args[i + 1]).second) {
+            err << "Fehler: " << name << " doppelt angegeben\n";
+            return false;
+        }
+    }
+    return true;
+}
+
+// A UTF-8 argument as stored: Windows-1252; absent optional arguments are empty.
+bool Text(const std::map<std::string, std::string>& optionen, const char* name, bool pflicht,
+          std::string& ziel, std::ostream& err) {
+    const auto it = optionen.find(name);
+    if (it == optionen.end()) {
+        if (pflicht) err << "Fehler: " << name << " fehlt\n";
+        ziel.clear();
+        return !pflicht;
+    }
+    const auto cp1252 = Cp1252AusUtf8(it->second);
+    if (!cp1252) {
+        err << "Fehler: " << name << " enthält ein Zeichen, das in der Datenbank (Windows-1252) nicht "
+            << "gespeichert werden kann\n";
+        return false;
+    }
+    ziel = *cp1252;
+    return true;
+}
+
+bool ZahlLesen(std::string_view text, int& zahl) {
+    if (text.empty()) return false;
+    const char* ende = text.data() + text.size();
+    const auto [p, ec] = std::from_chars(text.data(), ende, zahl);
+    return ec == std::errc{} && p == ende;
+}
+
+struct Halbtag {
+    int jahr = 0, monat = 0, tag = 0;
+    int haelfte = 1; // 1 first half, 2 second half
+};
+
+// "JJJJ-MM-TT" with an optional ":1" or ":2".
+bool HalbtagLesen(const std::string& text, int standardHaelfte, Halbtag& h) {
+    std::string_view s = text;
+    h.haelfte = standardHaelfte;
+    if (s.size() == 12 && s[10] == ':' && (s[11] == '1' || s[11] == '2')) {
+        h.haelfte = s[11] - '0';
+        s = s.substr(0, 10);
+    }
+    if (s.size() != 10 || s[4] != '-' || s[7] != '-' || !ZahlLesen(s.substr(0, 4), h.jahr) ||
+        !ZahlLesen(s.substr(5, 2), h.monat) || !ZahlLesen(s.substr(8, 2), h.tag))
+        return false;
+    if (h.jahr < kErstesJahr || h.jahr > kLetztesJahr || h.monat < 1 || h.monat > 12 || h.tag < 1)
+        return false;
+    const Datum d = DatumAusTagen(TageAusDatum(h.jahr, h.monat, h.tag));
+    return d.monat == h.monat && d.tag == h.tag; // rejects 2025-02-30
+}
+
+// The headless instance: stamp preparation and first load as a starting view, the change, then
+// the sync with saving, retried while another instance holds the stamp.
+int Aendern(const std::string& datei, const std::function<int(RessourcenListe&)>& aenderung,
+            std::ostream& err) {
+    if (!std::filesystem::is_regular_file(datei)) {
+        err << "Fehler: Die Datenbank \"" << datei << "\" gibt es nicht\n";
+        return 1;
+    }
+    FehlerAusgabe meldungen(err);
+    CUrlaubDoc doc(meldungen);
+    bool bAbgleichOffen = false;
+    KeineAnzeige anzeige;
+    Abgleich abgleich(doc, datei, StempelPfad(datei), bAbgleichOffen, anzeige);
+    if (!abgleich.ErstesLaden()) return 1;
+    if (const int rc = aenderung(doc.m_pRessourcen)) return rc;
+
+    switch (AbgleichenMitWarten(abgleich, kWarteTakt, kHoechstensWarten)) {
+    case AbgleichStand::Fertig:
+        return 0;
+    case AbgleichStand::NichtGespeichert:
+        return 1;
+    case AbgleichStand::LadenFehlgeschlagen:
+        // A program instance keeps the lock and retries on its timer; this one-shot command gives
+        // it back unchanged instead of leaving the others to the stale-lock rule.
+        if (const auto s = StempelGeschuetztLesen(abgleich.StempelDatei()); s && s->sperre != 0)
+            SperreFreigeben(abgleich.StempelDatei(), s->zaehler);
+        return 1;
+    case AbgleichStand::StempelBelegt:
+    case AbgleichStand::SperreVerloren:
+        break;
+    }
+    err << "Fehler: Die Datenbank ist seit " << kHoechstensWarten.count()
+        << " Sekunden von einem anderen Programm gesperrt (Stempeldatei \""
+        << abgleich.StempelDatei().string()
+        << "\"); nichts wurde gespeichert. Bitte später erneut versuchen.\n";
+    return 2;
+}
+
+CRessource* FindeRessource(RessourcenListe& liste, const CRessource& gesucht) {
+    for (const auto& r : liste)
+        if (!r->m_bGeloescht && r->GleicheIdentitaet(gesucht)) return r.get();
+    return nullptr;
+}
+
+std::string Name(const CRessource& r) {
+    std::string s = Utf8AusCp1252(r.m_strBenennung1) + ", " + Utf8AusCp1252(r.m_strBenennung2);
+    if (!r.m_strIdentNr.empty()) s += " (Nr. " + Utf8AusCp1252(r.m_strIdentNr) + ")";
+    return s;
+}
+
+} // namespace
+
+int Anlegen(const Argumente& args, std::ostream& out, std::ostream& err) {
+    std::string datei;
+    std::map<std::string, std::string> opt;
+    CRessource neu;
+    if (!OptionenLesen(args, {"--b1", "--b2", "--gruppe", "--nr"}, datei, opt, err) ||
+        !Text(opt, "--b1", true, neu.m_strBenennung1, err) ||
+        !Text(opt, "--b2", true, neu.m_strBenennung2, err) ||
+        !Text(opt, "--gruppe", false, neu.m_strGruppe, err) ||
+        !Text(opt, "--nr", false, neu.m_strIdentNr, err)) {
+        err << kAufrufAnlegen;
+        return 1;
+    }
+    const int rc = Aendern(
+        datei,
+        [&](RessourcenListe& liste) {
+            // The dialog's "Neu" does not look; here a second live record of one identity would only
+            // take over the first one's days at the next merge, so it is refused.
+            if (FindeRessource(liste, neu)) {
+                err << "Fehler: Ressource existiert bereits! " << Name(neu) << '\n';
+                return 1;
+            }
+            EinfuegenSortiert(liste, neu.m_strBenennung1, neu.m_strBenennung2, neu.m_strGruppe,
+                              neu.m_strIdentNr, Jetzt());
+            return 0;
+        },
+        err);
+    if (rc == 0) out << "Ressource angelegt: " << Name(neu) << '\n';
+    return rc;
+}
+
+int Markieren(const Argumente& args, std::ostream& out, std::ostream& err) {
+    std::string datei;
+    std::map<std::string, std::string> opt;
+    CRessource gesucht;
+    if (!OptionenLesen(args, {"--b1", "--b2", "--nr", "--von", "--bis", "--art", "--notiz"}, datei, opt,
+                       err) ||
+        !Text(opt, "--b1", true, gesucht.m_strBenennung1, err) ||
+        !Text(opt, "--b2", true, gesucht.m_strBenennung2, err) ||
+        !Text(opt, "--nr", false, gesucht.m_strIdentNr, err)) {
+        err << kAufrufMarkieren;
+        return 1;
+    }
+    std::string notiz;
+    const bool mitNotiz = opt.contains("--notiz");
+    if (mitNotiz && !Text(opt, "--notiz", true, notiz, err)) return 1;
+    if (notiz.size() > kNotizHoechstens) {
+        err << "Fehler: Es sind nur maximal 200 Zeichen zulässig\n";
+        return 1;
+    }
+    Halbtag von, bis;
+    for (auto [name, haelfte, ziel] : {std::tuple{"--von", 1, &von}, std::tuple{"--bis", 2, &bis}}) {
+        const auto it = opt.find(name);
+        if (it == opt.end() || !HalbtagLesen(it->second, haelfte, *ziel)) {
+            err << "Fehler: " << name
+                << (it == opt.end() ? " fehlt"
+                                    : " ist kein Datum JJJJ-MM-TT[:1|:2] von " + std::to_string(kErstesJahr) +
+                                          " bis " + std::to_string(kLetztesJahr))
+                << '\n'
+                << kAufrufMarkieren;
+            return 1;
+        }
+    }
+    int art = -1;
+    const auto itArt = opt.find("--art");
+    if (itArt == opt.end() || !ZahlLesen(itArt->second, art) || art < 0 || art > 16) {
+        err << "Fehler: --art muss eine Eintragsart von 0 (löschen) bis 16 sein\n" << kAufrufMarkieren;
+        return 1;
+    }
+
+    // Both ends on one lattice of 43,200 s steps, as the grid's half-day columns are, so that a
+    // run across a clock change still ends on the half day asked for.
+    const CTime start(von.jahr, von.monat, von.tag, von.haelfte == 1 ? 9 : 21, 0, 0);
+    const std::int64_t schritte =
+        2 * (TageAusDatum(bis.jahr, bis.monat, bis.tag) - TageAusDatum(von.jahr, von.monat, von.tag)) +
+        (bis.haelfte - von.haelfte);
+    const CTime ende(start.GetTime() + schritte * kHalberTag);
+
+    const int rc = Aendern(
+        datei,
+        [&](RessourcenListe& liste) {
+            CRessource* r = FindeRessource(liste, gesucht);
+            if (!r) {
+                err << "Fehler: Ressource " << Name(gesucht) << " existiert nicht\n";
+                return 1;
+            }
+            const CTime jetzt = Jetzt();
+            MarkierungUebernehmen(nullptr, r, start, ende, art, jetzt);
+            if (mitNotiz) // as the note dialog stores it, on every day of the run
+                for (CTime t = std::min(start, ende); t <= std::max(start, ende);
+                     t = CTime(t.GetTime() + kHalberTag)) {
+                    CTagEintrag* e = r->FindeTag(t);
+                    e->m_strNotiz = notiz;
+                    e->m_timeGeaendert = jetzt;
+                }
+            return 0;
+        },
+        err);
+    if (rc == 0)
+        out << (schritte < 0 ? -schritte : schritte) + 1 << " Halbtage markiert: " << Name(gesucht) << '\n';
+    return rc;
+}
+
+} // namespace kalvora::admin

@@ -1,0 +1,73 @@
+#pragma once
+#include <chrono>
+#include <filesystem>
+#include <optional>
+#include <string>
+
+#include "data/UrlaubDoc.h"
+
+namespace kalvora {
+
+// What the sync needs from the view: rebuild the grid's display list, set the main window title.
+class AbgleichAnzeige {
+public:
+    virtual ~AbgleichAnzeige() = default;
+    virtual void AnzeigeAufbauen() = 0;
+    virtual void SetzeTitel(const std::string& titel) = 0;
+};
+
+// How far a sync got. Every stop before Fertig leaves the sync pending (`m_bAbgleichOffen`).
+enum class AbgleichStand {
+    StempelBelegt,       // stamp unreadable or its lock flag not 0
+    SperreVerloren,      // the lock flag did not read back as taken
+    LadenFehlgeschlagen, // the database could not be opened; the stamp lock stays taken
+    NichtGespeichert,    // completed, but the save failed (the user has been told)
+    Fertig,
+};
+
+constexpr int kTaktMs = 10000; // period of the sync timer
+
+// The sharing state of one program instance and its sync with the other instances: stamp
+// preparation, the initial load, the sync itself and the timer tick. The view owns one and a
+// timer; the admin tool drives one headless.
+class Abgleich {
+public:
+    // Prepares the stamp file as a starting view does. `strDatei` is read at every load and save
+    // (the settings may change it); the stamp path is fixed for the run. `bAbgleichOffen` is the
+    // frame's flag that the status bar shows.
+    Abgleich(CUrlaubDoc& doc, const std::string& strDatei, std::filesystem::path strStempel,
+             bool& bAbgleichOffen, AbgleichAnzeige& anzeige);
+
+    // First update of the view: the disk copy becomes the working list, then the display is built.
+    bool ErstesLaden();
+
+    // Loads, merges and saves under the stamp lock. `bNurLaden` false: a change of this instance,
+    // the counter goes up; true: another instance's change is taken in, the counter stays.
+    AbgleichStand Abgleichen(bool bNurLaden);
+
+    // One timer tick. The caller stops its timer before and restarts it after every tick
+    // (kTaktMs); no outcome keeps it stopped. Returns how the sync went when the tick ran one.
+    std::optional<AbgleichStand> Takt();
+
+    // Last change counter seen or written; -1 until the stamp file could be read once, so the
+    // first tick that reads it reloads.
+    int m_nLokalZaehler = -1;
+    int m_nWarteTakte = 0; // ticks in a row that found the stamp not free
+    bool m_bDiagnose = false;
+
+    const std::filesystem::path& StempelDatei() const { return m_strStempel; }
+
+private:
+    CUrlaubDoc& m_doc;
+    const std::string& m_strDatei;
+    const std::filesystem::path m_strStempel;
+    bool& m_bAbgleichOffen;
+    AbgleichAnzeige& m_anzeige;
+};
+
+// A headless caller's sync with saving: while the stamp is taken (or unreadable), retries every
+// `takt` for up to `hoechstens`. Returns the last outcome.
+AbgleichStand AbgleichenMitWarten(Abgleich& abgleich, std::chrono::milliseconds takt,
+                                  std::chrono::milliseconds hoechstens);
+
+} // namespace kalvora
