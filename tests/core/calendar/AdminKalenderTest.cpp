@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "data/AdminProzess.h"
+
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -17,11 +19,7 @@ struct Ergebnis {
     std::string out, err;
 };
 
-std::filesystem::path AdminProgramm() {
-    if (const char* p = std::getenv("KALVORA_ADMIN")) return p;
-    // Run outside CTest: the tool sits beside the tests in the build tree.
-    return std::filesystem::read_symlink("/proc/self/exe").parent_path() / "../src/kalvora-admin";
-}
+std::filesystem::path AdminProgramm() { return kalvora::test::AdminPfad(); }
 
 Ergebnis Kalender(const std::string& argumente) {
     const auto fehler =
