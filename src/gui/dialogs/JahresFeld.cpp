@@ -87,11 +87,27 @@ QFont CJahresFeld::Schrift(const QPaintDevice* geraet, double cw, double rh, boo
     Passung& p = m_passung;
     if (p.nStart != start || p.nBreite != breite || p.nHoehe != hoehe || p.nDpiX != dpiX || p.nDpiY != dpiY) {
         // From the start size down in tenths of a point until "MM" fits into one cell.
-        int zehntel = std::max(start, 1);
-        for (; zehntel > 1; --zehntel) {
+        const auto passt = [&](int zehntel, double* anteil) {
             schrift.setPointSizeF(zehntel / 10.0);
             const QFontMetrics fm(schrift, geraet);
-            if (fm.horizontalAdvance(QStringLiteral("MM")) <= breite && fm.height() <= hoehe) break;
+            const int w = fm.horizontalAdvance(QStringLiteral("MM"));
+            const int h = fm.height();
+            if (anteil) *anteil = std::min(w > 0 ? static_cast<double>(breite) / w : 1.0, h > 0 ? static_cast<double>(hoehe) / h : 1.0);
+            return w <= breite && h <= hoehe;
+        };
+        int zehntel = std::max(start, 1);
+        double anteil = 1.0;
+        if (zehntel > 1 && !passt(zehntel, &anteil)) {
+            // Extents grow about in proportion to the size: on a printer the walk would measure
+            // a thousand sizes, so it starts just above the proportional guess instead.
+            const double schaetzung = std::max(anteil, 0.0) * zehntel;
+            int von = zehntel - 1;
+            if (schaetzung * 1.125 + 2 < von) {
+                von = static_cast<int>(schaetzung * 1.125) + 2;
+                if (passt(von, nullptr)) von = zehntel - 1; // a poor guess: walk the whole way
+            }
+            for (zehntel = von; zehntel > 1 && !passt(zehntel, nullptr); --zehntel) {
+            }
         }
         p = {start, breite, hoehe, dpiX, dpiY, zehntel};
     }
