@@ -1,0 +1,252 @@
+#include "view/KalenderWnd.h"
+
+#include <QPaintEvent>
+#include <QPainter>
+#include <QtMath>
+
+#include "app/QtWandlung.h"
+#include "app/Uhr.h"
+#include "calendar/Feiertage.h"
+#include "view/Anzeige.h"
+#include "view/Band.h"
+#include "view/KopfZelle.h"
+#include "view/Zelle.h"
+
+namespace {
+
+kalvora::Datum Heute() {
+    const kalvora::LokaleZeit t = kalvora::Jetzt().Lokal();
+    return {t.jahr, t.monat, t.tag};
+}
+
+QString Latin(std::string_view s) {
+    return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+void Fuellen(QPainter& p, const std::vector<QRect>& rechtecke, kalvora::COLORREF farbe) {
+    if (rechtecke.empty()) return;
+    p.setBrush(kalvora::QFarbe(farbe));
+    p.drawRects(rechtecke.data(), static_cast<int>(rechtecke.size()));
+}
+
+} // namespace
+
+CKalenderWnd::CKalenderWnd(const kalvora::EintragsartTabelle& arten, QWidget* parent)
+    : QWidget(parent), m_arten(arten) {
+    setObjectName(QStringLiteral("id1000"));
+    // The buffer covers every pixel: no background erase, no flicker.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setAttribute(Qt::WA_NoSystemBackground);
+}
+
+CKalenderWnd::~CKalenderWnd() = default;
+
+void CKalenderWnd::ListeLeeren() {
+    kalvora::ListeFreigeben(m_pZeilen);
+    Neuzeichnen();
+}
+
+int CKalenderWnd::AddZeile(std::string strLabel) {
+    return kalvora::AddZeile(m_pZeilen, std::move(strLabel));
+}
+
+void CKalenderWnd::SetTagAnzeige(int nZeile, CTime datum, int nVormittag, int nNachmittag,
+                                 const std::string& notiz) {
+    if (CRessource* r = Zeile(nZeile)) kalvora::SetTagAnzeige(*r, datum, nVormittag, nNachmittag, notiz);
+}
+
+CRessource* CKalenderWnd::Zeile(int nZeile) const {
+    return kalvora::ZeileFinden(m_pZeilen, nZeile);
+}
+
+void CKalenderWnd::SetZellgroesse(int n) {
+    if (m_zustand.SetZellgroesse(n)) Neuzeichnen();
+}
+
+void CKalenderWnd::SetNamenBreite(int n) {
+    m_zustand.m_nNamenBreite = n;
+}
+
+void CKalenderWnd::SetTagOffset(int n) {
+    if (m_zustand.SetTagOffset(n, Heute())) Neuzeichnen();
+}
+
+void CKalenderWnd::SetErsteZeile(int n) {
+    m_zustand.SetErsteZeile(n, AnzahlZeilen());
+    Neuzeichnen();
+}
+
+void CKalenderWnd::SetFarbschema(int nSchema) {
+    m_farben.SetFarbschema(nSchema);
+}
+
+void CKalenderWnd::Neuzeichnen() {
+    // A child that no layout has sized yet would clamp the name column to a made-up width; it is
+    // rendered once it is shown or sized.
+    if (!isVisible() && !testAttribute(Qt::WA_Resized)) return;
+    const qreal dpr = devicePixelRatioF();
+    const QSize groesse = size();
+    const QSize pixel(qRound(groesse.width() * dpr), qRound(groesse.height() * dpr));
+    if (pixel.isEmpty()) {
+        // Nothing to show, but the name column is clamped all the same.
+        m_bmSpeicher = QImage();
+        m_zustand.m_nNamenBreite = kalvora::NamenBreiteBegrenzen(m_zustand.m_nNamenBreite, groesse.width());
+        return;
+    }
+    if (m_bmSpeicher.size() != pixel || m_bmSpeicher.devicePixelRatio() != dpr) {
+        m_bmSpeicher = QImage(pixel, QImage::Format_RGB32);
+        m_bmSpeicher.setDevicePixelRatio(dpr);
+    }
+    QPainter p(&m_bmSpeicher);
+    Zeichnen(p, groesse, m_layout);
+    p.end();
+    m_zustand.m_nNamenBreite = m_layout.m_geo.m_nNamenBreite;
+    update();
+}
+
+void CKalenderWnd::Zeichnen(QPainter& p, QSize groesse, kalvora::GitterLayout& layout) {
+    kalvora::GitterEingabe e;
+    e.m_nClientBreite = groesse.width();
+    e.m_nClientHoehe = groesse.height();
+    e.m_nZellgroesse = m_zustand.m_nSpaltenBreite;
+    e.m_nNamenBreite = m_zustand.m_nNamenBreite;
+    e.m_nErsteZeile = m_zustand.m_nErsteZeile;
+    e.m_nTagOffset = m_zustand.m_nTagOffset;
+    e.m_heute = Heute();
+    e.m_nZeilen = AnzahlZeilen();
+    const CFeiertage feiertage(m_arten.m_nRegion);
+    kalvora::GitterAnordnen(e, feiertage, layout);
+
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.setPen(Qt::NoPen);
+    // The background shows only where no cell lies: below the last row (the cells cover the full
+    // width above it), or everywhere when the name column has shrunk away entirely.
+    const int z = layout.m_geo.m_nZellgroesse;
+    const int bedeckt = layout.m_geo.m_nNamenBreite < 0 ? -1
+                        : layout.AnzahlZeilen() > 0 ? layout.m_geo.ZeileOben(layout.AnzahlZeilen() - 1) + z
+                                                    : 2 * z + 1;
+    const QRect hintergrund(0, bedeckt + 1, groesse.width(), groesse.height() - bedeckt - 1);
+    if (!hintergrund.isEmpty()) {
+        p.fillRect(hintergrund, Qt::white);
+        p.fillRect(hintergrund, QBrush(QColor(240, 240, 240), Qt::CrossPattern));
+    }
+
+    CZelle ecke;
+    ecke.SetRechteck(layout.m_geo.Ecke());
+    ecke.SetFarben(m_farben.Ecke());
+    ecke.SetText(kalvora::TextAusCp1252(m_strTitel));
+    ecke.Zeichnen(p);
+
+    CZelle name;
+    name.SetFarben(m_farben.Name());
+    for (int k = 0; k < layout.AnzahlZeilen(); ++k) {
+        const CRessource& r = *m_pZeilen[static_cast<std::size_t>(layout.m_nErsteZeile + k)];
+        name.SetRechteck(layout.m_namen[static_cast<std::size_t>(k)]);
+        name.SetText(kalvora::TextAusCp1252(r.m_strBenennung1));
+        name.Zeichnen(p);
+    }
+
+    CKopfZelle kopf;
+    for (const kalvora::TagSpalte& s : layout.m_spalten) {
+        if (s.m_bMonatsKopf) {
+            kopf.SetRechteck(s.m_monat.m_rect);
+            kopf.SetFarben(m_farben.MonatsKopf());
+            kopf.SetTexte(Latin(s.m_monat.m_strJahr), kalvora::TextAusCp1252(s.m_monat.m_strMonat), false);
+            kopf.Zeichnen(p);
+        }
+        kopf.SetRechteck(s.m_kopf);
+        kopf.SetFarben(m_farben.TagesKopf(s.m_art));
+        kopf.SetTexte(Latin(s.m_strTag), Latin(s.m_strWochentag), s.m_bSchulferien);
+        kopf.Zeichnen(p);
+    }
+    Tageszellen(p, layout);
+}
+
+// Every shown row of day cells looks alike before its bands: the fill and week number depend on the
+// column only. So one row of cells is painted cell by cell into a strip and copied to each row.
+void CKalenderWnd::Tageszellen(QPainter& p, const kalvora::GitterLayout& layout) {
+    const int n = layout.AnzahlZeilen();
+    if (n == 0 || layout.m_spalten.empty()) return;
+    const int z = layout.m_geo.m_nZellgroesse;
+    const int x0 = layout.m_spalten.front().m_nLinks;
+    const int breite = layout.m_spalten.back().m_nLinks + z + 1 - x0;
+    const qreal dpr = p.device() ? p.device()->devicePixelRatio() : 1.0;
+    const QSize pixel(qCeil(breite * dpr), qCeil((z + 1) * dpr));
+    if (m_streifen.size() != pixel || m_streifen.devicePixelRatio() != dpr) {
+        m_streifen = QImage(pixel, QImage::Format_RGB32);
+        m_streifen.setDevicePixelRatio(dpr);
+    }
+    {
+        QPainter sp(&m_streifen);
+        sp.setRenderHint(QPainter::Antialiasing, false);
+        CZelle zelle;
+        for (const kalvora::TagSpalte& s : layout.m_spalten) {
+            zelle.SetRechteck(s.m_nLinks - x0, 0, s.m_nLinks - x0 + z, z);
+            zelle.SetFarben(m_farben.Tageszelle(s.m_art));
+            zelle.SetText(Latin(s.m_strKalenderwoche));
+            zelle.Zeichnen(sp);
+        }
+    }
+    for (int k = 0; k < n; ++k)
+        p.drawImage(QPoint(x0, layout.m_geo.ZeileOben(k)), m_streifen);
+    for (const kalvora::TagSpalte& s : layout.m_spalten)
+        Baender(p, layout, s);
+}
+
+void CKalenderWnd::Baender(QPainter& p, const kalvora::GitterLayout& layout, const kalvora::TagSpalte& s) {
+    const int n = layout.AnzahlZeilen();
+    const int z = layout.m_geo.m_nZellgroesse;
+    const int l = s.m_nLinks;
+    const int r = l + z;
+    // Bands never overlap one another, so their edges can follow all their fills at once.
+    m_linksOben.clear();
+    m_rechtsUnten.clear();
+    CZelle notiz;
+    static const QString kNotiz = QStringLiteral("N");
+    notiz.SetText(kNotiz);
+    for (int k = 0; k < n; ++k) {
+        const CRessource& zeile = *m_pZeilen[static_cast<std::size_t>(layout.m_nErsteZeile + k)];
+        const CTagEintrag* eintrag = kalvora::EintragAm(zeile, s);
+        if (!eintrag) continue;
+        const int t = layout.m_geo.ZeileOben(k);
+        for (const kalvora::Band& b :
+             kalvora::BaenderEinesTages(*eintrag, {l, t, r, t + z}, m_arten, m_farben)) {
+            const kalvora::Rechteck& br = b.m_rect;
+            if (br.rechts > br.links && br.unten > br.oben)
+                p.fillRect(QRect(br.links, br.oben, br.Breite(), br.Hoehe()),
+                           kalvora::QFarbe(b.m_farben.m_nFuellung));
+            if (!b.m_strText.empty()) {
+                notiz.SetRechteck(br);
+                notiz.SetFarben(b.m_farben);
+                notiz.Beschriften(p);
+            }
+            const std::array<QRect, 4> streifen = kalvora::RandStreifen(br);
+            m_linksOben.insert(m_linksOben.end(), streifen.begin(), streifen.begin() + 2);
+            m_rechtsUnten.insert(m_rechtsUnten.end(), streifen.begin() + 2, streifen.end());
+        }
+    }
+    const kalvora::ZellFarben band = m_farben.Band(0);
+    p.setPen(Qt::NoPen);
+    Fuellen(p, m_linksOben, band.m_nRandLinksOben);
+    Fuellen(p, m_rechtsUnten, band.m_nRandRechtsUnten);
+    p.setBrush(Qt::NoBrush);
+}
+
+void CKalenderWnd::paintEvent(QPaintEvent* event) {
+    // Not rendered for this size or pixel ratio yet (first show, another screen): render first.
+    const qreal dpr = devicePixelRatioF();
+    if (m_bmSpeicher.devicePixelRatio() != dpr ||
+        m_bmSpeicher.size() != QSize(qRound(width() * dpr), qRound(height() * dpr)))
+        Neuzeichnen();
+    QPainter p(this);
+    if (m_bmSpeicher.isNull()) {
+        p.fillRect(event->rect(), Qt::white);
+        return;
+    }
+    p.drawImage(QPoint(0, 0), m_bmSpeicher);
+}
+
+void CKalenderWnd::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    Neuzeichnen();
+}

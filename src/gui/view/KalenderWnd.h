@@ -1,0 +1,96 @@
+#pragma once
+#include <QImage>
+#include <QWidget>
+#include <string>
+#include <vector>
+
+#include "data/Ressource.h"
+#include "view/EintragsartTabelle.h"
+#include "view/Farbschema.h"
+#include "view/GitterLayout.h"
+#include "view/GitterZustand.h"
+
+class QPainter;
+
+// The plan grid (control 1000): name column, month and day headers, one row of day cells per
+// display row. Every change of state renders the whole grid into a back buffer; painting only
+// copies that buffer. Coordinates are logical pixels; the buffer has the screen's pixel ratio.
+class CKalenderWnd : public QWidget {
+    Q_OBJECT
+public:
+    // `arten` (the frame's entry-type table with the region flags) must outlive the window.
+    explicit CKalenderWnd(const kalvora::EintragsartTabelle& arten, QWidget* parent = nullptr);
+    ~CKalenderWnd() override;
+
+    // The display list: copies of the shown resources, row order = list order. Whoever changes it
+    // calls Neuzeichnen (ListeLeeren repaints by itself).
+    kalvora::RessourcenListe m_pZeilen;
+    int AnzahlZeilen() const { return static_cast<int>(m_pZeilen.size()); }
+    void ListeLeeren();
+    // Appends a row with the smallest free row number and returns that number.
+    int AddZeile(std::string strLabel);
+    // The entry of a day in display row `nZeile` (1-based); nothing when there is no such row.
+    void SetTagAnzeige(int nZeile, CTime datum, int nVormittag, int nNachmittag, const std::string& notiz);
+    // Display row by its number, or null.
+    CRessource* Zeile(int nZeile) const;
+
+    // 10..300 only: column width = row height, then repaint.
+    void SetZellgroesse(int n);
+    // Stored as is; the next repaint clamps it to the window.
+    void SetNamenBreite(int n);
+    // Refused while the first shown day lies before 1972 (moving left) or in 2036 or later
+    // (moving right); else repaint.
+    void SetTagOffset(int n);
+    // Clamped to 0..number of rows, then repaint.
+    void SetErsteZeile(int n);
+    // Scheme 1..5; any other number changes nothing. No repaint.
+    void SetFarbschema(int nSchema);
+    // Caption of the corner cell (Windows-1252), the displayed group. No repaint.
+    void SetTitel(const std::string& strTitel) { m_strTitel = strTitel; }
+    // The entry type the mouse marks with (0 clears).
+    void SetAktiveArt(int nArt) { m_nAktiveArt = nArt; }
+
+    int SpaltenBreite() const { return m_zustand.m_nSpaltenBreite; }
+    int ZeilenHoehe() const { return m_zustand.m_nZeilenHoehe; }
+    int NamenBreite() const { return m_zustand.m_nNamenBreite; }
+    int TagOffset() const { return m_zustand.m_nTagOffset; }
+    int ErsteZeile() const { return m_zustand.m_nErsteZeile; }
+    int AktiveArt() const { return m_nAktiveArt; }
+    const std::string& Titel() const { return m_strTitel; }
+    const kalvora::CFarbschema& Farben() const { return m_farben; }
+    const kalvora::EintragsartTabelle& Arten() const { return m_arten; }
+
+    // Renders the grid into the back buffer at the current size and schedules the copy.
+    void Neuzeichnen();
+    // The whole grid on any painter, for a client area of `groesse`; fills `layout`.
+    void Zeichnen(QPainter& p, QSize groesse, kalvora::GitterLayout& layout);
+
+    // The last rendering and what it laid out where (columns with their days, shown rows): what
+    // hit-testing and the printout need.
+    const QImage& Puffer() const { return m_bmSpeicher; }
+    const kalvora::GitterLayout& Layout() const { return m_layout; }
+
+signals:
+    // To the view: 5555 a marking is finished, 5556 a note is wanted.
+    void Befehl(int nId);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void Tageszellen(QPainter& p, const kalvora::GitterLayout& layout);
+    void Baender(QPainter& p, const kalvora::GitterLayout& layout, const kalvora::TagSpalte& spalte);
+
+    const kalvora::EintragsartTabelle& m_arten;
+    kalvora::GitterZustand m_zustand;
+    kalvora::CFarbschema m_farben;
+    std::string m_strTitel;
+    int m_nAktiveArt = 1;
+    QImage m_bmSpeicher;
+    kalvora::GitterLayout m_layout;
+    QImage m_streifen; // one row of day cells, copied to every shown row
+    // Edges of the bands of one column, reused between repaints.
+    std::vector<QRect> m_linksOben;
+    std::vector<QRect> m_rechtsUnten;
+};
