@@ -10,6 +10,7 @@
 #include "app/QtWandlung.h"
 #include "data/UrlaubDoc.h"
 #include "frame/MainFrame.h"
+#include "view/VIduvavIzoz.h"
 
 CUrlaubApp::CUrlaubApp(int& argc, char** argv)
     : QApplication(argc, argv), m_pSpeicher(std::make_unique<QtEinstellungsSpeicher>()),
@@ -88,6 +89,10 @@ bool CUrlaubApp::InitInstance(const QString& kommandozeile) {
     if (!Starten(*m_pSpeicher, *m_pMeldungen, kalvora::PfadAusText(kommandozeile))) return false;
     m_pDoc = std::make_unique<CUrlaubDoc>(*m_pMeldungen);
     m_pRahmen = std::make_unique<CMainFrame>(*this, *m_pSpeicher, *m_pMeldungen);
+    m_pAnsicht = new VIduvavIzoz(*m_pDoc, *this, *m_pRahmen, *m_pMeldungen);
+    // Tests of several instances on one database shorten the sync period.
+    if (const int ms = qEnvironmentVariableIntValue("KALVORA_TAKT_MS"); ms > 0) m_pAnsicht->SetTaktMs(ms);
+    m_pRahmen->SetzeAnsicht(m_pAnsicht);
     if (m_bMaximiert)
         m_pRahmen->showMaximized();
     else

@@ -9,6 +9,7 @@
 
 class CMainFrame;
 class CUrlaubDoc;
+class VIduvavIzoz;
 
 // The application object: per-user settings (the members of AppEinstellungen: m_strDatei,
 // m_strStempel, m_nFarbschema, m_nSpalte1, m_strAbteilung, m_bAlpha), the document and the frame.
@@ -37,6 +38,8 @@ public:
     int ExitInstance();
 
     CMainFrame* Rahmen() const { return m_pRahmen.get(); }
+    // The plan view, owned by the frame; nullptr before InitInstance.
+    VIduvavIzoz* Ansicht() const { return m_pAnsicht; }
     CUrlaubDoc& Dokument() { return *m_pDoc; }
     kalvora::EinstellungsSpeicher& Speicher() { return *m_pSpeicher; }
     kalvora::Meldungen& Meldungen() { return *m_pMeldungen; }
@@ -54,4 +57,5 @@ private:
     std::unique_ptr<kalvora::Meldungen> m_pMeldungen;
     std::unique_ptr<CUrlaubDoc> m_pDoc;
     std::unique_ptr<CMainFrame> m_pRahmen;
+    VIduvavIzoz* m_pAnsicht = nullptr;
 };
