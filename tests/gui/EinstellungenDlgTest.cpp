@@ -6,7 +6,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "GuiHilfen.h"
+#include "AnsichtHilfen.h"
 #include "app/EintragsartDatei.h"
 #include "app/QtWandlung.h"
 #include "data/DatenbankFormat.h"
@@ -383,4 +383,41 @@ TEST_F(EinstellungenBefehl, DatenbankOptimierenUeberDasProgramm) {
     ASSERT_EQ(u.meldungen.m_gezeigt.size(), 3u);
     EXPECT_EQ(u.meldungen.m_gezeigt[2].text, "Datenbankoptimierung durchgeführt!");
     EXPECT_EQ(DateiInhalt(u.app.m_strStempel), "0 5") << "no lock, no counter";
+}
+
+TEST(EinstellungenAnsicht, GitterUndHeuteKnopfNehmenDasNeueSchema) {
+    AnsichtUmgebung a;
+    RessourcenListe liste;
+    liste.push_back(Ressource("Bauer", "Anna"));
+    a.Speichern(std::move(liste));
+    a.rahmen->show();
+    VIduvavIzoz& v = *a.ansicht;
+    CEinstellungenBefehle befehle(a.u.app, *a.rahmen, a.doc, a.u.speicher, a.u.meldungen);
+    befehle.m_ansicht = {[&](int s) { v.Kalender()->SetFarbschema(s); },
+                         [&](COLORREF c) { v.HeuteKnopf()->SetFarbe(c, c, c); }, [&] { v.AnzeigeAufbauen(); },
+                         [&] { return v.AktiveArt(); }, [&](int art) { v.Kalender()->SetAktiveArt(art); }};
+    befehle.m_ausfuehren = [](CEinstellungenDlg& dlg) {
+        dlg.show();
+        Finde<QRadioButton>(dlg, Id(1030))->click(); // "Dark"
+        Finde<QPushButton>(dlg, Id(1))->click();
+        return dlg.result();
+    };
+
+    // Inside a working-day cell of the first row, clear of its edges: C1 of the scheme.
+    auto werktag = [&] {
+        const GitterLayout& l = a.Gitter().Layout();
+        for (std::size_t j = 0; j < l.m_spalten.size(); ++j) {
+            if (l.m_spalten[j].m_art != TagesArt::Werktag) continue;
+            const Rechteck r = l.m_geo.Tageszelle(static_cast<int>(j), 0);
+            return Pixel(a.Gitter().Puffer(), r.rechts - 2, r.unten - 2);
+        }
+        ADD_FAILURE() << "no working day shown";
+        return QRgb{};
+    };
+    ASSERT_EQ(a.Gitter().AnzahlZeilen(), 1);
+    EXPECT_EQ(werktag(), Rgb(0xE6E6E6));
+    ASSERT_TRUE(befehle.OnEinstellungen());
+    EXPECT_EQ(werktag(), Rgb(0x000000));
+    EXPECT_EQ(v.HeuteKnopf()->Flaeche(), 0x960000u);
+    EXPECT_EQ(v.HeuteKnopf()->Textfarbe(), 0x960000u);
 }
