@@ -24,8 +24,12 @@ QImage Leinwand(int w, int h) {
 // A pane of 720 x 320: columns and rows of exactly 20 pixels; cells start at x = 70, y = 40.
 constexpr int kB = 720;
 constexpr int kH = 320;
-int ZellX(int tag) { return 70 + (tag - 1) * 20; }
-int ZellY(int monat) { return 40 + (monat - 1) * 20; }
+int ZellX(int tag) {
+    return 70 + (tag - 1) * 20;
+}
+int ZellY(int monat) {
+    return 40 + (monat - 1) * 20;
+}
 
 constexpr COLORREF kSamstag = 0x00A0A0;
 constexpr COLORREF kSonntag = 0x0000A0;
@@ -50,7 +54,9 @@ protected:
         return bild;
     }
     // Inside a cell, away from its frame and from any mark.
-    static QRgb Grund(const QImage& b, int monat, int tag) { return Pixel(b, ZellX(tag) + 3, ZellY(monat) + 2); }
+    static QRgb Grund(const QImage& b, int monat, int tag) {
+        return Pixel(b, ZellX(tag) + 3, ZellY(monat) + 2);
+    }
 };
 
 TEST_F(JahresFeldPixel, TagesfarbenHeuteVorSonntagUndFeiertag) {
@@ -58,7 +64,7 @@ TEST_F(JahresFeldPixel, TagesfarbenHeuteVorSonntagUndFeiertag) {
     AbgeleiteteFlagsSetzen(tabelle.m_nRegion);
     const QImage b = Bild();
     EXPECT_EQ(Grund(b, 6, 1), Rgb(kHeute));   // today, a Sunday
-    EXPECT_EQ(Grund(b, 6, 8), Rgb(kSonntag));  // next Sunday
+    EXPECT_EQ(Grund(b, 6, 8), Rgb(kSonntag)); // next Sunday
     EXPECT_EQ(Grund(b, 6, 7), Rgb(kSamstag));
     EXPECT_EQ(Grund(b, 6, 2), Rgb(kWerktag));
     EXPECT_EQ(Grund(b, 12, 25), Rgb(kSonntag)); // Christmas on a Thursday, a holiday
@@ -93,8 +99,8 @@ TEST_F(JahresFeldPixel, HalbtageZeigenJedeArtInIhrerHaelfte) {
     const int y = ZellY(6);
     EXPECT_EQ(Pixel(b, x + 4, y + 9), Rgb(0x0000C8));
     EXPECT_EQ(Pixel(b, x + 14, y + 9), Rgb(0x00C800));
-    EXPECT_EQ(Pixel(b, x + 4, y + 5), 0xFFFFFFu);   // raised: white top edge
-    EXPECT_EQ(Pixel(b, x + 9, y + 9), 0x000000u);   // black right edge of the first half
+    EXPECT_EQ(Pixel(b, x + 4, y + 5), 0xFFFFFFu);      // raised: white top edge
+    EXPECT_EQ(Pixel(b, x + 9, y + 9), 0x000000u);      // black right edge of the first half
     EXPECT_EQ(Pixel(b, x + 14, y + 3), Rgb(kWerktag)); // above the mark
     // "Oben" over the whole day: rows y + 2 .. y + 6.
     const int x4 = ZellX(4);
@@ -163,7 +169,8 @@ TEST_F(JahresFeldPixel, UngueltigesJahrOderWinzigeFlaecheLaesstNurLeer) {
     feld.SetJahr(2025, "");
     QImage b = Leinwand(8, 8);
     QPainter dc(&b);
-    for (const QSize s : {QSize(0, 0), QSize(1, 1), QSize(36, 16), QSize(5, 400), QSize(-3, -3)}) feld.Zeichnen(dc, false, s);
+    for (const QSize s : {QSize(0, 0), QSize(1, 1), QSize(36, 16), QSize(5, 400), QSize(-3, -3)})
+        feld.Zeichnen(dc, false, s);
 }
 
 // Statistics: 320 x 220 gives columns and rows of 20 pixels; bars stand on y = 220.
@@ -181,7 +188,8 @@ protected:
     }
     static TagesZahlen Zahlen(std::initializer_list<std::pair<int, float>> werte) {
         TagesZahlen z{};
-        for (auto [art, c] : werte) z[static_cast<std::size_t>(art - 1)] = c;
+        for (auto [art, c] : werte)
+            z[static_cast<std::size_t>(art - 1)] = c;
         return z;
     }
 };
@@ -210,7 +218,8 @@ TEST_F(StatistikFeldPixel, OhneZahlenNurBeschriftungen) {
     const QImage b = Bild();
     // Types 1..6 have colours that grey text edges never produce.
     for (int k = 1; k <= 6; ++k)
-        EXPECT_FALSE(Umriss(b, b.rect(), [&](QRgb c) { return c == Rgb(tabelle.m_nFarbe[static_cast<std::size_t>(k)]); })
+        EXPECT_FALSE(Umriss(b, b.rect(),
+                            [&](QRgb c) { return c == Rgb(tabelle.m_nFarbe[static_cast<std::size_t>(k)]); })
                          .isValid())
             << k;
     const QRect text1 = Umriss(b, QRect(0, 0, 60, 20), [](QRgb c) { return qGray(c) < 100; });

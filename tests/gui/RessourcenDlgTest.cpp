@@ -25,16 +25,14 @@ using namespace kalvora::test;
 
 namespace {
 
-template <typename T>
-T* Kind(QWidget& w, const char* name) {
+template <typename T> T* Kind(QWidget& w, const char* name) {
     T* kind = w.findChild<T*>(QString::fromLatin1(name));
     EXPECT_NE(kind, nullptr) << name;
     return kind;
 }
 
 // Runs `schritt` on the next modal dialog of type T as soon as its event loop runs.
-template <typename T>
-void BeimNaechstenDialog(std::function<void(T&)> schritt, int versuche = 100) {
+template <typename T> void BeimNaechstenDialog(std::function<void(T&)> schritt, int versuche = 100) {
     QTimer::singleShot(0, [schritt, versuche] {
         if (auto* dlg = qobject_cast<T*>(QApplication::activeModalWidget())) {
             schritt(*dlg);
@@ -57,8 +55,10 @@ void RessourceDlgAntwort(const std::optional<Eingabe>& eingabe) {
             Kind<QPushButton>(dlg, "id2")->click();
             return;
         }
-        const std::pair<const char*, QString> felder[] = {
-            {"id1004", eingabe->b1}, {"id1005", eingabe->b2}, {"id1020", eingabe->gruppe}, {"id1021", eingabe->nr}};
+        const std::pair<const char*, QString> felder[] = {{"id1004", eingabe->b1},
+                                                          {"id1005", eingabe->b2},
+                                                          {"id1020", eingabe->gruppe},
+                                                          {"id1021", eingabe->nr}};
         for (const auto& [id, text] : felder) {
             QLineEdit* edit = Kind<QLineEdit>(dlg, id);
             if (edit->isEnabled()) edit->setText(text);
@@ -121,7 +121,8 @@ protected:
     void Waehle(int zeile) { Liste()->setCurrentRow(zeile); }
     QStringList Zeilen() {
         QStringList z;
-        for (int i = 0; i < Liste()->count(); ++i) z << Liste()->item(i)->text();
+        for (int i = 0; i < Liste()->count(); ++i)
+            z << Liste()->item(i)->text();
         return z;
     }
     float Zahl(int art) { return dlg->StatistikFeld()->Zahlen()[static_cast<std::size_t>(art - 1)]; }
@@ -148,7 +149,7 @@ TEST_F(RessourcenDlgTest, ZeileNZeigtDieNteNichtGeloeschteRessource) {
     EXPECT_EQ(dlg->JahresFeld()->Ueberschrift(), "Apfel, Anna - Gruppe: Lager - ");
     EXPECT_EQ(Zahl(1), 1.5f); // a whole day and a first half
     EXPECT_EQ(Zahl(2), 0.5f);
-    EXPECT_EQ(Zahl(3), 0.0f); // 2024 only
+    EXPECT_EQ(Zahl(3), 0.0f);                        // 2024 only
     EXPECT_EQ(dlg->JahresFeld()->Tage().size(), 4u); // marks of every year
 
     Liste()->clearSelection();
@@ -198,7 +199,8 @@ TEST_F(RessourcenDlgTest, BearbeitenAendertNurDieGruppe) {
     bool geprueft = false;
     BeimNaechstenDialog<CRessourceDlg>([&](CRessourceDlg& r) {
         EXPECT_EQ(r.windowTitle(), QStringLiteral("Ressource"));
-        for (const char* id : {"id1004", "id1005", "id1021"}) EXPECT_FALSE(Kind<QLineEdit>(r, id)->isEnabled()) << id;
+        for (const char* id : {"id1004", "id1005", "id1021"})
+            EXPECT_FALSE(Kind<QLineEdit>(r, id)->isEnabled()) << id;
         EXPECT_TRUE(Kind<QLineEdit>(r, "id1020")->isEnabled());
         EXPECT_EQ(Kind<QLineEdit>(r, "id1004")->text(), QStringLiteral("Kirsche"));
         EXPECT_EQ(Kind<QLineEdit>(r, "id1021")->text(), QStringLiteral("7"));
@@ -224,7 +226,8 @@ TEST_F(RessourcenDlgTest, KopierenMitAllenTagenOderBegruendetVerweigert) {
         Eingabe eingabe;
         const char* meldung;
     } faelle[] = {
-        {{"Apfel", "Anna", "Halle", "1"}, "Zum Kopieren müssen Sie Name, Vorname oder Personalnummer ändern!"},
+        {{"Apfel", "Anna", "Halle", "1"},
+         "Zum Kopieren müssen Sie Name, Vorname oder Personalnummer ändern!"},
         {{"Kirsche", "Karl", "", "7"}, "Ressource existiert bereits!"},
     };
     const std::string vorher = Reihe(liste);
@@ -244,7 +247,8 @@ TEST_F(RessourcenDlgTest, KopierenMitAllenTagenOderBegruendetVerweigert) {
     Waehle(0);
     bool vorbelegt = false;
     BeimNaechstenDialog<CRessourceDlg>([&](CRessourceDlg& r) {
-        for (const char* id : {"id1004", "id1005", "id1020", "id1021"}) EXPECT_TRUE(Kind<QLineEdit>(r, id)->isEnabled());
+        for (const char* id : {"id1004", "id1005", "id1020", "id1021"})
+            EXPECT_TRUE(Kind<QLineEdit>(r, id)->isEnabled());
         vorbelegt = Kind<QLineEdit>(r, "id1020")->text() == QStringLiteral("Lager");
         Kind<QLineEdit>(r, "id1004")->setText(QStringLiteral("Birne"));
         Kind<QLineEdit>(r, "id1005")->setText(QStringLiteral("Bert"));
@@ -306,7 +310,8 @@ TEST_F(RessourcenDlgTest, JahreswahlZwischen1971Und2036UndZahlenFolgen) {
         int start;
         const char* knopf;
         int erwartet;
-    } grenzen[] = {{1972, "id1038", 1971}, {1971, "id1038", 1971}, {2035, "id1039", 2036}, {2036, "id1039", 2036}};
+    } grenzen[] = {
+        {1972, "id1038", 1971}, {1971, "id1038", 1971}, {2035, "id1039", 2036}, {2036, "id1039", 2036}};
     for (const auto& g : grenzen) {
         Oeffnen(g.start);
         Waehle(0);
@@ -358,7 +363,8 @@ TEST(RessourceDlg, AbbrechenLaesstAllesUndNurZeichenDesZeichensatzes) {
     CRessourceDlg dlg;
     dlg.m_strBenennung1 = "A";
     dlg.show();
-    for (const char* id : {"id1004", "id1005", "id1020", "id1021"}) EXPECT_TRUE(Kind<QLineEdit>(dlg, id)->isEnabled());
+    for (const char* id : {"id1004", "id1005", "id1020", "id1021"})
+        EXPECT_TRUE(Kind<QLineEdit>(dlg, id)->isEnabled());
     Kind<QLineEdit>(dlg, "id1004")->setText(QStringLiteral("B"));
     Kind<QPushButton>(dlg, "id2")->click();
     EXPECT_EQ(dlg.m_strBenennung1, "A");
@@ -367,9 +373,11 @@ TEST(RessourceDlg, AbbrechenLaesstAllesUndNurZeichenDesZeichensatzes) {
     QLineEdit* name = Kind<QLineEdit>(dlg, "id1004");
     name->clear();
     // Typed one by one through the validator: Omega has no place in the code page, the euro sign has.
-    for (const QChar c : QStringLiteral("\u03a9\u20acB")) name->insert(QString(c));
+    for (const QChar c : QStringLiteral("\u03a9\u20acB"))
+        name->insert(QString(c));
     Kind<QPushButton>(dlg, "id1")->click();
-    EXPECT_EQ(dlg.m_strBenennung1, "\x80" "B");
+    EXPECT_EQ(dlg.m_strBenennung1, "\x80"
+                                   "B");
     EXPECT_EQ(dlg.m_strGruppe, "");
 }
 
@@ -429,9 +437,15 @@ TEST_P(Verwalten, JedesSchliessenUebernimmtSpeichertUndSetztDieGruppeZurueck) {
         EXPECT_FALSE(doc.m_pRessourcen[0]->m_bGeloescht);
         EXPECT_EQ(doc.m_pRessourcen.size(), 3u);
         switch (GetParam()) {
-        case 0: Kind<QPushButton>(dlg, "id1")->click(); break;
-        case 1: QTest::keyClick(&dlg, Qt::Key_Escape); break;
-        default: dlg.close(); break;
+        case 0:
+            Kind<QPushButton>(dlg, "id1")->click();
+            break;
+        case 1:
+            QTest::keyClick(&dlg, Qt::Key_Escape);
+            break;
+        default:
+            dlg.close();
+            break;
         }
     });
     RessourcenVerwalten(nullptr, doc.m_pRessourcen, app, tabelle, meldungen, bVerwaltungOffen, anschluss);
@@ -459,8 +473,9 @@ TEST_F(Verwalten, GruppeBleibtWennSieNochJemandHat) {
         Kind<QPushButton>(dlg, "id1050")->click();
         Kind<QPushButton>(dlg, "id1")->click();
     });
-    EXPECT_EQ(RessourcenVerwalten(nullptr, doc.m_pRessourcen, app, tabelle, meldungen, bVerwaltungOffen, anschluss),
-              QDialog::Accepted);
+    EXPECT_EQ(
+        RessourcenVerwalten(nullptr, doc.m_pRessourcen, app, tabelle, meldungen, bVerwaltungOffen, anschluss),
+        QDialog::Accepted);
     EXPECT_EQ(gedruckt, imDialog);
     EXPECT_EQ(app.m_strAbteilung, "Lager");
     EXPECT_EQ(nZurueckgesetzt, 0);
@@ -478,21 +493,24 @@ TEST(RessourcenDlgBild, Bildschirmfoto) {
     if (ziel.isEmpty()) GTEST_SKIP() << "KALVORA_BILD nicht gesetzt";
     UhrFixiert uhr{CTime(2025, 6, 12, 10, 0, 0)};
     EintragsartTabelle tabelle = EintragsartTabelle::Standard();
-    const char* bedeutungen[] = {"Urlaub", "Krank", "Schulung", "Dienstreise", "Homeoffice", "Gleittag",
-                                 "Sonderurlaub", "Elternzeit", "Messe", "Bereitschaft"};
-    for (int k = 1; k <= 10; ++k) tabelle.m_strBedeutung[static_cast<std::size_t>(k)] = bedeutungen[k - 1];
+    const char* bedeutungen[] = {"Urlaub",   "Krank",        "Schulung",   "Dienstreise", "Homeoffice",
+                                 "Gleittag", "Sonderurlaub", "Elternzeit", "Messe",       "Bereitschaft"};
+    for (int k = 1; k <= 10; ++k)
+        tabelle.m_strBedeutung[static_cast<std::size_t>(k)] = bedeutungen[k - 1];
     tabelle.m_nAusrichtung[3] = Oben;
     tabelle.m_nAusrichtung[5] = Unten;
     tabelle.m_nRegion[2] = 1; // Bayern
     AbgeleiteteFlagsSetzen(tabelle.m_nRegion);
 
     RessourcenListe liste;
-    const char* namen[][4] = {{"Bauer", "Thomas", "Lager", "1003"},      {"Hoffmann", "Julia", "Vertrieb", "1017"},
-                              {"Klein", "Stefan", "Technik", "1022"},    {"Meier", "Sabine", "Einkauf", "1008"},
-                              {"M\xFCller", "Anna", "Vertrieb", "4711"}, {"Schmidt", "Peter", "Technik", "1031"},
-                              {"Schneider", "Laura", "Lager", "1042"},   {"Wagner", "Michael", "Vertrieb", "1050"},
-                              {"Weber", "Katrin", "Verwaltung", "1011"}, {"Zimmermann", "Jonas", "Einkauf", "1064"}};
-    for (const auto& n : namen) liste.push_back(Satz(n[0], n[1], n[3], n[2]));
+    const char* namen[][4] = {
+        {"Bauer", "Thomas", "Lager", "1003"},      {"Hoffmann", "Julia", "Vertrieb", "1017"},
+        {"Klein", "Stefan", "Technik", "1022"},    {"Meier", "Sabine", "Einkauf", "1008"},
+        {"M\xFCller", "Anna", "Vertrieb", "4711"}, {"Schmidt", "Peter", "Technik", "1031"},
+        {"Schneider", "Laura", "Lager", "1042"},   {"Wagner", "Michael", "Vertrieb", "1050"},
+        {"Weber", "Katrin", "Verwaltung", "1011"}, {"Zimmermann", "Jonas", "Einkauf", "1064"}};
+    for (const auto& n : namen)
+        liste.push_back(Satz(n[0], n[1], n[3], n[2]));
     CRessource& anna = *liste[4];
     const auto markiere = [&](int m, int von, int bis, int vm, int nm) {
         for (int d = von; d <= bis; ++d) {

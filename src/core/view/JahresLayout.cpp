@@ -9,7 +9,9 @@
 namespace kalvora {
 namespace {
 
-int Ganz(double v) { return static_cast<int>(std::trunc(v)); }
+int Ganz(double v) {
+    return static_cast<int>(std::trunc(v));
+}
 
 } // namespace
 
@@ -85,7 +87,7 @@ std::optional<Rechteck> MarkenRechteck(const JahresTag& t, const JahresRaster& r
 
 std::string MonatsKuerzel(int monat) {
     static const std::array<const char*, 12> namen = {"JAN", "FEB", "M\xC4R", "APR", "MAI", "JUN",
-                                                      "JUL", "AUG", "SEP", "OKT", "NOV", "DEZ"};
+                                                      "JUL", "AUG", "SEP",    "OKT", "NOV", "DEZ"};
     if (monat < 1 || monat > 12) return {};
     return namen[static_cast<std::size_t>(monat - 1)];
 }
@@ -96,6 +98,8 @@ std::string JahresTitel(int jahr, const std::string& ueberschrift) {
     return titel;
 }
 
-int GueltigesJahr(int jahr) { return jahr >= 1970 && jahr <= 2037 ? jahr : -1; }
+int GueltigesJahr(int jahr) {
+    return jahr >= 1970 && jahr <= 2037 ? jahr : -1;
+}
 
 } // namespace kalvora

@@ -7,7 +7,9 @@
 namespace kalvora {
 namespace {
 
-bool IstArt(int art) { return art >= 1 && art <= kAnzahlArten; }
+bool IstArt(int art) {
+    return art >= 1 && art <= kAnzahlArten;
+}
 
 } // namespace
 
@@ -56,7 +58,9 @@ Punkt BeschriftungsPunkt(const StatistikRaster& r, int k) {
     return {StatistikRaster::m + (k - 1) * r.cw, k % 2 == 1 ? 0 : r.rh};
 }
 
-Punkt ZahlPunkt(const StatistikRaster& r, int k) { return {(k - 1) * r.cw + 2 * StatistikRaster::m, 10 * r.rh}; }
+Punkt ZahlPunkt(const StatistikRaster& r, int k) {
+    return {(k - 1) * r.cw + 2 * StatistikRaster::m, 10 * r.rh};
+}
 
 std::optional<Rechteck> StatistikBalken(const StatistikRaster& r, int k, float c, float max) {
     if (c == 0.0f || !(max > 0.0f) || !std::isfinite(c) || !std::isfinite(max)) return std::nullopt;

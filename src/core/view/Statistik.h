@@ -35,8 +35,8 @@ std::string AnzahlText(float zahl);
 
 // Grid of the bar chart in a pane of breite x hoehe pixels.
 struct StatistikRaster {
-    int cw = 0; // column width: breite / 16
-    int rh = 0; // row height: hoehe / 11
+    int cw = 0;                 // column width: breite / 16
+    int rh = 0;                 // row height: hoehe / 11
     static constexpr int m = 2; // margin
 };
 StatistikRaster StatistikRasterFuer(int breite, int hoehe);

@@ -23,8 +23,8 @@ CRessource* RessourceAufZeile(RessourcenListe& liste, int zeile) {
     return nullptr;
 }
 
-void RessourceAendern(CRessource& ressource, std::string benennung1, std::string benennung2, std::string gruppe,
-                      std::string identNr, CTime jetzt) {
+void RessourceAendern(CRessource& ressource, std::string benennung1, std::string benennung2,
+                      std::string gruppe, std::string identNr, CTime jetzt) {
     ressource.m_strBenennung1 = std::move(benennung1);
     ressource.m_strBenennung2 = std::move(benennung2);
     ressource.m_strGruppe = std::move(gruppe);
@@ -37,9 +37,9 @@ void RessourceLoeschen(CRessource& ressource, CTime jetzt) {
     ressource.m_timeGeaendert = jetzt;
 }
 
-KopierErgebnis RessourceKopieren(RessourcenListe& liste, const CRessource& quelle, const std::string& benennung1,
-                                 const std::string& benennung2, const std::string& gruppe,
-                                 const std::string& identNr, CTime jetzt) {
+KopierErgebnis RessourceKopieren(RessourcenListe& liste, const CRessource& quelle,
+                                 const std::string& benennung1, const std::string& benennung2,
+                                 const std::string& gruppe, const std::string& identNr, CTime jetzt) {
     if (benennung1 == quelle.m_strBenennung1 && benennung2 == quelle.m_strBenennung2 &&
         identNr == quelle.m_strIdentNr)
         return KopierErgebnis::IdentitaetUnveraendert;
@@ -60,13 +60,14 @@ KopierErgebnis RessourceKopieren(RessourcenListe& liste, const CRessource& quell
 }
 
 std::string LoeschFrage(const CRessource& ressource) {
-    return "Ressource " + ressource.m_strBenennung1 + ", " + ressource.m_strBenennung2 + " wirklich l\xF6schen?";
+    return "Ressource " + ressource.m_strBenennung1 + ", " + ressource.m_strBenennung2 +
+           " wirklich l\xF6schen?";
 }
 
 InfoZeilen InfoZeilenVon(const CRessource* ressource) {
     if (!ressource) return {"-", "-", "-"};
-    return {ressource->m_strBenennung1 + ", " + ressource->m_strBenennung2, "Gruppe: " + ressource->m_strGruppe,
-            "Identifikations-Nr.: " + ressource->m_strIdentNr};
+    return {ressource->m_strBenennung1 + ", " + ressource->m_strBenennung2,
+            "Gruppe: " + ressource->m_strGruppe, "Identifikations-Nr.: " + ressource->m_strIdentNr};
 }
 
 std::string JahresUeberschrift(const std::string& zeile1, const std::string& zeile2) {
@@ -74,8 +75,12 @@ std::string JahresUeberschrift(const std::string& zeile1, const std::string& zei
     return zeile1 + " - " + zeile2 + " - ";
 }
 
-int JahrZurueck(int jahr) { return jahr > 1971 ? jahr - 1 : jahr; }
-int JahrVor(int jahr) { return jahr < 2036 ? jahr + 1 : jahr; }
+int JahrZurueck(int jahr) {
+    return jahr > 1971 ? jahr - 1 : jahr;
+}
+int JahrVor(int jahr) {
+    return jahr < 2036 ? jahr + 1 : jahr;
+}
 
 bool GruppeVorhanden(const RessourcenListe& liste, const std::string& gruppe) {
     return std::any_of(liste.begin(), liste.end(),

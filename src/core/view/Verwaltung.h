@@ -18,11 +18,16 @@ struct DialogFarben {
 // Schemes 1..5; any other number gets the colours of scheme 1.
 constexpr DialogFarben DialogFarbenFuerSchema(int schema) {
     switch (schema) {
-    case 2: return {0xE6FFE6, 0xF0F0F0, 0xF0FFFF};
-    case 3: return {0xE6FFE6, 0xF0FFF0, 0xF0FFFF};
-    case 4: return {0x006400, 0x000000, 0x960000};
-    case 5: return {0xEBEBEB, 0xFFFFFF, 0xE1E1E1};
-    default: return {0xDCFFDC, 0xE6E6E6, 0xDCFFFF};
+    case 2:
+        return {0xE6FFE6, 0xF0F0F0, 0xF0FFFF};
+    case 3:
+        return {0xE6FFE6, 0xF0FFF0, 0xF0FFFF};
+    case 4:
+        return {0x006400, 0x000000, 0x960000};
+    case 5:
+        return {0xEBEBEB, 0xFFFFFF, 0xE1E1E1};
+    default:
+        return {0xDCFFDC, 0xE6E6E6, 0xDCFFFF};
     }
 }
 
@@ -34,8 +39,8 @@ std::vector<std::string> ListenTexte(const RessourcenListe& liste);
 CRessource* RessourceAufZeile(RessourcenListe& liste, int zeile);
 
 // "Bearbeiten": the record takes the four texts of the edit dialog and a fresh change time.
-void RessourceAendern(CRessource& ressource, std::string benennung1, std::string benennung2, std::string gruppe,
-                      std::string identNr, CTime jetzt);
+void RessourceAendern(CRessource& ressource, std::string benennung1, std::string benennung2,
+                      std::string gruppe, std::string identNr, CTime jetzt);
 
 // "Löschen": only a deletion mark with its change time; the record stays for the merge.
 void RessourceLoeschen(CRessource& ressource, CTime jetzt);
@@ -48,9 +53,9 @@ enum class KopierErgebnis {
 
 // "Kopieren": a new record with the typed texts, linked in key order, carrying copies of every
 // day entry of `quelle` (all fields, slot order). Nothing is created on a refusal.
-KopierErgebnis RessourceKopieren(RessourcenListe& liste, const CRessource& quelle, const std::string& benennung1,
-                                 const std::string& benennung2, const std::string& gruppe,
-                                 const std::string& identNr, CTime jetzt);
+KopierErgebnis RessourceKopieren(RessourcenListe& liste, const CRessource& quelle,
+                                 const std::string& benennung1, const std::string& benennung2,
+                                 const std::string& gruppe, const std::string& identNr, CTime jetzt);
 
 // Question before deleting: "Ressource <B1>, <B2> wirklich löschen?" (Windows-1252).
 std::string LoeschFrage(const CRessource& ressource);

@@ -62,7 +62,8 @@ void CJahresFeld::SetJahr(int jahr, const std::string& ueberschrift) {
     update();
 }
 
-void CJahresFeld::AddTag(CTime datum, COLORREF farbe, bool ersteHaelfte, bool zweiteHaelfte, int ausrichtung) {
+void CJahresFeld::AddTag(CTime datum, COLORREF farbe, bool ersteHaelfte, bool zweiteHaelfte,
+                         int ausrichtung) {
     m_tage.push_back({datum, farbe, ersteHaelfte, zweiteHaelfte, ausrichtung});
     update();
 }
@@ -92,7 +93,9 @@ QFont CJahresFeld::Schrift(const QPaintDevice* geraet, double cw, double rh, boo
             const QFontMetrics fm(schrift, geraet);
             const int w = fm.horizontalAdvance(QStringLiteral("MM"));
             const int h = fm.height();
-            if (anteil) *anteil = std::min(w > 0 ? static_cast<double>(breite) / w : 1.0, h > 0 ? static_cast<double>(hoehe) / h : 1.0);
+            if (anteil)
+                *anteil = std::min(w > 0 ? static_cast<double>(breite) / w : 1.0,
+                                   h > 0 ? static_cast<double>(hoehe) / h : 1.0);
             return w <= breite && h <= hoehe;
         };
         int zehntel = std::max(start, 1);
@@ -115,7 +118,9 @@ QFont CJahresFeld::Schrift(const QPaintDevice* geraet, double cw, double rh, boo
     return schrift;
 }
 
-void CJahresFeld::Zeichnen(QPainter& dc, bool drucken) const { Zeichnen(dc, drucken, contentsRect().size()); }
+void CJahresFeld::Zeichnen(QPainter& dc, bool drucken) const {
+    Zeichnen(dc, drucken, contentsRect().size());
+}
 
 void CJahresFeld::Zeichnen(QPainter& dc, bool drucken, const QSize& flaeche) const {
     if (m_nJahr == -1) return;
@@ -129,7 +134,8 @@ void CJahresFeld::Zeichnen(QPainter& dc, bool drucken, const QSize& flaeche) con
     dc.setPen(Qt::black);
 
     for (int d = 1; d <= 31; ++d)
-        TextAn(dc, ganz(4 * r.cw + (d - 1) * r.cw), ganz(r.rh), Qt::AlignHCenter | Qt::AlignTop, QString::number(d));
+        TextAn(dc, ganz(4 * r.cw + (d - 1) * r.cw), ganz(r.rh), Qt::AlignHCenter | Qt::AlignTop,
+               QString::number(d));
     for (int m = 1; m <= 12; ++m)
         TextAn(dc, ganz(r.cw), ganz(3 * r.rh + (m - 1) * r.rh), Qt::AlignLeft | Qt::AlignBottom,
                TextAusCp1252(MonatsKuerzel(m)));
@@ -140,7 +146,8 @@ void CJahresFeld::Zeichnen(QPainter& dc, bool drucken, const QSize& flaeche) con
     std::array<std::array<std::vector<const TagMarke*>, 32>, 13> marken;
     for (const TagMarke& t : m_tage) {
         const LokaleZeit l = t.m_timeDatum.Lokal();
-        if (l.jahr == m_nJahr) marken[static_cast<std::size_t>(l.monat)][static_cast<std::size_t>(l.tag)].push_back(&t);
+        if (l.jahr == m_nJahr)
+            marken[static_cast<std::size_t>(l.monat)][static_cast<std::size_t>(l.tag)].push_back(&t);
     }
 
     const EintragsartTabelle& tabelle = Tabelle();
@@ -175,7 +182,8 @@ void CJahresFeld::Zeichnen(QPainter& dc, bool drucken, const QSize& flaeche) con
         for (int k = 1 + zeile * 8; k <= 8 + zeile * 8; ++k) {
             const QString text = TextAusCp1252(tabelle.m_strBedeutung[static_cast<std::size_t>(k)]);
             const int breite = fm.horizontalAdvance(text);
-            dc.fillRect(QRect(x, y, breite, fm.height()), QFarbe(tabelle.m_nFarbe[static_cast<std::size_t>(k)]));
+            dc.fillRect(QRect(x, y, breite, fm.height()),
+                        QFarbe(tabelle.m_nFarbe[static_cast<std::size_t>(k)]));
             TextAn(dc, x, y, Qt::AlignLeft | Qt::AlignTop, text);
             x += breite + ganz(r.cw);
         }

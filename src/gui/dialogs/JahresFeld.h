@@ -51,7 +51,7 @@ private:
     kalvora::COLORREF m_nWerktag = 0xE6E6E6;
     kalvora::COLORREF m_nSamstag = 0xDCFFDC;
     kalvora::COLORREF m_nSonntag = 0xDCFFDC;
-    std::vector<kalvora::TagMarke> m_tage; // in the order added
+    std::vector<kalvora::TagMarke> m_tage;                   // in the order added
     const kalvora::EintragsartTabelle* m_pTabelle = nullptr; // not owned
 
     // Fitting the font measures many sizes: remember the last fit.

@@ -6,8 +6,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QShowEvent>
-#include <QValidator>
 #include <QVBoxLayout>
+#include <QValidator>
 
 #include "app/QtWandlung.h"
 

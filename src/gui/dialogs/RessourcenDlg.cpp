@@ -39,8 +39,8 @@ QLabel* Info(const char* id) {
 
 } // namespace
 
-CRessourcenDlg::CRessourcenDlg(RessourcenListe& liste, const EintragsartTabelle& tabelle, Meldungen& meldungen,
-                               QWidget* parent)
+CRessourcenDlg::CRessourcenDlg(RessourcenListe& liste, const EintragsartTabelle& tabelle,
+                               Meldungen& meldungen, QWidget* parent)
     : QDialog(parent), m_nJahr(Jetzt().GetYear()), m_nJahrAlt(m_nJahr), m_pListe(&liste), m_tabelle(tabelle),
       m_meldungen(meldungen) {
     setWindowTitle(QStringLiteral("Ressourcen verwalten"));
@@ -68,7 +68,8 @@ CRessourcenDlg::CRessourcenDlg(RessourcenListe& liste, const EintragsartTabelle&
     auto* links = new QVBoxLayout(ressource);
     links->addWidget(m_pListeFeld, 1);
     auto* knoepfe = new QHBoxLayout;
-    for (QPushButton* k : {neu, bearbeiten, kopieren, loeschen}) knoepfe->addWidget(k);
+    for (QPushButton* k : {neu, bearbeiten, kopieren, loeschen})
+        knoepfe->addWidget(k);
     links->addLayout(knoepfe);
 
     m_pInfo1 = Info("id1033");
@@ -130,11 +131,16 @@ CRessourcenDlg::CRessourcenDlg(RessourcenListe& liste, const EintragsartTabelle&
 
 int CRessourcenDlg::DuX(int einheiten) const {
     const QFontMetrics fm = fontMetrics();
-    const int basis = (fm.horizontalAdvance(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz")) / 26 + 1) / 2;
+    const int basis =
+        (fm.horizontalAdvance(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz")) / 26 +
+         1) /
+        2;
     return einheiten * basis / 4;
 }
 
-int CRessourcenDlg::DuY(int einheiten) const { return einheiten * fontMetrics().height() / 8; }
+int CRessourcenDlg::DuY(int einheiten) const {
+    return einheiten * fontMetrics().height() / 8;
+}
 
 void CRessourcenDlg::showEvent(QShowEvent* event) {
     if (!m_bInitialisiert && !event->spontaneous()) {
@@ -153,7 +159,8 @@ void CRessourcenDlg::ListeFuellen() {
     {
         const QSignalBlocker stille(m_pListeFeld);
         m_pListeFeld->clear();
-        for (const std::string& text : ListenTexte(*m_pListe)) m_pListeFeld->addItem(TextAusCp1252(text));
+        for (const std::string& text : ListenTexte(*m_pListe))
+            m_pListeFeld->addItem(TextAusCp1252(text));
     }
     Auffrischen();
 }
@@ -169,7 +176,9 @@ int CRessourcenDlg::Auswahl() const {
     return -1;
 }
 
-CRessource* CRessourcenDlg::AusgewaehlteRessource() { return RessourceAufZeile(*m_pListe, Auswahl()); }
+CRessource* CRessourcenDlg::AusgewaehlteRessource() {
+    return RessourceAufZeile(*m_pListe, Auswahl());
+}
 
 void CRessourcenDlg::OnNeu() {
     CRessourceDlg dlg(this);
@@ -191,7 +200,8 @@ void CRessourcenDlg::OnBearbeiten() {
     dlg.m_strIdentNr = r->m_strIdentNr;
     dlg.m_bNurGruppe = true;
     if (dlg.exec() != QDialog::Accepted) return;
-    RessourceAendern(*r, dlg.m_strBenennung1, dlg.m_strBenennung2, dlg.m_strGruppe, dlg.m_strIdentNr, Jetzt());
+    RessourceAendern(*r, dlg.m_strBenennung1, dlg.m_strBenennung2, dlg.m_strGruppe, dlg.m_strIdentNr,
+                     Jetzt());
     ListeFuellen();
 }
 
@@ -227,7 +237,8 @@ void CRessourcenDlg::OnLoeschen() {
         m_meldungen.Zeige(kKeineAuswahl);
         return;
     }
-    if (m_meldungen.Zeige(Utf8AusCp1252(LoeschFrage(*r)), "Ressource löschen", Knoepfe::JaNein) != Antwort::Ja)
+    if (m_meldungen.Zeige(Utf8AusCp1252(LoeschFrage(*r)), "Ressource löschen", Knoepfe::JaNein) !=
+        Antwort::Ja)
         return;
     RessourceLoeschen(*r, Jetzt());
     ListeFuellen();
@@ -264,7 +275,8 @@ void CRessourcenDlg::Auffrischen() {
     if (r) {
         m_pStatistik->SetZahlen(TageZaehlen(*r, m_nJahr));
         for (const TagMarke& t : JahresMarken(*r, m_tabelle))
-            m_pJahresFeld->AddTag(t.m_timeDatum, t.m_nFarbe, t.m_bErsteHaelfte, t.m_bZweiteHaelfte, t.m_nAusrichtung);
+            m_pJahresFeld->AddTag(t.m_timeDatum, t.m_nFarbe, t.m_bErsteHaelfte, t.m_bZweiteHaelfte,
+                                  t.m_nAusrichtung);
         m_pJahresFeld->SetFarben(m_dialogFarben.m_nFrei, m_dialogFarben.m_nFrei, m_dialogFarben.m_nWerktag,
                                  m_dialogFarben.m_nHeute);
         m_pJahresFeld->SetJahr(m_nJahr, JahresUeberschrift(m_info.m_strName, m_info.m_strGruppe));

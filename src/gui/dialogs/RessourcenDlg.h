@@ -22,9 +22,9 @@ public:
     CRessourcenDlg(kalvora::RessourcenListe& liste, const kalvora::EintragsartTabelle& tabelle,
                    kalvora::Meldungen& meldungen, QWidget* parent = nullptr);
 
-    int m_nJahr;                 // shown year
-    int m_nJahrAlt;              // year the panes were last filled for
-    int m_nAuswahlAlt = 0;       // list line (from 1) the panes were last filled for; 0 = none
+    int m_nJahr;                        // shown year
+    int m_nJahrAlt;                     // year the panes were last filled for
+    int m_nAuswahlAlt = 0;              // list line (from 1) the panes were last filled for; 0 = none
     kalvora::RessourcenListe* m_pListe; // the dialog's copy, owned by the caller
     kalvora::DialogFarben m_dialogFarben = kalvora::DialogFarbenFuerSchema(1);
 

@@ -41,7 +41,8 @@ void CStatistikFeld::Zeichnen(QPainter& dc, const QSize& flaeche) const {
     const EintragsartTabelle& tabelle = Tabelle();
     for (int k = 1; k <= kAnzahlArten; ++k) {
         const Punkt p = BeschriftungsPunkt(r, k);
-        kalvora::TextAn(dc, p.x, p.y, Qt::AlignLeft | Qt::AlignTop, TextAusCp1252(tabelle.m_strBedeutung[static_cast<std::size_t>(k)]));
+        kalvora::TextAn(dc, p.x, p.y, Qt::AlignLeft | Qt::AlignTop,
+                        TextAusCp1252(tabelle.m_strBedeutung[static_cast<std::size_t>(k)]));
     }
 
     const float max = *std::max_element(m_zahlen.begin(), m_zahlen.end());
@@ -50,7 +51,8 @@ void CStatistikFeld::Zeichnen(QPainter& dc, const QSize& flaeche) const {
         const auto balken = StatistikBalken(r, k, c, max);
         if (!balken) continue;
         const Rechteck& b = *balken;
-        dc.fillRect(QRect(b.links, b.oben, b.Breite(), b.Hoehe()), QFarbe(tabelle.m_nFarbe[static_cast<std::size_t>(k)]));
+        dc.fillRect(QRect(b.links, b.oben, b.Breite(), b.Hoehe()),
+                    QFarbe(tabelle.m_nFarbe[static_cast<std::size_t>(k)]));
         // Pen strokes from the bottom-left corner up, across, down and back, end points excluded.
         dc.fillRect(QRect(b.links, b.oben + 1, 1, b.Hoehe()), Qt::white);
         dc.fillRect(QRect(b.links, b.oben, b.Breite(), 1), Qt::white);

@@ -25,6 +25,7 @@ struct VerwaltungsAnschluss {
 // However the dialog ends (OK, Esc, close box) the copy replaces the working list, the group
 // filter `app.m_strAbteilung` falls back to all resources when its group is gone, and the
 // saving sync runs. Returns the dialog's result.
-int RessourcenVerwalten(QWidget* eltern, kalvora::RessourcenListe& arbeitsliste, kalvora::AppEinstellungen& app,
-                        const kalvora::EintragsartTabelle& tabelle, kalvora::Meldungen& meldungen,
-                        bool& bVerwaltungOffen, const VerwaltungsAnschluss& anschluss);
+int RessourcenVerwalten(QWidget* eltern, kalvora::RessourcenListe& arbeitsliste,
+                        kalvora::AppEinstellungen& app, const kalvora::EintragsartTabelle& tabelle,
+                        kalvora::Meldungen& meldungen, bool& bVerwaltungOffen,
+                        const VerwaltungsAnschluss& anschluss);

@@ -51,7 +51,7 @@ TEST(JahresMarke, LageNachAusrichtungUndHaelfte) {
         {20, 2, true, true, {70, 47, 90, 52}},  {20, 3, true, true, {70, 54, 90, 59}},
         {20, 0, true, false, {70, 45, 80, 55}}, {20, 3, false, true, {80, 54, 90, 59}},
         {21, 0, true, false, {70, 45, 80, 55}}, {21, 0, false, true, {80, 45, 90, 55}}, // odd: halves of 10
-        {20, 9, true, true, {70, 45, 90, 55}},  // unknown alignment: "Voll"
+        {20, 9, true, true, {70, 45, 90, 55}}, // unknown alignment: "Voll"
     };
     for (const auto& f : faelle) {
         const auto r = MarkenRechteck(t, JahresRaster{f.cw, 20.0}, f.ausrichtung, f.erste, f.zweite);

@@ -7,14 +7,18 @@ using namespace kalvora;
 
 namespace {
 
-CTime Tag(int j, int m, int t, int h = 9) { return CTime(j, m, t, h, 0, 0); }
+CTime Tag(int j, int m, int t, int h = 9) {
+    return CTime(j, m, t, h, 0, 0);
+}
 
 void Eintrag(CRessource& r, CTime datum, int vm, int nm) {
     const MonatTag mt = LokalerMonatTag(datum);
     r.Slot(mt.monat, mt.tag).push_back({CTime(1), vm, nm, datum, {}});
 }
 
-float Zahl(const TagesZahlen& z, int art) { return z[static_cast<std::size_t>(art - 1)]; }
+float Zahl(const TagesZahlen& z, int art) {
+    return z[static_cast<std::size_t>(art - 1)];
+}
 
 TEST(TageZaehlen, HalbeTageZaehlenJeArtEinHalb) {
     const struct {
@@ -22,12 +26,9 @@ TEST(TageZaehlen, HalbeTageZaehlenJeArtEinHalb) {
         int vm, nm;
         float art1, art2;
     } faelle[] = {
-        {"ganzer Tag", 1, 1, 1.0f, 0.0f},
-        {"nur Vormittag", 1, 0, 0.5f, 0.0f},
-        {"nur Nachmittag", 0, 2, 0.0f, 0.5f},
-        {"zwei Arten", 1, 2, 0.5f, 0.5f},
-        {"geleert", 0, 0, 0.0f, 0.0f},
-        {"unbekannte Arten", 17, -1, 0.0f, 0.0f},
+        {"ganzer Tag", 1, 1, 1.0f, 0.0f},     {"nur Vormittag", 1, 0, 0.5f, 0.0f},
+        {"nur Nachmittag", 0, 2, 0.0f, 0.5f}, {"zwei Arten", 1, 2, 0.5f, 0.5f},
+        {"geleert", 0, 0, 0.0f, 0.0f},        {"unbekannte Arten", 17, -1, 0.0f, 0.0f},
     };
     for (const auto& f : faelle) {
         CRessource r;
@@ -36,7 +37,8 @@ TEST(TageZaehlen, HalbeTageZaehlenJeArtEinHalb) {
         EXPECT_EQ(Zahl(z, 1), f.art1) << f.fall;
         EXPECT_EQ(Zahl(z, 2), f.art2) << f.fall;
         float summe = 0;
-        for (float v : z) summe += v;
+        for (float v : z)
+            summe += v;
         EXPECT_EQ(summe, f.art1 + f.art2) << f.fall;
     }
 }
@@ -68,9 +70,9 @@ TEST(JahresMarken, EineMarkeJeGanztagSonstZweiteVorErsterHaelfte) {
     Eintrag(r, Tag(2025, 1, 6), 0, 0);
     Eintrag(r, Tag(1999, 1, 7), 1, 1); // other years are kept: the pane skips them itself
     const std::vector<TagMarke> erwartet = {
-        {Tag(2025, 1, 2), 0xB4B4B4, true, true, Voll},   {Tag(2025, 1, 3), 0xC8C800, false, true, Unten},
-        {Tag(2025, 1, 3), 0x00C800, true, false, Oben},  {Tag(2025, 1, 4), 0xC8C800, false, true, Unten},
-        {Tag(2025, 1, 5), 0x00C800, true, false, Oben},  {Tag(1999, 1, 7), 0x0000C8, true, true, Voll},
+        {Tag(2025, 1, 2), 0xB4B4B4, true, true, Voll},  {Tag(2025, 1, 3), 0xC8C800, false, true, Unten},
+        {Tag(2025, 1, 3), 0x00C800, true, false, Oben}, {Tag(2025, 1, 4), 0xC8C800, false, true, Unten},
+        {Tag(2025, 1, 5), 0x00C800, true, false, Oben}, {Tag(1999, 1, 7), 0x0000C8, true, true, Voll},
     };
     EXPECT_EQ(JahresMarken(r, t), erwartet);
 }
