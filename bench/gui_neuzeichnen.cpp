@@ -42,7 +42,6 @@ struct Aufbau {
         wnd->SetNamenBreite(150);
         wnd->SetZellgroesse(10);
         std::mt19937 rng(7);
-        const CTime erster(2020, 3, 2, 9, 0, 0);
         for (int z = 0; z < kZeilen; ++z) {
             const int nr = wnd->AddZeile("Mitarbeiter " + std::to_string(z) + ", Vorname");
             for (int t = 0; t < kEintraege; ++t) {
@@ -52,30 +51,28 @@ struct Aufbau {
                 wnd->SetTagAnzeige(nr, tag, a, b, t % 20 == 0 ? "Notiz" : "");
             }
         }
-        (void)erster;
         wnd->Neuzeichnen();
 
-        // The same cells as rectangles: corner, names, headers, day cells, bands.
+        // The same cells as rectangles, each covering its pixels edges included.
         const GitterLayout& l = wnd->Layout();
         CFarbschema schema;
-        zellen.emplace_back(QRect(0, 0, 151, 2 * 10 + 2), Qt::gray);
+        auto zelle = [this](const Rechteck& r, QColor farbe) {
+            zellen.emplace_back(QRect(QPoint(r.links, r.oben), QPoint(r.rechts, r.unten)), farbe);
+        };
+        zelle(l.m_geo.Ecke(), Qt::gray);
         for (const Rechteck& r : l.m_namen)
-            zellen.emplace_back(QRect(r.links, r.oben, 151, 11), Qt::lightGray);
+            zelle(r, Qt::lightGray);
         for (int j = 0; j < l.AnzahlSpalten(); ++j) {
             const TagSpalte& s = l.m_spalten[static_cast<std::size_t>(j)];
-            if (s.m_bMonatsKopf)
-                zellen.emplace_back(QRect(s.m_monat.m_rect.links, 0, s.m_monat.m_rect.Breite() + 1, 11),
-                                    Qt::gray);
-            zellen.emplace_back(QRect(s.m_kopf.links, s.m_kopf.oben, 11, 11), Qt::gray);
+            if (s.m_bMonatsKopf) zelle(s.m_monat.m_rect, Qt::gray);
+            zelle(s.m_kopf, Qt::gray);
             for (int k = 0; k < l.AnzahlZeilen(); ++k) {
                 const Rechteck c = l.Tageszelle(j, k);
-                zellen.emplace_back(QRect(c.links, c.oben, 11, 11), Qt::white);
+                zelle(c, Qt::white);
                 const CRessource& r = *wnd->m_pZeilen[static_cast<std::size_t>(k)];
                 if (const CTagEintrag* e = EintragAm(r, s))
                     for (const Band& b : BaenderEinesTages(*e, c, arten, schema))
-                        zellen.emplace_back(
-                            QRect(b.m_rect.links, b.m_rect.oben, b.m_rect.Breite() + 1, b.m_rect.Hoehe() + 1),
-                            Qt::red);
+                        zelle(b.m_rect, Qt::red);
             }
         }
     }

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <QPainter>
+#include <limits>
 #include <random>
 
 #include "GuiHilfen.h"
@@ -98,7 +99,10 @@ TEST(Zelle, OhneAktivenMalerUndVerdrehtesRechteckGeschiehtNichts) {
 
     QImage bild = Leinwand();
     QPainter p(&bild);
-    for (auto r : {Rechteck{20, 20, 10, 10}, Rechteck{5, 5, 5, 5}, Rechteck{0, 0, 1, 0}}) {
+    constexpr int kMax = std::numeric_limits<int>::max();
+    constexpr int kMin = std::numeric_limits<int>::min();
+    for (auto r : {Rechteck{20, 20, 10, 10}, Rechteck{5, 5, 5, 5}, Rechteck{0, 0, 1, 0},
+                   Rechteck{kMin, kMin, kMax, kMax}, Rechteck{kMax - 1, 0, kMax, kMax}}) {
         z.SetRechteck(r);
         z.Zeichnen(p);
         k.SetRechteck(r);

@@ -221,8 +221,8 @@ void CKalenderWnd::Baender(QPainter& p, const kalvora::GitterLayout& layout, con
                 notiz.Beschriften(p);
             }
             const std::array<QRect, 4> streifen = kalvora::RandStreifen(br);
-            m_linksOben.insert(m_linksOben.end(), streifen.begin(), streifen.begin() + 2);
-            m_rechtsUnten.insert(m_rechtsUnten.end(), streifen.begin() + 2, streifen.end());
+            for (std::size_t i = 0; i < streifen.size(); ++i)
+                if (!streifen[i].isEmpty()) (i < 2 ? m_linksOben : m_rechtsUnten).push_back(streifen[i]);
         }
     }
     const kalvora::ZellFarben band = m_farben.Band(0);

@@ -42,7 +42,7 @@ int CKopfZelle::SchriftZehntel(int nHoehe, int nBreite, int nZeichen, int nDpi) 
 }
 
 void CKopfZelle::Zeichnen(QPainter& dc) const {
-    if (!dc.isActive()) return;
+    if (!dc.isActive() || !kalvora::IstZeichenbar(m_rect)) return;
     Fuellen(dc);
     Raender(dc);
 

@@ -25,7 +25,8 @@ size_t qHash(const TextSchluessel& k, size_t seed = 0) {
 
 int ZellSchrift::BreiteM(int nZeichen) const {
     if (nZeichen <= 0) return 0;
-    return m_metrik.horizontalAdvance(QString(nZeichen, QLatin1Char('M')));
+    // Beyond this no cell is wide enough anyway.
+    return m_metrik.horizontalAdvance(QString(std::min(nZeichen, 4096), QLatin1Char('M')));
 }
 
 int PixelAusZehnteln(int nZehntel, int nDpi) {

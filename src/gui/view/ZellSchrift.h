@@ -25,6 +25,7 @@ int PixelAusZehnteln(int nZehntel, int nDpi);
 const ZellSchrift& ZellSchriftFuer(int nZehntel, int nDpi);
 
 // The laid-out text in that font, kept between repaints (texts repeat: week numbers, days, names).
+// The reference is valid until the next call.
 const QStaticText& ZellText(const ZellSchrift& schrift, const QString& text);
 
 } // namespace kalvora

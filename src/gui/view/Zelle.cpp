@@ -6,6 +6,13 @@
 #include "app/QtWandlung.h"
 #include "view/ZellSchrift.h"
 
+bool kalvora::IstZeichenbar(const Rechteck& r) {
+    constexpr int kGrenze = 1 << 24;
+    for (int v : {r.links, r.oben, r.rechts, r.unten})
+        if (v < -kGrenze || v > kGrenze) return false;
+    return true;
+}
+
 void CZelle::Fuellen(QPainter& dc) const {
     const kalvora::Rechteck& r = m_rect;
     if (r.rechts > r.links && r.unten > r.oben)
@@ -14,6 +21,7 @@ void CZelle::Fuellen(QPainter& dc) const {
 }
 
 std::array<QRect, 4> kalvora::RandStreifen(const Rechteck& r) {
+    if (!IstZeichenbar(r)) return {};
     const int w = r.rechts - r.links;
     const int h = r.unten - r.oben;
     if (w < 0 || h < 0) return {};
@@ -48,14 +56,14 @@ void CZelle::TextZeichnen(QPainter& dc, const kalvora::ZellSchrift& schrift, con
 }
 
 void CZelle::Zeichnen(QPainter& dc) const {
-    if (!dc.isActive()) return;
+    if (!dc.isActive() || !kalvora::IstZeichenbar(m_rect)) return;
     Fuellen(dc);
     Beschriften(dc);
     Raender(dc);
 }
 
 void CZelle::Beschriften(QPainter& dc) const {
-    if (!dc.isActive()) return;
+    if (!dc.isActive() || !kalvora::IstZeichenbar(m_rect)) return;
     const int h = m_rect.unten - m_rect.oben;
     if (!m_strText.isEmpty() && h > 0) {
         const kalvora::ZellSchrift& schrift = kalvora::ZellSchriftFuer(4 * h, m_nDpi);

@@ -17,6 +17,9 @@ struct ZellSchrift;
 // set them: [0], [1] in the upper-left colour (the lower-left corner included), [2], [3] in the
 // lower-right colour (the upper-right corner included). Empty for a reversed rectangle.
 std::array<QRect, 4> RandStreifen(const Rechteck& r);
+
+// Coordinates a painter can take without overflowing (far beyond any screen or page).
+bool IstZeichenbar(const Rechteck& r);
 } // namespace kalvora
 
 // A raised or sunken cell with one text: filled, text at the left, one-pixel edges. The grid and
