@@ -177,6 +177,14 @@ TEST(Ansicht, HorizontalAlsRelativeSteuerung) {
         EXPECT_EQ(a.Gitter().TagOffset(), erwartet) << daumen;
         EXPECT_EQ(balken->value(), 365);
     }
+    // Far jumps stop once the first day lies before 1972 or in 2036.
+    auto jahr = [&] { return DatumAusTagen(TageAusDatum(2025, 1, 2) + a.Gitter().TagOffset()).jahr; };
+    for (int i = 0; i < 80; ++i)
+        a.ansicht->HorizontalRollen(Rollen::DaumenLosgelassen, 0);
+    EXPECT_EQ(jahr(), 1971);
+    for (int i = 0; i < 80; ++i)
+        a.ansicht->HorizontalRollen(Rollen::DaumenLosgelassen, 730);
+    EXPECT_EQ(jahr(), 2036);
 }
 
 TEST(Ansicht, PfeiltastenUndHeuteKnopf) {
