@@ -10,12 +10,14 @@ namespace kalvora {
 namespace {
 
 int Saettigen(std::int64_t v) {
-    return static_cast<int>(std::clamp<std::int64_t>(v, std::numeric_limits<int>::min(),
-                                                     std::numeric_limits<int>::max()));
+    return static_cast<int>(
+        std::clamp<std::int64_t>(v, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
 }
 
 // A cell size below 0 would make the half-day step vanish or go backwards.
-std::int64_t Zelle(const MausGitter& g) { return std::clamp(g.m_nZellgroesse, 0, 1 << 20); }
+std::int64_t Zelle(const MausGitter& g) {
+    return std::clamp(g.m_nZellgroesse, 0, 1 << 20);
+}
 
 } // namespace
 

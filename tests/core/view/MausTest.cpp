@@ -46,10 +46,9 @@ TEST(Maus, HalbtagGrenzenBeiGeraderUndUngeraderZelle) {
     // Z = 30: half days 15.5 px wide from 152, so the steps end at 167.5, 183, 198.5.
     // Z = 31: 16 px wide, ending at 168, 184.
     const Fall faelle[] = {
-        {30, -40, 0, 159}, {30, 150, 0, 159}, {30, 152, 0, 159}, {30, 167, 0, 159},
-        {30, 168, 1, 174}, {30, 183, 1, 174}, {30, 184, 2, 190}, {30, 198, 2, 190},
-        {30, 199, 3, 205}, {31, 168, 0, 159}, {31, 169, 1, 175}, {31, 184, 1, 175},
-        {31, 185, 2, 191},
+        {30, -40, 0, 159}, {30, 150, 0, 159}, {30, 152, 0, 159}, {30, 167, 0, 159}, {30, 168, 1, 174},
+        {30, 183, 1, 174}, {30, 184, 2, 190}, {30, 198, 2, 190}, {30, 199, 3, 205}, {31, 168, 0, 159},
+        {31, 169, 1, 175}, {31, 184, 1, 175}, {31, 185, 2, 191},
     };
     for (const Fall& f : faelle) {
         const MausGitter g = Gitter(150, f.z);
@@ -82,8 +81,8 @@ TEST(Maus, HalbtageFolgenDerOrtszeitUeberDieUmstellung) {
         bool vormittag;
     };
     const Fall faelle[] = {
-        {{2025, 3, 29}, 0, 0, {2025, 3, 29}, true},  {{2025, 3, 29}, 1, 0, {2025, 3, 30}, true},
-        {{2025, 3, 29}, 0, 3, {2025, 3, 30}, false}, {{2025, 3, 29}, -1, 1, {2025, 3, 28}, false},
+        {{2025, 3, 29}, 0, 0, {2025, 3, 29}, true},   {{2025, 3, 29}, 1, 0, {2025, 3, 30}, true},
+        {{2025, 3, 29}, 0, 3, {2025, 3, 30}, false},  {{2025, 3, 29}, -1, 1, {2025, 3, 28}, false},
         {{2025, 10, 25}, 1, 0, {2025, 10, 26}, true}, {{2025, 10, 25}, 1, 1, {2025, 10, 26}, false},
         {{2025, 10, 25}, 1, 2, {2025, 10, 27}, true},
     };
@@ -141,11 +140,12 @@ TEST(Maus, TeilerNurEchtInnerhalbVonFuenfPixeln) {
         bool gegriffen;
     };
     const Fall faelle[] = {
-        {150, 145, false}, {150, 146, true}, {150, 150, true},   {150, 154, true},
-        {150, 155, false}, {10, 6, true},    {kMax, kMin, false}, {kMin, kMax, false},
-        {kMax, kMax - 4, true},
+        {150, 145, false},   {150, 146, true},    {150, 150, true},
+        {150, 154, true},    {150, 155, false},   {10, 6, true},
+        {kMax, kMin, false}, {kMin, kMax, false}, {kMax, kMax - 4, true},
     };
-    for (const Fall& f : faelle) EXPECT_EQ(AmTeiler(f.w, f.x), f.gegriffen) << f.w << " " << f.x;
+    for (const Fall& f : faelle)
+        EXPECT_EQ(AmTeiler(f.w, f.x), f.gegriffen) << f.w << " " << f.x;
 }
 
 TEST(Maus, UnsinnigeKoordinatenBleibenImRahmen) {
@@ -177,8 +177,8 @@ TEST(Maus, GummibandQuadrateUndFarbe) {
         COLORREF farbe;
     };
     const Fall faelle[] = {
-        {1, 3, 0x123456},     {1, 16, 0x654321},    {1, 0, 0xC8C8C8},  {1, 17, 0xC8C8C8},
-        {1, -1, 0xC8C8C8},    {3, 0, 0xFFE6FF},     {4, 0, 0x646464},
+        {1, 3, 0x123456},  {1, 16, 0x654321}, {1, 0, 0xC8C8C8}, {1, 17, 0xC8C8C8},
+        {1, -1, 0xC8C8C8}, {3, 0, 0xFFE6FF},  {4, 0, 0x646464},
     };
     for (const Fall& f : faelle) {
         farben.SetFarbschema(f.schema);

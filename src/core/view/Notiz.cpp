@@ -1,0 +1,96 @@
+#include "view/Notiz.h"
+
+#include <cstdio>
+
+#include "app/Uhr.h"
+#include "view/Anzeige.h"
+
+namespace kalvora {
+
+std::string NotizTitel(CTime tag, std::string_view strBenennung1) {
+    const LokaleZeit z = tag.Lokal();
+    char datum[48];
+    std::snprintf(datum, sizeof datum, "%2d.%2d.%4d * ", z.tag, z.monat, z.jahr);
+    std::string titel(datum);
+    titel += strBenennung1;
+    return titel;
+}
+
+CTagEintrag* NotizEintrag(CRessource& r, CTime zeit) {
+    const LokaleZeit z = zeit.Lokal();
+    const bool vormittag = z.stunde < 12;
+    for (CTagEintrag& e : r.Slot(z.monat, z.tag)) {
+        if (e.m_timeDatum.GetYear() != z.jahr) continue;
+        if ((vormittag ? e.m_nArtVormittag : e.m_nArtNachmittag) != 0) return &e;
+    }
+    return nullptr;
+}
+
+bool NotizBegrenzen(std::string& notiz, Meldungen& meldungen) {
+    if (notiz.size() <= kNotizLaenge) return false;
+    meldungen.Zeige(kNotizZuLang);
+    notiz.resize(kNotizLaenge);
+    if (notiz.back() == '\r') notiz.pop_back();
+    return true;
+}
+
+std::string NotizAusEingabe(std::string_view eingabe) {
+    std::string notiz;
+    notiz.reserve(eingabe.size() + 8);
+    for (std::size_t i = 0; i < eingabe.size(); ++i) {
+        const char c = eingabe[i];
+        if (c == '\r' || c == '\n') {
+            notiz += "\r\n";
+            if (c == '\r' && i + 1 < eingabe.size() && eingabe[i + 1] == '\n') ++i;
+        } else {
+            notiz += c;
+        }
+    }
+    return notiz;
+}
+
+std::string NotizFuerEingabe(std::string_view notiz) {
+    std::string eingabe;
+    eingabe.reserve(notiz.size());
+    for (std::size_t i = 0; i < notiz.size(); ++i) {
+        const char c = notiz[i];
+        if (c == '\r') {
+            eingabe += '\n';
+            if (i + 1 < notiz.size() && notiz[i + 1] == '\n') ++i;
+        } else {
+            eingabe += c;
+        }
+    }
+    return eingabe;
+}
+
+bool NotizBearbeiten(RessourcenListe& arbeit, int nZeile, CTime zeit, Meldungen& meldungen,
+                     const NotizDialog& dialog) {
+    CRessource* r = ZeileFinden(arbeit, nZeile);
+    const CTagEintrag* e = r ? NotizEintrag(*r, zeit) : nullptr;
+    if (!e) {
+        meldungen.Zeige(kNotizNurBeiEintrag);
+        return false;
+    }
+    // A sync may run while the dialog is open and move the day's entry: it is found again after.
+    const std::string b1 = r->m_strBenennung1;
+    const std::string b2 = r->m_strBenennung2;
+    const std::string nr = r->m_strIdentNr;
+    const CTime datum = e->m_timeDatum;
+    const std::optional<std::string> notiz =
+        dialog ? dialog(NotizTitel(zeit, b1), e->m_strNotiz) : std::nullopt;
+    if (!notiz) return false;
+    for (auto& kandidat : arbeit) {
+        if (kandidat->m_strBenennung1 != b1 || kandidat->m_strBenennung2 != b2 ||
+            kandidat->m_strIdentNr != nr)
+            continue;
+        CTagEintrag* tag = kandidat->FindeTag(datum);
+        if (!tag) return false;
+        tag->m_strNotiz = *notiz;
+        tag->m_timeGeaendert = Jetzt();
+        return true;
+    }
+    return false;
+}
+
+} // namespace kalvora

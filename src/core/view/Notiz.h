@@ -1,0 +1,44 @@
+#pragma once
+#include <cstddef>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "app/Meldungen.h"
+#include "data/Ressource.h"
+
+namespace kalvora {
+
+// At most this many bytes of a note are stored; a line break counts as its two bytes CR LF.
+inline constexpr std::size_t kNotizLaenge = 200;
+
+inline constexpr const char* kNotizNurBeiEintrag = "Notizen sind nur bei eingetragenen Tagen möglich!";
+inline constexpr const char* kNotizZuLang =
+    "Es sind nur maximal 200 Zeichen zulässig - es werden nur die ersten 200 Zeichen gespeichert!";
+
+// "%2d.%2d.%4d * %s" of the local date of `tag` and the resource's name (Windows-1252).
+std::string NotizTitel(CTime tag, std::string_view strBenennung1);
+
+// The first entry of the slot of `zeit` in the same year whose half at `zeit` is marked, or null.
+CTagEintrag* NotizEintrag(CRessource& r, CTime zeit);
+
+// OK of the note dialog: an over-long note is cut after the message. A line break cut in half
+// goes altogether. True when the note was cut.
+bool NotizBegrenzen(std::string& notiz, Meldungen& meldungen);
+
+// The edit box shows line breaks as '\n'; the plan keeps them as CR LF.
+std::string NotizAusEingabe(std::string_view eingabe);
+std::string NotizFuerEingabe(std::string_view notiz);
+
+// Runs the note dialog with (title, note); nullopt when cancelled, else the note to store.
+using NotizDialog =
+    std::function<std::optional<std::string>(const std::string& titel, const std::string& notiz)>;
+
+// Command 5556: the note of the day at `zeit` of the working record shown in row `nZeile`.
+// An unmarked half gets the message; OK stores the note with a fresh change time. True when
+// the working list changed (the caller then syncs with saving).
+bool NotizBearbeiten(RessourcenListe& arbeit, int nZeile, CTime zeit, Meldungen& meldungen,
+                     const NotizDialog& dialog);
+
+} // namespace kalvora
