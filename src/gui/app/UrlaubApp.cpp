@@ -5,6 +5,7 @@
 #include <QLibraryInfo>
 #include <string_view>
 
+#include "app/Befehlsanschluss.h"
 #include "app/QtEinstellungsSpeicher.h"
 #include "app/QtMeldungen.h"
 #include "app/QtWandlung.h"
@@ -97,6 +98,7 @@ bool CUrlaubApp::InitInstance(const QString& kommandozeile) {
         m_pRahmen->showMaximized();
     else
         m_pRahmen->show();
+    BefehleAnschliessen(*this, *m_pAnsicht);
     return true;
 }
 
