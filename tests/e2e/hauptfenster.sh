@@ -53,7 +53,8 @@ fi
 xdotool windowfocus --sync "$fenster" 2>/dev/null || xdotool windowfocus "$fenster"
 xdotool key --window "$fenster" alt+d
 sleep 0.3
-xdotool key --window "$fenster" b
+# The window may be gone before the key is released; that is the point of the key.
+xdotool key --window "$fenster" b 2>/dev/null || true
 for _ in $(seq 1 50); do
     kill -0 "$pid" 2>/dev/null || break
     sleep 0.1
