@@ -57,29 +57,42 @@ private:
     std::size_t m_nPos = 0;
 };
 
-void DwordSchreiben(std::string& p, std::uint32_t w) {
-    const char b[4] = {static_cast<char>(w), static_cast<char>(w >> 8), static_cast<char>(w >> 16),
-                       static_cast<char>(w >> 24)};
-    p.append(b, 4);
+std::uint32_t Zeit32(CTime t) { return static_cast<std::uint32_t>(t.GetTime()); }
+
+std::size_t PraefixLaenge(std::size_t n) { return n < 255 ? 1 : n < 0xFFFE ? 3 : 7; }
+
+char* DwordAn(char* z, std::uint32_t w) {
+    z[0] = static_cast<char>(w);
+    z[1] = static_cast<char>(w >> 8);
+    z[2] = static_cast<char>(w >> 16);
+    z[3] = static_cast<char>(w >> 24);
+    return z + 4;
 }
 
-std::uint32_t Zeit32(CTime t) { return static_cast<std::uint32_t>(t.GetTime()); }
+char* TextAn(char* z, std::string_view text) {
+    const std::size_t n = text.size();
+    if (n < 255) {
+        *z++ = static_cast<char>(n);
+    } else if (n < 0xFFFE) {
+        *z++ = '\xFF';
+        *z++ = static_cast<char>(n);
+        *z++ = static_cast<char>(n >> 8);
+    } else {
+        *z++ = '\xFF';
+        *z++ = '\xFF';
+        *z++ = '\xFF';
+        z = DwordAn(z, static_cast<std::uint32_t>(n));
+    }
+    if (n) std::memcpy(z, text.data(), n);
+    return z + n;
+}
 
 } // namespace
 
 void TextSchreiben(std::string& puffer, std::string_view text) {
-    const std::size_t n = text.size();
-    if (n < 255) {
-        puffer.push_back(static_cast<char>(n));
-    } else if (n < 0xFFFE) {
-        puffer.push_back('\xFF');
-        puffer.push_back(static_cast<char>(n));
-        puffer.push_back(static_cast<char>(n >> 8));
-    } else {
-        puffer.append("\xFF\xFF\xFF", 3);
-        DwordSchreiben(puffer, static_cast<std::uint32_t>(n));
-    }
-    puffer.append(text);
+    const std::size_t alt = puffer.size();
+    puffer.resize(alt + PraefixLaenge(text.size()) + text.size());
+    TextAn(puffer.data() + alt, text);
 }
 
 std::optional<LeseFehler> DatenbankLesen(std::string_view daten, RessourcenListe& ziel) {
@@ -129,32 +142,38 @@ std::optional<LeseFehler> DatenbankLesen(std::string_view daten, RessourcenListe
 }
 
 std::string DatenbankSchreiben(const RessourcenListe& liste) {
+    // Exact size first, then one buffer filled through a cursor: the save runs on every change.
     std::size_t groesse = 4;
     for (const auto& r : liste) {
-        groesse += kMinRessource + 16 + r->m_strBenennung1.size() + r->m_strBenennung2.size() +
-                   r->m_strGruppe.size() + r->m_strIdentNr.size();
-        r->FuerAlleTage([&](const CTagEintrag& e) { groesse += kMinEintrag + 6 + e.m_strNotiz.size(); });
-    }
-    std::string p;
-    p.reserve(groesse);
-    DwordSchreiben(p, static_cast<std::uint32_t>(liste.size()));
-    for (const auto& r : liste) {
-        TextSchreiben(p, r->m_strBenennung1);
-        TextSchreiben(p, r->m_strBenennung2);
-        TextSchreiben(p, r->m_strGruppe);
-        TextSchreiben(p, r->m_strIdentNr);
-        DwordSchreiben(p, Zeit32(r->m_timeGeaendert));
-        DwordSchreiben(p, r->m_bGeloescht ? 1 : 0);
-        DwordSchreiben(p, static_cast<std::uint32_t>(r->AnzahlEintraege()));
+        groesse += 12;
+        for (const std::string* t : {&r->m_strBenennung1, &r->m_strBenennung2, &r->m_strGruppe, &r->m_strIdentNr})
+            groesse += PraefixLaenge(t->size()) + t->size();
         r->FuerAlleTage([&](const CTagEintrag& e) {
-            DwordSchreiben(p, Zeit32(e.m_timeDatum));
-            DwordSchreiben(p, static_cast<std::uint32_t>(e.m_nArtVormittag));
-            DwordSchreiben(p, static_cast<std::uint32_t>(e.m_nArtNachmittag));
-            DwordSchreiben(p, Zeit32(e.m_timeGeaendert));
-            TextSchreiben(p, e.m_strNotiz);
+            groesse += 16 + PraefixLaenge(e.m_strNotiz.size()) + e.m_strNotiz.size();
         });
     }
-    return p;
+    std::string puffer(groesse, '\0');
+    char* z = puffer.data();
+    z = DwordAn(z, static_cast<std::uint32_t>(liste.size()));
+    for (const auto& r : liste) {
+        for (const std::string* t : {&r->m_strBenennung1, &r->m_strBenennung2, &r->m_strGruppe, &r->m_strIdentNr})
+            z = TextAn(z, *t);
+        z = DwordAn(z, Zeit32(r->m_timeGeaendert));
+        z = DwordAn(z, r->m_bGeloescht ? 1 : 0);
+        char* anzahl = z; // filled once the entries are counted
+        z += 4;
+        std::uint32_t n = 0;
+        r->FuerAlleTage([&](const CTagEintrag& e) {
+            z = DwordAn(z, Zeit32(e.m_timeDatum));
+            z = DwordAn(z, static_cast<std::uint32_t>(e.m_nArtVormittag));
+            z = DwordAn(z, static_cast<std::uint32_t>(e.m_nArtNachmittag));
+            z = DwordAn(z, Zeit32(e.m_timeGeaendert));
+            z = TextAn(z, e.m_strNotiz);
+            ++n;
+        });
+        DwordAn(anzahl, n);
+    }
+    return puffer;
 }
 
 } // namespace kalvora
