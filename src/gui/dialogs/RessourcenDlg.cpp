@@ -180,6 +180,21 @@ CRessource* CRessourcenDlg::AusgewaehlteRessource() {
     return RessourceAufZeile(*m_pListe, Auswahl());
 }
 
+CRessource* CRessourcenDlg::AuswahlOderMeldung() {
+    CRessource* r = AusgewaehlteRessource();
+    if (!r) m_meldungen.Zeige(kKeineAuswahl);
+    return r;
+}
+
+namespace {
+void MitRessourceFuellen(CRessourceDlg& dlg, const CRessource& r) {
+    dlg.m_strBenennung1 = r.m_strBenennung1;
+    dlg.m_strBenennung2 = r.m_strBenennung2;
+    dlg.m_strGruppe = r.m_strGruppe;
+    dlg.m_strIdentNr = r.m_strIdentNr;
+}
+} // namespace
+
 void CRessourcenDlg::OnNeu() {
     CRessourceDlg dlg(this);
     if (dlg.exec() != QDialog::Accepted) return;
@@ -188,16 +203,10 @@ void CRessourcenDlg::OnNeu() {
 }
 
 void CRessourcenDlg::OnBearbeiten() {
-    CRessource* r = AusgewaehlteRessource();
-    if (!r) {
-        m_meldungen.Zeige(kKeineAuswahl);
-        return;
-    }
+    CRessource* r = AuswahlOderMeldung();
+    if (!r) return;
     CRessourceDlg dlg(this);
-    dlg.m_strBenennung1 = r->m_strBenennung1;
-    dlg.m_strBenennung2 = r->m_strBenennung2;
-    dlg.m_strGruppe = r->m_strGruppe;
-    dlg.m_strIdentNr = r->m_strIdentNr;
+    MitRessourceFuellen(dlg, *r);
     dlg.m_bNurGruppe = true;
     if (dlg.exec() != QDialog::Accepted) return;
     RessourceAendern(*r, dlg.m_strBenennung1, dlg.m_strBenennung2, dlg.m_strGruppe, dlg.m_strIdentNr,
@@ -206,16 +215,10 @@ void CRessourcenDlg::OnBearbeiten() {
 }
 
 void CRessourcenDlg::OnKopieren() {
-    CRessource* r = AusgewaehlteRessource();
-    if (!r) {
-        m_meldungen.Zeige(kKeineAuswahl);
-        return;
-    }
+    CRessource* r = AuswahlOderMeldung();
+    if (!r) return;
     CRessourceDlg dlg(this);
-    dlg.m_strBenennung1 = r->m_strBenennung1;
-    dlg.m_strBenennung2 = r->m_strBenennung2;
-    dlg.m_strGruppe = r->m_strGruppe;
-    dlg.m_strIdentNr = r->m_strIdentNr;
+    MitRessourceFuellen(dlg, *r);
     if (dlg.exec() != QDialog::Accepted) return;
     switch (RessourceKopieren(*m_pListe, *r, dlg.m_strBenennung1, dlg.m_strBenennung2, dlg.m_strGruppe,
                               dlg.m_strIdentNr, Jetzt())) {
@@ -232,11 +235,8 @@ void CRessourcenDlg::OnKopieren() {
 }
 
 void CRessourcenDlg::OnLoeschen() {
-    CRessource* r = AusgewaehlteRessource();
-    if (!r) {
-        m_meldungen.Zeige(kKeineAuswahl);
-        return;
-    }
+    CRessource* r = AuswahlOderMeldung();
+    if (!r) return;
     if (m_meldungen.Zeige(Utf8AusCp1252(LoeschFrage(*r)), "Ressource löschen", Knoepfe::JaNein) !=
         Antwort::Ja)
         return;

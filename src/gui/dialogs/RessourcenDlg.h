@@ -56,6 +56,8 @@ private:
     void Auffrischen();
     int Auswahl() const; // selected line from 0, -1 = none
     CRessource* AusgewaehlteRessource();
+    // The selected resource, or null after "Kein Mitarbeiter ausgewählt! ".
+    CRessource* AuswahlOderMeldung();
     int DuX(int einheiten) const;
     int DuY(int einheiten) const;
 
