@@ -1,5 +1,6 @@
 #include "view/KalenderWnd.h"
 
+#include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QtMath>
@@ -37,6 +38,8 @@ CKalenderWnd::CKalenderWnd(const kalvora::EintragsartTabelle& arten, QWidget* pa
     // The buffer covers every pixel: no background erase, no flicker.
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_NoSystemBackground);
+    // The resize cursor over the divider shows without a button pressed.
+    setMouseTracking(true);
 }
 
 CKalenderWnd::~CKalenderWnd() = default;
@@ -244,6 +247,113 @@ void CKalenderWnd::paintEvent(QPaintEvent* event) {
         return;
     }
     p.drawImage(QPoint(0, 0), m_bmSpeicher);
+    Ueberzeichnen(p);
+}
+
+// The band and the divider line live only while the button is down; painting them over the
+// buffer leaves no trails when they move.
+void CKalenderWnd::Ueberzeichnen(QPainter& p) {
+    p.setRenderHint(QPainter::Antialiasing, false);
+    if (m_bTeiler && m_bTeilerLinie) {
+        p.setPen(QPen(kalvora::QFarbe(m_farben.C(7)), 1, Qt::DashDotLine));
+        p.drawLine(m_nTeilerX, 0, m_nTeilerX, height() - 1);
+    }
+    if (m_bMarkieren && m_bBand) {
+        const QColor farbe = kalvora::QFarbe(kalvora::GummibandFarbe(m_arten, m_farben, m_nAktiveArt));
+        const kalvora::Gummiband b = kalvora::GummibandVon(m_nAnkerX, m_nAnkerY, m_nBandEnde);
+        p.setPen(farbe);
+        p.drawLine(b.m_nAnfang, b.m_nY, b.m_nEnde, b.m_nY);
+        for (const kalvora::Rechteck& r : {b.m_anfang, b.m_ende})
+            p.fillRect(QRect(r.links, r.oben, r.Breite(), r.Hoehe()), farbe);
+    }
+}
+
+QRect CKalenderWnd::BandBereich() const {
+    const kalvora::Rechteck r = kalvora::GummibandVon(m_nAnkerX, m_nAnkerY, m_nBandEnde).Umriss();
+    return QRect(QPoint(r.links, r.oben), QPoint(r.rechts, r.unten));
+}
+
+QRect CKalenderWnd::TeilerBereich() const {
+    return QRect(m_nTeilerX, 0, 1, height());
+}
+
+kalvora::MausGitter CKalenderWnd::MausGeometrie() const {
+    kalvora::MausGitter g;
+    g.m_nNamenBreite = m_layout.m_geo.m_nNamenBreite;
+    g.m_nZellgroesse = m_layout.m_geo.m_nZellgroesse;
+    g.m_nErsteZeile = m_layout.m_nErsteZeile;
+    g.m_nZeilen = AnzahlZeilen();
+    g.m_timeLinks = kalvora::LinkeHalbtagsZeit(Heute(), m_zustand.m_nTagOffset);
+    return g;
+}
+
+void CKalenderWnd::mousePressEvent(QMouseEvent* event) {
+    event->accept();
+    const QPoint pos = event->position().toPoint();
+    if (event->button() == Qt::LeftButton) {
+        // Every press starts afresh, also after a release that went to another window.
+        if (m_bBand || m_bTeilerLinie) update();
+        m_bMarkieren = m_bTeiler = m_bBand = m_bTeilerLinie = false;
+        if (kalvora::AmTeiler(m_layout.m_geo.m_nNamenBreite, pos.x())) {
+            m_bTeiler = true;
+            return;
+        }
+        const kalvora::MausPunkt punkt = kalvora::PunktOrten(MausGeometrie(), pos.x(), pos.y());
+        m_timeStart = punkt.m_time;
+        if (!punkt.m_bTageszelle) return;
+        m_bMarkieren = true;
+        m_nAnkerX = punkt.m_nX;
+        m_nAnkerY = punkt.m_nY;
+        m_nMausZeile = m_pZeilen[static_cast<std::size_t>(punkt.m_nIndex)]->m_nZeile;
+    } else if (event->button() == Qt::RightButton) {
+        // No note dialog in the middle of a drag.
+        if (m_bMarkieren || m_bTeiler) return;
+        const kalvora::MausPunkt punkt = kalvora::PunktOrten(MausGeometrie(), pos.x(), pos.y());
+        m_timeStart = punkt.m_time;
+        if (!punkt.m_bTageszelle) return;
+        m_nAnkerX = punkt.m_nX;
+        m_nAnkerY = punkt.m_nY;
+        m_nMausZeile = m_pZeilen[static_cast<std::size_t>(punkt.m_nIndex)]->m_nZeile;
+        emit Befehl(kNotizGewuenscht);
+    }
+}
+
+void CKalenderWnd::mouseMoveEvent(QMouseEvent* event) {
+    event->accept();
+    const int x = event->position().toPoint().x();
+    const bool teiler = (kalvora::AmTeiler(m_layout.m_geo.m_nNamenBreite, x) || m_bTeiler) && !m_bMarkieren;
+    const Qt::CursorShape form = teiler ? Qt::SizeHorCursor : Qt::ArrowCursor;
+    if (cursor().shape() != form) setCursor(form);
+    if (teiler) {
+        if (!m_bTeiler) return;
+        if (m_bTeilerLinie) update(TeilerBereich());
+        m_nTeilerX = x;
+        m_bTeilerLinie = true;
+        update(TeilerBereich());
+        return;
+    }
+    // Right of the window the band stays where it was.
+    if (!m_bMarkieren || x >= width()) return;
+    if (m_bBand) update(BandBereich());
+    m_nBandEnde = kalvora::HalbtagBei(MausGeometrie(), x).m_nX;
+    m_bBand = true;
+    update(BandBereich());
+}
+
+void CKalenderWnd::mouseReleaseEvent(QMouseEvent* event) {
+    event->accept();
+    if (event->button() != Qt::LeftButton) return;
+    const int x = event->position().toPoint().x();
+    if (m_bTeiler) {
+        m_bTeiler = m_bTeilerLinie = false;
+        SetNamenBreite(x);
+        emit NamenBreiteGezogen(x);
+    } else if (m_bMarkieren) {
+        m_bMarkieren = m_bBand = false;
+        m_timeEnde = kalvora::HalbtagBei(MausGeometrie(), x).m_time;
+        emit Befehl(kMarkierungFertig);
+    }
+    Neuzeichnen();
 }
 
 void CKalenderWnd::resizeEvent(QResizeEvent* event) {

@@ -9,6 +9,7 @@
 #include "view/Farbschema.h"
 #include "view/GitterLayout.h"
 #include "view/GitterZustand.h"
+#include "view/Maus.h"
 
 class QPainter;
 
@@ -18,6 +19,10 @@ class QPainter;
 class CKalenderWnd : public QWidget {
     Q_OBJECT
 public:
+    // Commands to the view.
+    static constexpr int kMarkierungFertig = 5555;
+    static constexpr int kNotizGewuenscht = 5556;
+
     // `arten` (the frame's entry-type table with the region flags) must outlive the window.
     explicit CKalenderWnd(const kalvora::EintragsartTabelle& arten, QWidget* parent = nullptr);
     ~CKalenderWnd() override;
@@ -70,15 +75,34 @@ public:
     const QImage& Puffer() const { return m_bmSpeicher; }
     const kalvora::GitterLayout& Layout() const { return m_layout; }
 
+    // What the mouse located, read by the view's handlers of 5555 and 5556: the half day under
+    // the press (start) and under the release (end), and the display row number of the press.
+    CTime StartZeit() const { return m_timeStart; }
+    CTime EndZeit() const { return m_timeEnde; }
+    int MausZeile() const { return m_nMausZeile; }
+    bool MarkiertGerade() const { return m_bMarkieren; }
+    bool TeilerGezogen() const { return m_bTeiler; }
+    // The hit-testing geometry of the last repaint.
+    kalvora::MausGitter MausGeometrie() const;
+
 signals:
     // To the view: 5555 a marking is finished, 5556 a note is wanted.
     void Befehl(int nId);
+    // The divider was let go at this x: the new name column width setting.
+    void NamenBreiteGezogen(int n);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
+    void Ueberzeichnen(QPainter& p);
+    QRect BandBereich() const;
+    QRect TeilerBereich() const;
+
     void Tageszellen(QPainter& p, const kalvora::GitterLayout& layout);
     void Baender(QPainter& p, const kalvora::GitterLayout& layout, const kalvora::TagSpalte& spalte);
 
@@ -93,4 +117,18 @@ private:
     // Edges of the bands of one column, reused between repaints.
     std::vector<QRect> m_linksOben;
     std::vector<QRect> m_rechtsUnten;
+
+    // Mouse state: a drag along a row, or the divider, is under way.
+    bool m_bMarkieren = false;
+    bool m_bTeiler = false;
+    int m_nAnkerX = 0; // the band starts here, centred on the half day and the row
+    int m_nAnkerY = 0;
+    CTime m_timeStart;
+    CTime m_timeEnde;
+    int m_nMausZeile = 0;
+    // Overlays drawn over the buffer: the band up to m_nBandEnde, the divider line at m_nTeilerX.
+    bool m_bBand = false;
+    int m_nBandEnde = 0;
+    bool m_bTeilerLinie = false;
+    int m_nTeilerX = 0;
 };

@@ -8,13 +8,17 @@
 #include <algorithm>
 
 #include "app/QtWandlung.h"
+#include "app/Uhr.h"
 #include "dialogs/FarbButton.h"
 #include "dialogs/GruppeDlg.h"
+#include "dialogs/NotizDlg.h"
 #include "frame/Befehle.h"
 #include "frame/MainFrame.h"
 #include "view/Anzeige.h"
 #include "view/Farbschema.h"
 #include "view/KalenderWnd.h"
+#include "view/Markierung.h"
+#include "view/Notiz.h"
 
 namespace befehl = kalvora::befehl;
 
@@ -92,6 +96,7 @@ VIduvavIzoz::VIduvavIzoz(CUrlaubDoc& doc, kalvora::AppEinstellungen& app, CMainF
         m_pKalender->SetAktiveArt(art);
     });
     connect(m_pKalender, &CKalenderWnd::Befehl, this, &VIduvavIzoz::Befehl);
+    connect(m_pKalender, &CKalenderWnd::NamenBreiteGezogen, this, [this](int n) { m_app.m_nSpalte1 = n; });
 
     BefehlSetzen(befehl::Verkleinern, [this] { OnVerkleinern(); });
     BefehlSetzen(befehl::Vergroessern, [this] { OnVergroessern(); });
@@ -99,6 +104,8 @@ VIduvavIzoz::VIduvavIzoz(CUrlaubDoc& doc, kalvora::AppEinstellungen& app, CMainF
     BefehlSetzen(befehl::SortierenNachGruppen, [this] { OnSortieren(); });
     BefehlSetzen(befehl::Diagnose, [this] { OnDiagnose(); });
     BefehlSetzen(1005, [this] { OnHeute(); });
+    BefehlSetzen(CKalenderWnd::kMarkierungFertig, [this] { MarkierungUebernehmen(); });
+    BefehlSetzen(CKalenderWnd::kNotizGewuenscht, [this] { NotizBearbeiten(); });
     if (QAction* sortieren = m_rahmen.Aktion(befehl::SortierenNachGruppen)) sortieren->setCheckable(true);
 
     Anordnen();
@@ -224,6 +231,27 @@ void VIduvavIzoz::OnGruppe() {
     m_app.m_strAbteilung = *gruppe;
     m_pKalender->SetTitel(*gruppe);
     AnzeigeAufbauen();
+}
+
+void VIduvavIzoz::MarkierungUebernehmen() {
+    const int zeile = m_pKalender->MausZeile();
+    kalvora::MarkierungUebernehmen(m_pKalender->Zeile(zeile),
+                                   kalvora::ZeileFinden(m_doc.m_pRessourcen, zeile), m_pKalender->StartZeit(),
+                                   m_pKalender->EndZeit(), m_nAktiveArt, kalvora::Jetzt());
+    // The grid repaints after the command, so the run shows even when the sync has to wait.
+    Abgleichen(false);
+}
+
+void VIduvavIzoz::NotizBearbeiten() {
+    const kalvora::NotizDialog dialog = [this](const std::string& titel, const std::string& notiz) {
+        if (m_notizBearbeiten) return m_notizBearbeiten(titel, notiz);
+        CNotizDlg dlg(m_meldungen, this);
+        dlg.Einrichten(titel, notiz);
+        return dlg.exec() == QDialog::Accepted ? std::optional<std::string>(dlg.m_strNotiz) : std::nullopt;
+    };
+    if (kalvora::NotizBearbeiten(m_doc.m_pRessourcen, m_pKalender->MausZeile(), m_pKalender->StartZeit(),
+                                 m_meldungen, dialog))
+        Abgleichen(false);
 }
 
 void VIduvavIzoz::OnSortieren() {

@@ -92,6 +92,15 @@ public:
     void VertikalRollen(kalvora::Rollen r, int nDaumen = 0);
     void HorizontalRollen(kalvora::Rollen r, int nDaumen = 0);
 
+    // Command 5555: the half days of the finished drag get the active type (0 clears) in the
+    // display row and the working record, then the sync saves.
+    void MarkierungUebernehmen();
+    // Command 5556: the note of the clicked day in the note dialog, then the sync saves.
+    void NotizBearbeiten();
+    // Runs the note dialog with (title, note), Windows-1252; nullopt when cancelled. Replaceable
+    // for unattended runs.
+    std::function<std::optional<std::string>(const std::string&, const std::string&)> m_notizBearbeiten;
+
     // Runs the group dialog; nullopt when cancelled. Replaceable for unattended runs.
     std::function<std::optional<std::string>(const kalvora::RessourcenListe&, const std::string&)>
         m_gruppeWaehlen;
