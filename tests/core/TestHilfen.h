@@ -13,6 +13,7 @@
 #include "app/EinstellungsSpeicher.h"
 #include "app/Meldungen.h"
 #include "app/Uhr.h"
+#include "data/Ressource.h"
 
 namespace kalvora::test {
 
@@ -111,6 +112,19 @@ public:
 private:
     FesteUhr m_uhr;
 };
+
+// A resource record appended to a list, as resource management would hold it.
+inline CRessource& Neu(RessourcenListe& l, std::string b1, std::string b2 = {}, std::string gruppe = {},
+                       std::string nr = {}, bool geloescht = false) {
+    auto r = std::make_unique<CRessource>();
+    r->m_strBenennung1 = std::move(b1);
+    r->m_strBenennung2 = std::move(b2);
+    r->m_strGruppe = std::move(gruppe);
+    r->m_strIdentNr = std::move(nr);
+    r->m_bGeloescht = geloescht;
+    l.push_back(std::move(r));
+    return *l.back();
+}
 
 // Bytes from a list of values, for byte-layout expectations.
 inline std::string Bytes(std::initializer_list<int> b) {

@@ -8,20 +8,9 @@
 
 using namespace kalvora;
 using kalvora::test::MeldungsRekorder;
+using kalvora::test::Neu;
 
 namespace {
-
-CRessource& Neu(RessourcenListe& l, std::string b1, std::string b2, std::string gruppe = {},
-                std::string nr = {}, bool geloescht = false) {
-    auto r = std::make_unique<CRessource>();
-    r->m_strBenennung1 = std::move(b1);
-    r->m_strBenennung2 = std::move(b2);
-    r->m_strGruppe = std::move(gruppe);
-    r->m_strIdentNr = std::move(nr);
-    r->m_bGeloescht = geloescht;
-    l.push_back(std::move(r));
-    return *l.back();
-}
 
 std::vector<std::string> Labels(const RessourcenListe& anzeige) {
     std::vector<std::string> v;
