@@ -1,0 +1,144 @@
+#!/usr/bin/env bash
+# The real program under Xvfb: two drags with the mouse along rows of the grid (left to right
+# with entry type 1, then right to left with the type chosen by its toolbar button), and
+# kalvora-admin finds exactly those half days in the database file.
+# KALVORA_BILD=<file.png> keeps a screenshot of the window after the drags.
+set -euo pipefail
+kalvora="$1"
+admin="$2"
+
+if [ -z "${KALVORA_IN_XVFB:-}" ]; then
+    command -v xvfb-run >/dev/null || { echo "xvfb-run fehlt"; exit 1; }
+    KALVORA_IN_XVFB=1 exec xvfb-run -a -s "-screen 0 1400x1000x24" bash "$0" "$@"
+fi
+command -v jq >/dev/null || { echo "jq fehlt"; exit 1; }
+
+heim="$(mktemp -d "${TMPDIR:-/tmp}/kalvora-markieren-XXXXXX")"
+pid=""
+trap '[ -n "$pid" ] && kill "$pid" 2>/dev/null; rm -rf "$heim"' EXIT
+export HOME="$heim" XDG_CONFIG_HOME="$heim/.config" XDG_DATA_HOME="$heim/.local/share"
+unset XDG_DOCUMENTS_DIR QT_QPA_PLATFORM
+mkdir -p "$heim/Plan" "$heim/.config/Tervolan"
+db="$heim/Plan/Ressource.dat"
+: > "$db"
+printf '0 0' > "$heim/Plan/Ressource.d"
+
+# Entry-type file: 75 tokens, each followed by a carriage return.
+{
+    for w in Urlaub Krank Schulung Dienstreise Homeoffice Elternzeit Sonderurlaub Zeitausgleich; do printf '%s\r' "$w"; done
+    for c in 200 51200 13107200 51400 13158400 13107400 11842740 14474460; do printf '%s\r' "$c"; done
+    for i in 1 2 3 4 5 6 7 8; do printf '0\r'; done
+    for i in $(seq 0 26); do printf '0\r'; done
+    for i in 1 2 3 4 5 6 7 8; do printf '*~#\r'; done
+    for i in 1 2 3 4 5 6 7 8; do printf '9868950\r'; done
+    for i in 1 2 3 4 5 6 7 8; do printf '0\r'; done
+} > "$heim/Plan/Ressource.but"
+
+# More rows than the window shows, so that every height inside the grid is a day cell.
+for i in $(seq 10 49); do
+    "$admin" anlegen "$db" --b1 "Name$i" --b2 V --nr "$i" >/dev/null
+done
+
+# Name column 150 and cells of 30: half day k lies in x = 152 + 15.5k .. 152 + 15.5(k + 1)
+# of the grid, whatever the frame around it adds in front.
+cat > "$heim/.config/Tervolan/Orlim.conf" <<'CONF'
+[General]
+Alpha=1
+Farbschema=1
+Spalte1=150
+Left=0
+Top=0
+Right=1200
+Bottom=900
+Max=0
+CONF
+
+heute="$(date +%F)"
+"$kalvora" "$db" &
+pid=$!
+fenster=""
+# A busy machine may take a while to start the program.
+ende=$((SECONDS + 40))
+while [ "$SECONDS" -lt "$ende" ]; do
+    fenster="$(xdotool search --onlyvisible --name '^Kalvora - www\.tervolan\.de$' 2>/dev/null | head -n1 || true)"
+    [ -n "$fenster" ] && break
+    kill -0 "$pid" 2>/dev/null || { echo "Programm endet beim Start"; exit 1; }
+    sleep 0.1
+done
+if [ -z "$fenster" ]; then
+    echo "Hauptfenster erscheint nicht; Fenster:"
+    for w in $(xdotool search --onlyvisible --name '.' 2>/dev/null); do xdotool getwindowname "$w"; done
+    exit 1
+fi
+sleep 1
+eval "$(xdotool getwindowgeometry --shell "$fenster")"
+
+# Screen position of half day k, and the heights of two rows well inside the grid (the status
+# bar and the scroll bar take the bottom).
+halb() { echo $((X + 152 + 31 * $1 / 2 + 7)); }
+zeile1=$((Y + HEIGHT - 200))
+zeile2=$((zeile1 - 93))
+
+ziehen() { # from-half to-half y
+    xdotool mousemove "$(halb "$1")" "$3"
+    sleep 0.2
+    xdotool mousedown 1
+    sleep 0.2
+    xdotool mousemove "$(( ($(halb "$1") + $(halb "$2")) / 2 ))" "$3"
+    sleep 0.1
+    xdotool mousemove "$(halb "$2")" "$3"
+    sleep 0.2
+    xdotool mouseup 1
+}
+
+# Waits until the file holds `n` resources with days; prints the export.
+warten() {
+    local json="" ende=$((SECONDS + 30))
+    while [ "$SECONDS" -lt "$ende" ]; do
+        json="$("$admin" export "$db" 2>/dev/null || true)"
+        if [ -n "$json" ] && [ "$(jq '[.ressourcen[] | select(.tage | length > 0)] | length' <<<"$json")" = "$1" ]; then
+            echo "$json"
+            return 0
+        fi
+        sleep 0.1
+    done
+    echo "$json"
+    return 1
+}
+
+# What one resource has: "day-offset:first/second" per entry.
+tage() {
+    jq -r --arg h "$heute" '.ressourcen[] | select(.tage | length > 0) | [.benennung1,
+        (.tage[] | "\(((.datum + "T12:00:00Z" | fromdate) - ($h + "T12:00:00Z" | fromdate)) / 86400):\(.vormittag)/\(.nachmittag)")]
+        | join(" ")' <<<"$1"
+}
+
+# Left to right with type 1: from the first half of tomorrow to the second half of day 3.
+ziehen 2 7 "$zeile1"
+json="$(warten 1)" || { echo "Markierung fehlt in der Datenbank"; tage "$json"; exit 1; }
+erste="$(tage "$json")"
+name1="${erste%% *}"
+[ "${erste#* }" = "1:1/1 2:1/1 3:1/1" ] || { echo "Falsche Halbtage: $erste"; exit 1; }
+
+# Right to left in a row further up: from the first half of day 6 back to the second half of day 4.
+ziehen 12 9 "$zeile2"
+json="$(warten 2)" || { echo "Zweite Markierung fehlt in der Datenbank"; tage "$json"; exit 1; }
+zweite="$(tage "$json" | grep -v "^$name1 " || true)"
+[ "${zweite#* }" = "4:0/1 5:1/1 6:1/0" ] || { echo "Falsche Halbtage rückwärts: $zweite"; exit 1; }
+[ "$(tage "$json" | grep "^$name1 ")" = "$erste" ] || { echo "Erste Zeile verändert: $(tage "$json")"; exit 1; }
+# Three rows apart.
+n1="${name1#Name}"
+n2="${zweite%% *}"
+n2="${n2#Name}"
+[ $((n1 - n2)) = 3 ] || { echo "Zeilen $name1 und ${zweite%% *} liegen nicht drei Zeilen auseinander"; exit 1; }
+
+if [ -n "${KALVORA_BILD:-}" ] && command -v import >/dev/null; then
+    import -window "$fenster" "$KALVORA_BILD"
+fi
+[ "$(cut -d' ' -f1 "$heim/Plan/Ressource.d")" = "0" ] || { echo "Stempel bleibt gesperrt"; exit 1; }
+kill -0 "$pid" 2>/dev/null || { echo "Programm beendet"; exit 1; }
+[ "$(date +%F)" = "$heute" ] || echo "Mitternacht während des Tests: Tage können um eins verschoben sein"
+kill "$pid"
+wait "$pid" 2>/dev/null || true
+pid=""
+echo "ok"
