@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# The real program under Xvfb: two drags with the mouse along rows of the grid (left to right
-# with entry type 1, then right to left with the type chosen by its toolbar button), and
-# kalvora-admin finds exactly those half days in the database file.
+# The real program under Xvfb: two drags with the mouse along rows of the grid with entry type 1,
+# left to right and then right to left in another row; kalvora-admin finds exactly those half
+# days in the database file.
 # KALVORA_BILD=<file.png> keeps a screenshot of the window after the drags.
 set -euo pipefail
 kalvora="$1"
