@@ -1,0 +1,179 @@
+// The view's print commands end to end with their modal steps scripted: print dialog, printer
+// dialog into a PDF file, preview, printer set-up, and resource management's year overview.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QDateEdit>
+#include <QPainter>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
+#include <QRadioButton>
+
+#include "AnsichtHilfen.h"
+#include "dialogs/JahresFeld.h"
+#include "frame/Befehle.h"
+#include "print/DruckBefehle.h"
+#include "print/DruckDlg.h"
+
+using namespace kalvora;
+using namespace kalvora::test;
+namespace befehl = kalvora::befehl;
+
+namespace {
+
+class DruckBefehleTest : public ::testing::Test {
+protected:
+    UhrFixiert uhr{CTime(2025, 3, 10, 12, 0, 0)};
+    AnsichtUmgebung a;
+    CDruckBefehle* befehle = nullptr;
+    std::string pdf;
+    int druckDialoge = 0;
+    int druckerDialoge = 0;
+
+    void SetUp() override {
+        RessourcenListe liste;
+        liste.push_back(Ressource("Wolf", "Noah", "Service", "204"));
+        liste.push_back(Ressource("Becker", "Jonas", "Entwicklung", "101"));
+        SetTag(liste[0].get(), CTime(2025, 3, 11, 9, 0, 0), 1, 1, "", CTime(1700000000));
+        a.Speichern(std::move(liste));
+        a.Starten();
+        pdf = a.u.ordner / "plan.pdf";
+        befehle = &DruckenAnschliessen(*a.ansicht);
+        befehle->m_druckDialog = DruckDialog();
+        befehle->m_druckerDialog = [this](QPrinter& drucker, QWidget*) {
+            ++druckerDialoge;
+            drucker.setOutputFormat(QPrinter::PdfFormat);
+            drucker.setOutputFileName(QString::fromStdString(pdf));
+            return true;
+        };
+    }
+    // The dialog as the user leaves it: 10.–16.3., alphabetical.
+    std::function<int(CDruckDlg&)> DruckDialog() {
+        return [this](CDruckDlg& dlg) {
+            ++druckDialoge;
+            dlg.LetzterTag()->setDate(QDate(2025, 3, 16));
+            dlg.findChild<QRadioButton*>(QStringLiteral("id1053"))->click();
+            dlg.accept();
+            return dlg.result();
+        };
+    }
+    // Paints what the command would print into an image of the given size.
+    QImage Bild(int w, int h) const {
+        QImage bild(w, h, QImage::Format_RGB32);
+        bild.fill(Qt::white);
+        QPainter dc(&bild);
+        befehle->Zeichnen(dc, QRect(0, 0, w, h));
+        return bild;
+    }
+    static QRect Gemalt(const QImage& bild) {
+        return Umriss(bild, bild.rect(), [](QRgb p) { return p != 0xFFFFFFu; });
+    }
+};
+
+} // namespace
+
+TEST_F(DruckBefehleTest, BefehleSindAngeschlossen) {
+    for (int id : {befehl::Drucken, befehl::DirektDrucken, befehl::Seitenansicht, befehl::DruckerEinrichtung}) {
+        EXPECT_TRUE(a.ansicht->HatBefehl(id)) << id;
+        ASSERT_NE(a.Aktion(id), nullptr) << id;
+        EXPECT_TRUE(a.Aktion(id)->isEnabled()) << id;
+    }
+    EXPECT_EQ(a.Aktion(befehl::Drucken)->text(), "&Drucken\tStrg+P");
+    EXPECT_EQ(&DruckenAnschliessen(*a.ansicht), befehle); // once is enough
+}
+
+TEST_F(DruckBefehleTest, DruckenSchreibtEineSeiteAlsPdf) {
+    a.Aktion(befehl::Drucken)->trigger();
+    EXPECT_EQ(druckDialoge, 1);
+    EXPECT_EQ(druckerDialoge, 1);
+    const std::string inhalt = DateiInhalt(pdf);
+    EXPECT_TRUE(inhalt.starts_with("%PDF")) << inhalt.substr(0, 16);
+    EXPECT_NE(inhalt.find("/Count 1"), std::string::npos); // one page
+    EXPECT_EQ(befehle->Drucker().pageLayout().orientation(), QPageLayout::Landscape);
+
+    // The view keeps the dialog's choice; the job holds both resources in stored order.
+    EXPECT_EQ(a.ansicht->m_nDruckArt, 0);
+    EXPECT_EQ(a.ansicht->m_timeDruckVon, CTime(2025, 3, 10, 12, 0, 0));
+    EXPECT_EQ(a.ansicht->m_timeDruckBis, CTime(2025, 3, 16, 12, 0, 0));
+    EXPECT_EQ(befehle->Auftrag().m_namen, (std::vector<std::string>{"Wolf, Noah", "Becker, Jonas"}));
+    EXPECT_EQ(befehle->Auftrag().m_zeilen[0]->AnzahlEintraege(), 1u);
+}
+
+TEST_F(DruckBefehleTest, AbbrechenDrucktNichts) {
+    befehle->m_druckDialog = [this](CDruckDlg& dlg) {
+        ++druckDialoge;
+        dlg.reject();
+        return dlg.result();
+    };
+    a.ansicht->Befehl(befehl::Drucken);
+    EXPECT_EQ(druckerDialoge, 0);
+
+    // The dialog confirmed, the printer dialog cancelled.
+    befehle->m_druckDialog = DruckDialog();
+    befehle->m_druckerDialog = [this](QPrinter&, QWidget*) {
+        ++druckerDialoge;
+        return false;
+    };
+    a.ansicht->Befehl(befehl::Drucken);
+    EXPECT_EQ(druckerDialoge, 1);
+    EXPECT_FALSE(std::filesystem::exists(pdf));
+}
+
+TEST_F(DruckBefehleTest, SeitenansichtZeigtEineSeiteOhneDruckerdialog) {
+    int seiten = -1;
+    befehle->m_vorschau = [&](QPrintPreviewDialog& dlg) {
+        auto* vorschau = dlg.findChild<QPrintPreviewWidget*>();
+        ASSERT_NE(vorschau, nullptr);
+        vorschau->updatePreview();
+        seiten = vorschau->pageCount();
+    };
+    a.Aktion(befehl::Seitenansicht)->trigger();
+    EXPECT_EQ(druckDialoge, 1);
+    EXPECT_EQ(druckerDialoge, 0);
+    EXPECT_EQ(seiten, 1);
+}
+
+TEST_F(DruckBefehleTest, EinrichtungGiltFuerDieNaechstenDrucke) {
+    QPrinter* eingerichtet = nullptr;
+    befehle->m_einrichtung = [&](QPrinter& drucker, QWidget*) {
+        eingerichtet = &drucker;
+        drucker.setPageOrientation(QPageLayout::Portrait);
+    };
+    a.Aktion(befehl::DruckerEinrichtung)->trigger();
+    EXPECT_EQ(druckDialoge, 0); // the set-up asks nothing about the plan
+    QPrinter* gedruckt = nullptr;
+    befehle->m_druckerDialog = [&](QPrinter& drucker, QWidget*) {
+        gedruckt = &drucker;
+        EXPECT_EQ(drucker.pageLayout().orientation(), QPageLayout::Portrait);
+        return false;
+    };
+    a.ansicht->Befehl(befehl::Drucken);
+    EXPECT_EQ(gedruckt, eingerichtet);
+}
+
+TEST_F(DruckBefehleTest, AusDerVerwaltungNurDieJahresuebersicht) {
+    EintragsartTabelle tabelle = EintragsartTabelle::Standard();
+    for (int j = 1; j <= kAnzahlArten; ++j) tabelle.m_strBedeutung[static_cast<std::size_t>(j)] = "Typ";
+    CJahresFeld feld;
+    feld.SetTabelle(&tabelle);
+    feld.SetJahr(2025, "Wolf, Noah - ");
+    QRect gemalt;
+    befehle->m_druckerDialog = [&](QPrinter&, QWidget*) {
+        ++druckerDialoge;
+        gemalt = Gemalt(Bild(1200, 900));
+        return false;
+    };
+    a.ansicht->m_bVerwaltungOffen = true;
+    VerwaltungDrucken(*a.ansicht, feld);
+    EXPECT_EQ(druckDialoge, 0); // no print dialog
+    EXPECT_EQ(druckerDialoge, 1);
+    // 3:1 on a page of 1200 × 900: 1200 × 400 at the top.
+    EXPECT_GT(gemalt.right(), 1100);
+    EXPECT_LT(gemalt.right(), 1200);
+    EXPECT_GT(gemalt.bottom(), 350);
+    EXPECT_LT(gemalt.bottom(), 400);
+    // Afterwards the pane is forgotten: nothing is drawn while resource management stays open.
+    EXPECT_TRUE(Gemalt(Bild(1200, 900)).isNull());
+    a.ansicht->m_bVerwaltungOffen = false;
+}
