@@ -1,5 +1,5 @@
-// The note dialog on its own: template, set-up, "Löschen", OK with the 200-character rule,
-// line breaks and characters Windows-1252 cannot hold.
+// The note dialog on its own: template, set-up, Enter and the 200-character rule, characters
+// Windows-1252 cannot hold. "Löschen" runs in the view's note tests.
 #include <gtest/gtest.h>
 
 #include <QPlainTextEdit>
@@ -59,46 +59,6 @@ TEST(NotizDlg, EnterIstEinZeilenumbruchUndZaehltZwei) {
     QTest::mouseClick(Knopf(zweiter, "id1"), Qt::LeftButton);
     ASSERT_EQ(m.m_gezeigt.size(), 1u);
     EXPECT_EQ(zweiter.m_strNotiz, dlg.m_strNotiz);
-}
-
-TEST(NotizDlg, ZweihundertOhneMeldungZweihunderteinsGekuerzt) {
-    struct Fall {
-        int laenge;
-        bool meldung;
-    };
-    for (const Fall f : {Fall{200, false}, Fall{201, true}}) {
-        MeldungsRekorder m;
-        CNotizDlg dlg(m);
-        dlg.Einrichten("t", "");
-        dlg.Eingabe()->setPlainText(QString(f.laenge - 1, QLatin1Char('x')) + QStringLiteral("ä"));
-        QTest::mouseClick(Knopf(dlg, "id1"), Qt::LeftButton);
-        EXPECT_EQ(dlg.result(), QDialog::Accepted) << f.laenge;
-        ASSERT_EQ(m.m_gezeigt.size(), f.meldung ? 1u : 0u) << f.laenge;
-        if (f.meldung) {
-            EXPECT_EQ(m.m_gezeigt[0].text,
-                      "Es sind nur maximal 200 Zeichen zulässig - es werden nur die ersten "
-                      "200 Zeichen gespeichert!");
-            EXPECT_EQ(m.m_gezeigt[0].titel, "");
-            EXPECT_EQ(dlg.m_strNotiz, std::string(200, 'x'));
-        } else {
-            EXPECT_EQ(dlg.m_strNotiz, std::string(199, 'x') + "\xE4");
-        }
-    }
-}
-
-TEST(NotizDlg, LoeschenLeertNurDasFeld) {
-    for (const char* ende : {"id1", "id2"}) {
-        MeldungsRekorder m;
-        CNotizDlg dlg(m);
-        dlg.Einrichten("t", "alt");
-        QTest::mouseClick(Knopf(dlg, "id1002"), Qt::LeftButton);
-        EXPECT_TRUE(dlg.Eingabe()->toPlainText().isEmpty());
-        EXPECT_EQ(dlg.result(), 0) << "still open";
-        QTest::mouseClick(Knopf(dlg, ende), Qt::LeftButton);
-        const bool ok = std::string(ende) == "id1";
-        EXPECT_EQ(dlg.result(), ok ? QDialog::Accepted : QDialog::Rejected);
-        EXPECT_EQ(dlg.m_strNotiz, ok ? "" : "alt");
-    }
 }
 
 TEST(NotizDlg, ZeichenAusserhalbVon1252WerdenSichtbarErsetzt) {

@@ -37,27 +37,8 @@ Halbtag Schrittweise(const MausGitter& g, int x) {
 
 } // namespace
 
-TEST(Maus, HalbtagGrenzenBeiGeraderUndUngeraderZelle) {
-    struct Fall {
-        int z, x;
-        int halbtage; // steps from the leftmost half day
-        int xEinrasten;
-    };
-    // Z = 30: half days 15.5 px wide from 152, so the steps end at 167.5, 183, 198.5.
-    // Z = 31: 16 px wide, ending at 168, 184.
-    const Fall faelle[] = {
-        {30, -40, 0, 159}, {30, 150, 0, 159}, {30, 152, 0, 159}, {30, 167, 0, 159}, {30, 168, 1, 174},
-        {30, 183, 1, 174}, {30, 184, 2, 190}, {30, 198, 2, 190}, {30, 199, 3, 205}, {31, 168, 0, 159},
-        {31, 169, 1, 175}, {31, 184, 1, 175}, {31, 185, 2, 191},
-    };
-    for (const Fall& f : faelle) {
-        const MausGitter g = Gitter(150, f.z);
-        const Halbtag h = HalbtagBei(g, f.x);
-        EXPECT_EQ(h.m_time.GetTime() - g.m_timeLinks.GetTime(), f.halbtage * kHalberTag) << f.z << " " << f.x;
-        EXPECT_EQ(h.m_nX, f.xEinrasten) << f.z << " " << f.x;
-    }
-}
-
+// The walk from W + 2 in steps of Z/2 + 0.5 is the definition; the count must match it at every
+// pixel, for even and odd cells.
 TEST(Maus, HalbtagWieDieSchrittweiseSuche) {
     for (int w : {3, 10, 150, 377})
         for (int z : {10, 11, 30, 31, 99, 300}) {
@@ -177,9 +158,7 @@ TEST(Maus, GummibandQuadrateUndFarbe) {
         COLORREF farbe;
     };
     const Fall faelle[] = {
-        {1, 3, 0x123456},  {1, 16, 0x654321}, {1, 0, 0xC8C8C8}, {1, 17, 0xC8C8C8},
-        {1, -1, 0xC8C8C8}, {3, 0, 0xFFE6FF},  {4, 0, 0x646464},
-    };
+        {1, 3, 0x123456}, {1, 16, 0x654321}, {1, 0, 0xC8C8C8}, {1, 17, 0xC8C8C8}, {4, 0, 0x646464}};
     for (const Fall& f : faelle) {
         farben.SetFarbschema(f.schema);
         EXPECT_EQ(GummibandFarbe(arten, farben, f.art), f.farbe) << f.schema << " " << f.art;
