@@ -21,5 +21,6 @@ int Optimieren(const Argumente&, std::ostream&, std::ostream&);
 int Kalender(const Argumente&, std::ostream&, std::ostream&);
 int Anlegen(const Argumente&, std::ostream&, std::ostream&);
 int Markieren(const Argumente&, std::ostream&, std::ostream&);
+int Drucken(const Argumente&, std::ostream&, std::ostream&); // only in builds with the GUI
 
 } // namespace kalvora::admin

@@ -1,0 +1,110 @@
+// kalvora-admin drucken as a real process on a database built with anlegen and markieren.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "TestHilfen.h"
+#include "data/AdminProzess.h"
+
+using namespace kalvora::test;
+
+namespace {
+
+class AdminDrucken : public ::testing::Test {
+protected:
+    TempOrdner t;
+    std::string datei = t / "Ressource.dat";
+    std::string pdf = t / "plan.pdf";
+
+    void SetUp() override {
+        KALVORA_ADMIN_NOETIG();
+        // A tool built without the Qt layer has no "drucken".
+        if (AdminAufrufen({"--help"}, t.pfad()).out.find("drucken") == std::string::npos)
+            GTEST_SKIP() << "kalvora-admin ohne drucken gebaut";
+        DateiSchreibenTest(datei, "");
+        for (const auto& [b1, b2, gruppe] : {std::tuple{"Wolf", "Noah", "Service"}, std::tuple{"Becker", "Jonas", "Entwicklung"},
+                                            std::tuple{"Braun", "Emma", "Service"}})
+            ASSERT_EQ(Aufruf({"anlegen", "--b1", b1, "--b2", b2, "--gruppe", gruppe}).rc, 0);
+        ASSERT_EQ(Aufruf({"markieren", "--b1", "Wolf", "--b2", "Noah", "--von", "2025-03-10", "--bis", "2025-03-14",
+                          "--art", "1"})
+                      .rc,
+                  0);
+    }
+    AdminErgebnis Aufruf(std::vector<std::string> args) {
+        args.insert(args.begin() + 1, datei);
+        return AdminAufrufen(args, t.pfad());
+    }
+    AdminErgebnis Drucken(std::vector<std::string> mehr) {
+        std::vector<std::string> args{"drucken", "--pdf", pdf};
+        args.insert(args.end(), mehr.begin(), mehr.end());
+        return Aufruf(args);
+    }
+};
+
+} // namespace
+
+TEST_F(AdminDrucken, EineSeiteJeGruppeOderAlle) {
+    struct Fall {
+        std::vector<std::string> args;
+        const char* ausgabe;
+    };
+    const Fall faelle[] = {
+        {{"--von", "2025-03-01", "--bis", "2025-03-31", "--nach-gruppen"}, "(3 Ressourcen, 31 Tage)"},
+        {{"--von", "2025-03-01", "--bis", "2025-03-01", "--gruppe", "Service", "--schema", "5"}, "(2 Ressourcen, 1 Tag)"},
+        // The longest period the dialog lets through, with other holiday regions.
+        {{"--von", "2025-01-01", "--bis", "2026-02-05", "--regionen", "2,24"}, "(3 Ressourcen, 401 Tage)"},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.ausgabe);
+        std::filesystem::remove(pdf);
+        const AdminErgebnis e = Drucken(f.args);
+        ASSERT_EQ(e.rc, 0) << e.err;
+        EXPECT_EQ(e.out, "PDF geschrieben: " + pdf + " " + f.ausgabe + "\n");
+        const std::string inhalt = DateiInhalt(pdf);
+        EXPECT_TRUE(inhalt.starts_with("%PDF"));
+        EXPECT_NE(inhalt.find("/Count 1"), std::string::npos); // exactly one page
+    }
+}
+
+TEST_F(AdminDrucken, PruefungenWieImDialogUndFalscheAngaben) {
+    struct Fall {
+        std::vector<std::string> args;
+        const char* meldung;
+    };
+    const std::vector<std::string> maerz{"--von", "2025-03-01", "--bis", "2025-03-31"};
+    const auto mit = [&](std::vector<std::string> mehr) {
+        mehr.insert(mehr.begin(), maerz.begin(), maerz.end());
+        return mehr;
+    };
+    const Fall faelle[] = {
+        {{"--von", "2025-01-01", "--bis", "2026-02-06"},
+         "Fehler: Maximal kann nur 1 Jahr ausgedruckt werden! Überprüfen Sie bitte die Datumseingabe!\n"},
+        {mit({"--gruppe", "Lager"}), "Fehler: Kein Mitarbeiter ausgewählt!\n"},
+        {{"--von", "2025-03-31", "--bis", "2025-03-01"}, "Fehler: --bis liegt vor --von\n"},
+        {{"--von", "2025-02-30", "--bis", "2025-03-01"}, "ungültiges Datum \"2025-02-30\" bei --von"},
+        {{"--von", "1969-12-31", "--bis", "2025-03-01"}, "ungültiges Datum"},
+        {{"--von", "2025-03-01"}, "Fehler: --bis fehlt"},
+        {mit({"--schema", "6"}), "ungültiges Farbschema \"6\""},
+        {mit({"--regionen", "25"}), "ungültige Region \"25\""},
+        {mit({"--gruppe", "\xE2\x82\xAC\xE2\x80\xBD"}), "--gruppe enthält ein Zeichen"}, // € fits, ‽ does not
+        {mit({"--farbe", "rot"}), "unbekannte Angabe \"--farbe\""},
+        {mit({"--schema"}), "--schema ohne Wert"},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.meldung);
+        const AdminErgebnis e = Drucken(f.args);
+        EXPECT_EQ(e.rc, 1);
+        EXPECT_NE(e.err.find(f.meldung), std::string::npos) << e.err;
+        EXPECT_FALSE(std::filesystem::exists(pdf));
+    }
+
+    const AdminErgebnis ordner = AdminAufrufen(
+        {"drucken", datei, "--von", "2025-03-01", "--bis", "2025-03-02", "--pdf", t / "fehlt/plan.pdf"}, t.pfad());
+    EXPECT_EQ(ordner.rc, 1);
+    EXPECT_NE(ordner.err.find("kann nicht geschrieben werden"), std::string::npos) << ordner.err;
+
+    const AdminErgebnis keineDb = AdminAufrufen(
+        {"drucken", t / "gibtsnicht.dat", "--von", "2025-03-01", "--bis", "2025-03-02", "--pdf", pdf}, t.pfad());
+    EXPECT_EQ(keineDb.rc, 1);
+    EXPECT_NE(keineDb.err.find("gibt es nicht"), std::string::npos) << keineDb.err;
+}
