@@ -1,9 +1,7 @@
-// The print dialog: preselection, the two checks of "Drucken", the pickers, the marks on the records.
+// The print dialog: preselection, the buttons, the pickers and "Drucken" with its two checks.
 #include <gtest/gtest.h>
 
 #include <QDateEdit>
-#include <QGroupBox>
-#include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
@@ -15,12 +13,6 @@ using namespace kalvora;
 using namespace kalvora::test;
 
 namespace {
-
-template <typename T> T* Kind(QWidget& w, const char* name) {
-    T* kind = w.findChild<T*>(QString::fromLatin1(name));
-    EXPECT_NE(kind, nullptr) << name;
-    return kind;
-}
 
 class DruckDlgTest : public ::testing::Test {
 protected:
@@ -41,81 +33,57 @@ protected:
             if (l.item(i)->isSelected()) texte << l.item(i)->text();
         return texte;
     }
-    static void Tage(CDruckDlg& dlg, QDate von, QDate bis) {
-        dlg.LetzterTag()->setDate(bis);
-        dlg.ErsterTag()->setDate(von);
+    static void Klick(CDruckDlg& dlg, const char* id) {
+        dlg.findChild<QAbstractButton*>(QString::fromLatin1(id))->click();
     }
 };
 
 } // namespace
 
-TEST_F(DruckDlgTest, OeffnetMitVorauswahlHeuteUndNachGruppen) {
+TEST_F(DruckDlgTest, VorauswahlNachGruppeUndDieAuswahlKnoepfe) {
     CDruckDlg dlg(liste, "Service", meldungen);
-    EXPECT_EQ(dlg.windowTitle(), "Drucken");
+    dlg.show();
     QListWidget& l = *dlg.Liste();
     ASSERT_EQ(l.count(), 4); // the deleted record has no line
     EXPECT_EQ(l.item(0)->text(), ": Huber, Eva (7)");
-    EXPECT_EQ(l.item(1)->text(), "Entwicklung: Becker, Jonas (101)");
     EXPECT_EQ(Ausgewaehlt(l), (QStringList{"Service: Braun, Emma (201)", "Service: Wolf, Noah (204)"}));
-    EXPECT_TRUE(Kind<QRadioButton>(dlg, "id1054")->isChecked());
-    EXPECT_EQ(Kind<QRadioButton>(dlg, "id1053")->text(), "Alphabetisch ");
-    for (QDateEdit* d : {dlg.ErsterTag(), dlg.LetzterTag()}) {
-        EXPECT_EQ(d->date(), QDate(2025, 1, 1));
-        EXPECT_EQ(d->minimumDate(), QDate(1970, 1, 1));
-        EXPECT_EQ(d->maximumDate(), QDate(2037, 12, 31));
-    }
-    const QString hinweis = QStringLiteral("Halten Sie die \"STRG\"-Taste\ngedrückt und markieren Sie\n"
-                                           "mit der Maus die Ressourcen,\ndie gedruckt werden sollen.");
-    bool gefunden = false;
-    for (QLabel* label : dlg.findChildren<QLabel*>()) gefunden |= label->text() == hinweis;
-    EXPECT_TRUE(gefunden);
-    QStringList gruppen;
-    for (QGroupBox* g : dlg.findChildren<QGroupBox*>()) gruppen << g->title();
-    gruppen.sort();
-    EXPECT_EQ(gruppen, (QStringList{"Art des Ausdrucks", "Ressource auswählen für Ausdruck", "Zeitraum für Ausdruck"}));
+    EXPECT_TRUE(dlg.findChild<QRadioButton*>(QStringLiteral("id1054"))->isChecked()); // "Nach Gruppen"
+    EXPECT_EQ(dlg.ErsterTag()->date(), QDate(2025, 1, 1));
+    EXPECT_EQ(dlg.LetzterTag()->date(), QDate(2025, 1, 1));
 
-    // "Alle auswählen" adds the other groups, "Auswahl aufheben" clears; neither closes.
-    dlg.show();
-    Kind<QPushButton>(dlg, "id1042")->click();
+    Klick(dlg, "id1042"); // "Alle auswählen" adds the other groups
     EXPECT_EQ(Ausgewaehlt(l).size(), 4);
-    Kind<QPushButton>(dlg, "id1043")->click();
+    Klick(dlg, "id1043"); // "Auswahl aufheben"
     EXPECT_TRUE(Ausgewaehlt(l).isEmpty());
     EXPECT_TRUE(dlg.isVisible());
 
-    // Without a filter every line starts selected.
-    CDruckDlg alle(liste, "", meldungen);
-    EXPECT_EQ(Ausgewaehlt(*alle.Liste()).size(), 4);
+    // Nothing selected: the message, and the dialog stays open.
+    Klick(dlg, "id1");
+    EXPECT_TRUE(dlg.isVisible());
+    ASSERT_EQ(meldungen.m_gezeigt.size(), 1u);
+    EXPECT_EQ(meldungen.m_gezeigt[0].text, "Kein Mitarbeiter ausgewählt!");
+
+    CDruckDlg ohneFilter(liste, "", meldungen);
+    EXPECT_EQ(Ausgewaehlt(*ohneFilter.Liste()).size(), 4);
 }
 
-TEST_F(DruckDlgTest, HoechstensVierhundertTage) {
-    struct Fall {
-        QDate bis;
-        bool angenommen;
-    };
-    for (const Fall f : {Fall{QDate(2026, 2, 5), true}, Fall{QDate(2026, 2, 6), false}}) {
-        SCOPED_TRACE(f.bis.toString().toStdString());
-        meldungen.m_gezeigt.clear();
-        for (auto& r : liste) r->m_bDrucken = false;
-        CDruckDlg dlg(liste, "", meldungen);
-        dlg.show();
-        Tage(dlg, QDate(2025, 1, 1), f.bis);
-        Kind<QPushButton>(dlg, "id1")->click();
-        EXPECT_EQ(dlg.result() == QDialog::Accepted, f.angenommen);
-        EXPECT_EQ(dlg.isVisible(), !f.angenommen);
-        if (f.angenommen) {
-            EXPECT_TRUE(meldungen.m_gezeigt.empty());
-            EXPECT_EQ(dlg.m_timeErsterTag, CTime(2025, 1, 1, 12, 0, 0));
-            EXPECT_EQ(dlg.m_timeLetzterTag, CTime(2026, 2, 5, 12, 0, 0));
-        } else {
-            ASSERT_EQ(meldungen.m_gezeigt.size(), 1u);
-            EXPECT_EQ(meldungen.m_gezeigt[0].text,
-                      "Maximal kann nur 1 Jahr ausgedruckt werden! Überprüfen Sie bitte die Datumseingabe!");
-            EXPECT_EQ(meldungen.m_gezeigt[0].titel, ""); // the application title
-            // The user's input stays, and nothing was marked.
-            EXPECT_EQ(dlg.LetzterTag()->date(), f.bis);
-            EXPECT_FALSE(liste[0]->m_bDrucken);
-        }
-    }
+TEST_F(DruckDlgTest, MehrAlsVierhundertTageBleibenImDialog) {
+    CDruckDlg dlg(liste, "", meldungen);
+    dlg.show();
+    dlg.LetzterTag()->setDate(QDate(2026, 2, 6));
+    Klick(dlg, "id1");
+    EXPECT_TRUE(dlg.isVisible());
+    ASSERT_EQ(meldungen.m_gezeigt.size(), 1u);
+    EXPECT_EQ(meldungen.m_gezeigt[0].text,
+              "Maximal kann nur 1 Jahr ausgedruckt werden! Überprüfen Sie bitte die Datumseingabe!");
+    EXPECT_EQ(meldungen.m_gezeigt[0].titel, ""); // the application title
+    EXPECT_FALSE(liste[0]->m_bDrucken);
+
+    dlg.LetzterTag()->setDate(QDate(2026, 2, 5)); // exactly 400 days, at the same time of day
+    Klick(dlg, "id1");
+    EXPECT_EQ(dlg.result(), QDialog::Accepted);
+    EXPECT_EQ(dlg.m_timeErsterTag, CTime(2025, 1, 1, 12, 0, 0));
+    EXPECT_EQ(dlg.m_timeLetzterTag, CTime(2026, 2, 5, 12, 0, 0));
 }
 
 TEST_F(DruckDlgTest, ErsterTagNachDemLetztenZiehtIhnMit) {
@@ -123,48 +91,26 @@ TEST_F(DruckDlgTest, ErsterTagNachDemLetztenZiehtIhnMit) {
     dlg.LetzterTag()->setDate(QDate(2025, 3, 10));
     dlg.ErsterTag()->setDate(QDate(2025, 3, 12));
     EXPECT_EQ(dlg.LetzterTag()->date(), QDate(2025, 3, 12));
-    // Moving the last day before the first pulls it back as well.
-    dlg.LetzterTag()->setDate(QDate(2025, 3, 1));
+    dlg.LetzterTag()->setDate(QDate(2025, 3, 1)); // before the first: back to it
     EXPECT_EQ(dlg.LetzterTag()->date(), QDate(2025, 3, 12));
-    dlg.ErsterTag()->setDate(QDate(2025, 3, 5));
-    EXPECT_EQ(dlg.LetzterTag()->date(), QDate(2025, 3, 12));
-    dlg.ErsterTag()->setDate(QDate(2025, 3, 12));
     dlg.accept();
     EXPECT_EQ(dlg.result(), QDialog::Accepted);
     EXPECT_EQ(dlg.m_timeErsterTag, dlg.m_timeLetzterTag); // one day
-}
-
-TEST_F(DruckDlgTest, OhneAuswahlBleibtErOffen) {
-    CDruckDlg dlg(liste, "Lager", meldungen); // no live record has this group
-    dlg.show();
-    Kind<QPushButton>(dlg, "id1")->click();
-    EXPECT_TRUE(dlg.isVisible());
-    ASSERT_EQ(meldungen.m_gezeigt.size(), 1u);
-    EXPECT_EQ(meldungen.m_gezeigt[0].text, "Kein Mitarbeiter ausgewählt!");
-    Kind<QPushButton>(dlg, "id2")->click();
-    EXPECT_EQ(dlg.result(), QDialog::Rejected);
-    for (const auto& r : liste) EXPECT_FALSE(r->m_bDrucken);
 }
 
 TEST_F(DruckDlgTest, DruckenMarkiertDieGewaehltenMitIhrerPosition) {
     liste[4]->m_nPosition = 3; // an old position is overwritten
     CDruckDlg dlg(liste, "Service", meldungen);
     dlg.show();
-    // Ctrl-click adds Huber to the preselected Service lines, then alphabetical order.
+    // Ctrl-click adds Huber to the preselected Service lines; then alphabetical order.
     QListWidget& l = *dlg.Liste();
     QTest::mouseClick(l.viewport(), Qt::LeftButton, Qt::ControlModifier, l.visualItemRect(l.item(0)).center());
-    Kind<QRadioButton>(dlg, "id1053")->click();
-    Kind<QPushButton>(dlg, "id1")->click();
+    Klick(dlg, "id1053");
+    Klick(dlg, "id1");
     ASSERT_EQ(dlg.result(), QDialog::Accepted);
     EXPECT_EQ(dlg.m_nDruckArt, 0);
-    struct Erwartet {
-        bool drucken;
-        int position;
-    };
     // Wolf, Becker, Alt (deleted), Braun, Huber; lines Huber 1, Becker 2, Braun 3, Wolf 4.
-    const Erwartet erwartet[] = {{true, 4}, {false, -1}, {false, -1}, {true, 3}, {true, 1}};
-    for (std::size_t i = 0; i < liste.size(); ++i) {
-        EXPECT_EQ(liste[i]->m_bDrucken, erwartet[i].drucken) << i;
-        EXPECT_EQ(liste[i]->m_nPosition, erwartet[i].position) << i;
-    }
+    const std::vector<std::pair<bool, int>> erwartet = {{true, 4}, {false, -1}, {false, -1}, {true, 3}, {true, 1}};
+    for (std::size_t i = 0; i < liste.size(); ++i)
+        EXPECT_EQ(std::pair(liste[i]->m_bDrucken, liste[i]->m_nPosition), erwartet[i]) << i;
 }

