@@ -45,6 +45,7 @@ TEST(Befehlsanschluss, VerwaltungEinstellungenUndOptimierenNachDemStart) {
     EXPECT_TRUE(Aktiv(32771));
     EXPECT_TRUE(Aktiv(32785));
     EXPECT_TRUE(Aktiv(32786));
+    for (int drucken : {57606, 57607, 57609}) EXPECT_TRUE(Aktiv(drucken)) << drucken;
     app->Rahmen()->close();
 }
 

@@ -5,6 +5,7 @@
 #include "dialogs/FarbButton.h"
 #include "dialogs/Verwaltung.h"
 #include "frame/MainFrame.h"
+#include "print/DruckBefehle.h"
 #include "view/KalenderWnd.h"
 #include "view/VIduvavIzoz.h"
 
@@ -27,9 +28,12 @@ void BefehleAnschliessen(CUrlaubApp& app, VIduvavIzoz& ansicht) {
             if (stand != kalvora::AbgleichStand::Fertig && stand != kalvora::AbgleichStand::NichtGespeichert)
                 ansicht.AnzeigeAufbauen();
         };
+        anschluss.m_drucken = [&ansicht](CJahresFeld& feld) { VerwaltungDrucken(ansicht, feld); };
         RessourcenVerwalten(&ansicht, app.Dokument().m_pRessourcen, app, app.Rahmen()->m_tabelle, app.Meldungen(),
                             ansicht.m_bVerwaltungOffen, anschluss);
     });
+
+    DruckenAnschliessen(ansicht);
 
     auto* einstellungen = new CEinstellungenBefehle(app, &ansicht);
     einstellungen->m_ansicht = {
