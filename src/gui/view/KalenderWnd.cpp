@@ -298,24 +298,22 @@ void CKalenderWnd::mousePressEvent(QMouseEvent* event) {
             m_bTeiler = true;
             return;
         }
-        const kalvora::MausPunkt punkt = kalvora::PunktOrten(MausGeometrie(), pos.x(), pos.y());
-        m_timeStart = punkt.m_time;
-        if (!punkt.m_bTageszelle) return;
-        m_bMarkieren = true;
-        m_nAnkerX = punkt.m_nX;
-        m_nAnkerY = punkt.m_nY;
-        m_nMausZeile = m_pZeilen[static_cast<std::size_t>(punkt.m_nIndex)]->m_nZeile;
+        m_bMarkieren = Verankern(pos);
     } else if (event->button() == Qt::RightButton) {
         // No note dialog in the middle of a drag.
         if (m_bMarkieren || m_bTeiler) return;
-        const kalvora::MausPunkt punkt = kalvora::PunktOrten(MausGeometrie(), pos.x(), pos.y());
-        m_timeStart = punkt.m_time;
-        if (!punkt.m_bTageszelle) return;
-        m_nAnkerX = punkt.m_nX;
-        m_nAnkerY = punkt.m_nY;
-        m_nMausZeile = m_pZeilen[static_cast<std::size_t>(punkt.m_nIndex)]->m_nZeile;
-        emit Befehl(kNotizGewuenscht);
+        if (Verankern(pos)) emit Befehl(kNotizGewuenscht);
     }
+}
+
+bool CKalenderWnd::Verankern(QPoint pos) {
+    const kalvora::MausPunkt punkt = kalvora::PunktOrten(MausGeometrie(), pos.x(), pos.y());
+    m_timeStart = punkt.m_time;
+    if (!punkt.m_bTageszelle) return false;
+    m_nAnkerX = punkt.m_nX;
+    m_nAnkerY = punkt.m_nY;
+    m_nMausZeile = m_pZeilen[static_cast<std::size_t>(punkt.m_nIndex)]->m_nZeile;
+    return true;
 }
 
 void CKalenderWnd::mouseMoveEvent(QMouseEvent* event) {

@@ -99,6 +99,8 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
+    // Locates a press: the start instant; on a day cell also anchor and row (true).
+    bool Verankern(QPoint pos);
     void Ueberzeichnen(QPainter& p);
     QRect BandBereich() const;
     QRect TeilerBereich() const;
