@@ -46,8 +46,8 @@ cat > "$heim/.config/Tervolan/Orlim.conf" <<'CONF'
 Alpha=1
 Farbschema=1
 Spalte1=150
-Left=0
-Top=0
+Left=1
+Top=1
 Right=1200
 Bottom=900
 Max=0
