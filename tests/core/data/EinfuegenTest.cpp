@@ -1,6 +1,8 @@
 // "Neu" in resource management: a new record linked in by its key.
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "data/Einfuegen.h"
 
 using namespace kalvora;
@@ -25,55 +27,46 @@ std::string Reihe(const RessourcenListe& liste) {
     return s;
 }
 
-TEST(EinfuegenSortiert, LeereListeBekommtDenSatzMitJetztUndOhneTage) {
+TEST(EinfuegenSortiert, NeuerSatzHatJetztUndKeineTage) {
     RessourcenListe liste;
     CRessource& r = EinfuegenSortiert(liste, "M\xFCller", "Anna", "Lager", "12", CTime(777));
     ASSERT_EQ(liste.size(), 1u);
     EXPECT_EQ(&r, liste[0].get());
-    EXPECT_EQ(r.m_strGruppe, "Lager");
+    EXPECT_EQ(Reihe(liste), "M\xFCller/Anna/12@Lager");
     EXPECT_EQ(r.m_timeGeaendert, CTime(777));
-    EXPECT_FALSE(r.m_bGeloescht);
     EXPECT_EQ(r.AnzahlEintraege(), 0u);
 }
 
-TEST(EinfuegenSortiert, SchluesselIstDieVerkettungOhneTrenner) {
-    RessourcenListe liste;
-    Anhaengen(liste, "Ab", "c", "");                       // key "Abc"
-    Anhaengen(liste, "A", "bz", "");                       // key "Abz"
-    EinfuegenSortiert(liste, "A", "bd", "", "", CTime(1)); // "Abd": between, though "A" < "Ab"
-    EXPECT_EQ(Reihe(liste), "Ab/c/ A/bd/ A/bz/");
-    EinfuegenSortiert(liste, "Abc", "", "", "1", CTime(1)); // "Abc1" after "Abc"
-    EXPECT_EQ(Reihe(liste), "Ab/c/ Abc//1 A/bd/ A/bz/");
-}
+struct Satz {
+    const char *b1, *b2 = "", *nr = "";
+    bool geloescht = false;
+};
 
-TEST(EinfuegenSortiert, VorDemGleichenSchluesselUndGeloeschteZaehlenMit) {
-    RessourcenListe liste;
-    Anhaengen(liste, "B", "", "");
-    Anhaengen(liste, "D", "", "", true); // deleted, still in the order
-    Anhaengen(liste, "F", "", "");
-    EinfuegenSortiert(liste, "D", "", "neu", "", CTime(1));
-    EXPECT_EQ(Reihe(liste), "B// D//@neu D// F//") << "before the equal (deleted) one";
-    EinfuegenSortiert(liste, "B", "", "neu", "", CTime(1));
-    EXPECT_EQ(Reihe(liste), "B//@neu B// D//@neu D// F//") << "an equal head is passed too";
-    EinfuegenSortiert(liste, "E", "", "", "", CTime(1));
-    EinfuegenSortiert(liste, "Z", "", "", "", CTime(1));
-    EXPECT_EQ(Reihe(liste), "B//@neu B// D//@neu D// E// F// Z//");
-}
-
-TEST(EinfuegenSortiert, BytesOhneVorzeichenUndGrossVorKlein) {
-    RessourcenListe liste;
-    EinfuegenSortiert(liste, "\xC4rger", "", "", "", CTime(1)); // 0xC4 sorts after ASCII
-    EinfuegenSortiert(liste, "zorn", "", "", "", CTime(1));
-    EinfuegenSortiert(liste, "Zorn", "", "", "", CTime(1));
-    EXPECT_EQ(Reihe(liste), "Zorn// zorn// \xC4rger//");
-}
-
-TEST(EinfuegenSortiert, StehtBeiUnsortierterListeVorDemErstenNichtKleineren) {
-    RessourcenListe liste;
-    Anhaengen(liste, "C", "", "");
-    Anhaengen(liste, "A", "", "");
-    EinfuegenSortiert(liste, "B", "", "", "", CTime(1));
-    EXPECT_EQ(Reihe(liste), "B// C// A//");
+TEST(EinfuegenSortiert, StelleNachDemVerkettetenSchluessel) {
+    const struct {
+        std::vector<Satz> vorher;
+        Satz neu;
+        const char* erwartet;
+    } faelle[] = {
+        // The key is b1 + b2 + nr without separator: "Abd" goes between, though "A" < "Ab".
+        {{{"Ab", "c"}, {"A", "bz"}}, {"A", "bd"}, "Ab/c/ A/bd/@x A/bz/"},
+        {{{"Abc"}}, {"Abc", "", "1"}, "Abc// Abc//1@x"},
+        // Before an equal key, also an equal head, and deleted records count.
+        {{{"B"}, {.b1 = "D", .geloescht = true}, {"F"}}, {"D"}, "B// D//@x D// F//"},
+        {{{"B"}}, {"B"}, "B//@x B//"},
+        {{{"B"}}, {"Z"}, "B// Z//@x"},
+        // Unsigned bytes, upper case before lower.
+        {{{"Zorn"}, {"\xC4rger"}}, {"zorn"}, "Zorn// zorn//@x \xC4rger//"},
+        // Unsorted: before the first record that is not smaller.
+        {{{"C"}, {"A"}}, {"B"}, "B//@x C// A//"},
+    };
+    for (const auto& f : faelle) {
+        RessourcenListe liste;
+        for (const Satz& v : f.vorher)
+            Anhaengen(liste, v.b1, v.b2, v.nr, v.geloescht);
+        EinfuegenSortiert(liste, f.neu.b1, f.neu.b2, "x", f.neu.nr, CTime(1));
+        EXPECT_EQ(Reihe(liste), f.erwartet);
+    }
 }
 
 } // namespace
