@@ -31,18 +31,6 @@ TEST_F(Start, ErsterStartLegtDatenbankStempelUndSicherungImDokumentordnerAn) {
     EXPECT_TRUE(meldungen.m_gezeigt.empty());
 }
 
-TEST_F(Start, GespeicherterPfadMitLesbaremStempelWirdBehalten) {
-    fs::create_directories(t.pfad() / "netz");
-    const std::string db = t / "netz/Plan.dat";
-    DateiSchreibenTest(db, std::string(4, '\0'));
-    DateiSchreibenTest(t / "netz/Plan.d", "1 55");
-    speicher.m_texte["Datei"] = db;
-    ASSERT_TRUE(app.Starten(speicher, meldungen, ""));
-    EXPECT_EQ(app.m_strDatei, db);
-    EXPECT_EQ(DateiInhalt(t / "netz/Plan.d"), "1 55") << "a readable stamp stays as it is";
-    EXPECT_EQ(DateiInhalt(db), std::string(4, '\0'));
-}
-
 TEST_F(Start, FehlendesNetzlaufwerkOderZuLangerWertFuehrtZumStandardpfad) {
     for (const std::string& wert : {std::string("/gibt/es/nicht/Plan.dat"), "/" + std::string(260, 'p') + ".dat"}) {
         speicher.m_texte["Datei"] = wert;
@@ -103,16 +91,6 @@ TEST_F(Start, RegestryErrorBeimStartUndBeimEnde) {
     ASSERT_EQ(meldungen.m_gezeigt.size(), 2u);
     EXPECT_EQ(meldungen.m_gezeigt[1].text, "Regestry Error");
     EXPECT_EQ(meldungen.m_gezeigt[1].titel, "Kalvora");
-}
-
-TEST_F(Start, EndeSchreibtSpalteAbteilungAlpha) {
-    app.m_nSpalte1 = 222;
-    app.m_strAbteilung = "B\xFCro";
-    app.m_bAlpha = false;
-    app.Beenden(speicher, meldungen);
-    EXPECT_EQ(speicher.m_zahlen["Spalte1"], 222u);
-    EXPECT_EQ(speicher.m_texte["Abteilung"], "Büro");
-    EXPECT_EQ(speicher.m_zahlen["Alpha"], 0u);
 }
 
 TEST(Pfade, NamenNebenDerDatenbank) {

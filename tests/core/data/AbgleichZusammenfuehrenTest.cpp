@@ -159,22 +159,4 @@ TEST(Zusammenfuehren, TagesregelnNachAenderungszeit) {
     EXPECT_EQ(e5.m_timeGeaendert, kJetzt);
 }
 
-TEST(Zusammenfuehren, DoppelteIdentitaetenTreffenDieErste) {
-    RessourcenListe arbeit, geladen;
-    arbeit.push_back(R("X", "", "", CTime(100)));
-    arbeit.push_back(R("X", "", "", CTime(100)));
-    geladen.push_back(R("X", "", "", CTime(200)));
-    geladen[0]->m_strGruppe = "eins";
-    geladen.push_back(R("Y", "", "", CTime(200)));
-    geladen.push_back(R("Y", "", "", CTime(300)));
-    geladen[2]->m_strGruppe = "zwei";
-    Tag(*geladen[2], Um(2025, 1, 2, 9), 1, 1, "", CTime(5));
-    Zusammenfuehren(arbeit, geladen, kJetzt);
-    ASSERT_EQ(arbeit.size(), 3u);
-    EXPECT_EQ(arbeit[0]->m_strGruppe, "eins");
-    EXPECT_EQ(arbeit[1]->m_strGruppe, "");
-    EXPECT_EQ(arbeit[2]->m_strGruppe, "zwei") << "the second Y merges into the one the first added";
-    EXPECT_EQ(arbeit[2]->AnzahlEintraege(), 1u);
-}
-
 } // namespace

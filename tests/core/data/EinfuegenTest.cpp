@@ -27,16 +27,6 @@ std::string Reihe(const RessourcenListe& liste) {
     return s;
 }
 
-TEST(EinfuegenSortiert, NeuerSatzHatJetztUndKeineTage) {
-    RessourcenListe liste;
-    CRessource& r = EinfuegenSortiert(liste, "M\xFCller", "Anna", "Lager", "12", CTime(777));
-    ASSERT_EQ(liste.size(), 1u);
-    EXPECT_EQ(&r, liste[0].get());
-    EXPECT_EQ(Reihe(liste), "M\xFCller/Anna/12@Lager");
-    EXPECT_EQ(r.m_timeGeaendert, CTime(777));
-    EXPECT_EQ(r.AnzahlEintraege(), 0u);
-}
-
 struct Satz {
     const char *b1, *b2 = "", *nr = "";
     bool geloescht = false;

@@ -36,15 +36,6 @@ TEST(Zeit, LokalerAufbauIstDieUmkehrungDerZerlegung) {
     EXPECT_EQ(Um(2024, 10, 27, 21).GetTime() - Um(2024, 10, 27, 9).GetTime(), 12 * 3600);
 }
 
-TEST(Tage, SchaltTageVerschiedenerJahreTeilenDenSlotInMarkierReihenfolge) {
-    CRessource r;
-    SetTag(&r, Um(2028, 2, 29, 9), 1, 0, "", CTime(5));
-    SetTag(&r, Um(2024, 2, 29, 9), 2, 0, "", CTime(6));
-    ASSERT_EQ(r.Slot(2, 29).size(), 2u);
-    EXPECT_EQ(r.Slot(2, 29)[0].m_timeDatum.GetYear(), 2028);
-    EXPECT_EQ(r.Slot(2, 29)[1].m_timeDatum.GetYear(), 2024);
-}
-
 TEST(Tage, HalbtagNachLokalerStundeUndNotizRegeln) {
     CRessource r, anzeige;
     // A new entry takes both type arguments, whatever the hour.
@@ -71,16 +62,6 @@ TEST(Tage, HalbtagNachLokalerStundeUndNotizRegeln) {
     EXPECT_EQ(anzeige.FindeTag(Um(2024, 1, 2, 0))->m_strNotiz, "neu") << "the display setter replaces it";
     EXPECT_EQ(anzeige.FindeTag(Um(2024, 1, 2, 0))->m_timeGeaendert, CTime(0));
     SetTag(nullptr, Um(2024, 1, 2, 9), 1, 1, "", CTime(3)); // no-op, no crash
-}
-
-TEST(Identitaet, GruppeZaehltNichtGrossKleinUndLeerzeichenSchon) {
-    CRessource a, b;
-    a.m_strBenennung1 = b.m_strBenennung1 = "Meier";
-    a.m_strIdentNr = b.m_strIdentNr = "17";
-    a.m_strGruppe = "Lager";
-    EXPECT_TRUE(a.GleicheIdentitaet(b));
-    b.m_strIdentNr = "17 ";
-    EXPECT_FALSE(a.GleicheIdentitaet(b));
 }
 
 TEST(Listen, ZeilennummerIstDieKleinsteFreie) {
