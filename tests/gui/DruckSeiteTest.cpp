@@ -61,9 +61,7 @@ TEST(DruckSeite, FuenfZeilenDannDieLegendeDannNichts) {
     const DruckAuftrag a = Auftrag(Mittag(2025, 3, 10), Mittag(2025, 3, 13), 5);
     const QImage bild = Seite(a);
     for (int i = 0; i < 5; ++i) EXPECT_EQ(Pixel(bild, 300, 62 + 21 * i), Rgb(0xE6E6E6)) << i; // C1
-    EXPECT_EQ(Pixel(bild, 190, 62), Rgb(0xE6E6E6));                                        // name cell
     EXPECT_EQ(Pixel(bild, 998, 40), Rgb(0x000000)); // the last header's dark edge
-    EXPECT_EQ(Pixel(bild, 999, 40), kWeiss);
     // Legend rows at 159..175 and 180..196; all 16 types in their colours, in order.
     for (int j = 1; j <= 16; ++j) {
         const int i = (j - 1) % 8;
@@ -73,8 +71,7 @@ TEST(DruckSeite, FuenfZeilenDannDieLegendeDannNichts) {
     }
     // Between the fifth row and the legend, and everything below it: untouched.
     EXPECT_EQ(Pixel(bild, 300, 157), kWeiss);
-    const QRect unten(0, 198, kB, kH - 198);
-    EXPECT_TRUE(Umriss(bild, unten, [](QRgb p) { return p != kWeiss; }).isNull());
+    EXPECT_TRUE(Umriss(bild, QRect(0, 198, kB, kH - 198), [](QRgb p) { return p != kWeiss; }).isNull());
 }
 
 TEST(DruckSeite, HalbeUndGanzeTage) {
@@ -96,7 +93,6 @@ TEST(DruckSeite, HalbeUndGanzeTage) {
     EXPECT_EQ(umriss(408, Farbe(3)), QRect(QPoint(409, 58), QPoint(505, 66)));
     EXPECT_EQ(umriss(408, Farbe(5)), QRect(QPoint(508, 65), QPoint(603, 69)));
     // Only the second half.
-    EXPECT_TRUE(umriss(605, Farbe(3)).isNull());
     EXPECT_EQ(umriss(605, Farbe(5)), QRect(QPoint(705, 65), QPoint(800, 69)));
     EXPECT_EQ(Pixel(bild, 650, 60), Rgb(0xE6E6E6));
     EXPECT_TRUE(umriss(802, Farbe(1)).isNull());
@@ -121,28 +117,24 @@ TEST(DruckSeite, JahresuebersichtImVerhaeltnisDreiZuEins) {
     feld.SetTabelle(&tabelle);
     feld.SetJahr(2025, "Becker, Jonas - ");
     feld.AddTag(CTime(2025, 12, 30, 9, 0, 0), 0x0000FF, true, true, 0);
-    struct Fall {
-        int w, h;
-        QSize flaeche;
-    };
-    for (const Fall f : {Fall{1200, 900, {1200, 400}}, Fall{900, 1200, {900, 300}}, Fall{1500, 300, {900, 300}}}) {
-        SCOPED_TRACE(std::to_string(f.w) + "x" + std::to_string(f.h));
-        QImage bild(f.w, f.h, QImage::Format_RGB32);
+    // A portrait page: the overview fills the width at 3:1 from the top (areas: DruckLayoutTest).
+    {
+        const QSize flaeche(900, 300);
+        QImage bild(900, 1200, QImage::Format_RGB32);
         bild.fill(Qt::white);
         {
             QPainter dc(&bild);
-            JahresUebersichtDrucken(dc, QRect(0, 0, f.w, f.h), feld);
+            JahresUebersichtDrucken(dc, bild.rect(), feld);
         }
         const QRect gemalt = Umriss(bild, bild.rect(), [](QRgb p) { return p != kWeiss; });
-        // No hatching when printing; the cells of 31 days end at 34.5 columns of W/36, the
-        // legend lies in the last two of 16 rows.
-        EXPECT_LT(gemalt.right(), f.flaeche.width());
-        EXPECT_GT(gemalt.right(), f.flaeche.width() * 34 / 36);
-        EXPECT_LT(gemalt.bottom(), f.flaeche.height());
-        EXPECT_GT(gemalt.bottom(), f.flaeche.height() * 14 / 16);
+        // The cells of 31 days end at 34.5 columns of W/36, the legend lies in the last two of 16 rows.
+        EXPECT_LT(gemalt.right(), flaeche.width());
+        EXPECT_GT(gemalt.right(), flaeche.width() * 34 / 36);
+        EXPECT_LT(gemalt.bottom(), flaeche.height());
+        EXPECT_GT(gemalt.bottom(), flaeche.height() * 14 / 16);
         // The mark of 30 December in the last month row.
         const QRect mark = Umriss(bild, bild.rect(), [](QRgb p) { return p == (qRgb(255, 0, 0) & 0xFFFFFFu); });
-        EXPECT_GT(mark.top(), f.flaeche.height() * 13 / 16);
-        EXPECT_LT(mark.bottom(), f.flaeche.height() * 14 / 16);
+        EXPECT_GT(mark.top(), flaeche.height() * 13 / 16);
+        EXPECT_LT(mark.bottom(), flaeche.height() * 14 / 16);
     }
 }

@@ -17,15 +17,11 @@ namespace {
 // Today is Monday 3 March 2025; name column 150, cells 30: half day k spans the x after
 // 152 + 15.5(k − 1) up to 152 + 15.5k, row k is centred on y = 78 + 31k.
 const CTime kHeute(2025, 3, 3, 10, 0, 0);
-int HalbX(int k) {
-    return 152 + 31 * k / 2 + 7;
-}
-int ZeileY(int k) {
-    return 78 + 31 * k;
-}
-CTime Tag(int t, int stunde = 12) {
-    return CTime(2025, 3, 3 + t, stunde, 0, 0);
-}
+const CTime kAlt(1700000000);
+int HalbX(int k) { return 152 + 31 * k / 2 + 7; }
+int ZeileY(int k) { return 78 + 31 * k; }
+CTime Tag(int t, int stunde = 12) { return CTime(2025, 3, 3 + t, stunde, 0, 0); }
+using Texte = std::vector<std::string>;
 
 struct Plan {
     UhrFixiert uhr{kHeute};
@@ -43,18 +39,16 @@ struct Plan {
     }
     CKalenderWnd& G() { return a.Gitter(); }
 
-    void Ziehen(int von, int bis, int zeile = 1) {
-        QTest::mousePress(&G(), Qt::LeftButton, {}, QPoint(HalbX(von), ZeileY(zeile)));
-        QTest::mouseMove(&G(), QPoint(HalbX(bis), ZeileY(zeile)));
-        QTest::mouseRelease(&G(), Qt::LeftButton, {}, QPoint(HalbX(bis), ZeileY(zeile)));
+    void Ziehen(int von, int bis) {
+        QTest::mousePress(&G(), Qt::LeftButton, {}, QPoint(HalbX(von), ZeileY(1)));
+        QTest::mouseMove(&G(), QPoint(HalbX(bis), ZeileY(1)));
+        QTest::mouseRelease(&G(), Qt::LeftButton, {}, QPoint(HalbX(bis), ZeileY(1)));
     }
-
     // Every entry of the saved file as "name day first/second[ note]", days counted from today.
-    std::vector<std::string> Datei() {
+    Texte Datei() {
         RessourcenListe liste;
-        const auto fehler = DatenbankLaden(a.u.app.m_strDatei, liste);
-        EXPECT_FALSE(fehler.has_value());
-        std::vector<std::string> texte;
+        EXPECT_FALSE(DatenbankLaden(a.u.app.m_strDatei, liste).has_value());
+        Texte texte;
         for (const auto& r : liste)
             r->FuerAlleTage([&](const CTagEintrag& e) {
                 const std::int64_t t = (e.m_timeDatum.GetTime() - Tag(0, 0).GetTime()) / 86400;
@@ -64,117 +58,88 @@ struct Plan {
             });
         return texte;
     }
-    const CTagEintrag* Angezeigt(int zeile, int t) { return G().Zeile(zeile)->FindeTag(Tag(t)); }
 };
 
-void MarkierenVorher(CRessource& r, int von, int bis, int art, const std::string& notiz = {}) {
+void Vorher(CRessource& r, int von, int bis, int art, const std::string& notiz = {}) {
     for (int t = von; t <= bis; ++t)
-        SetTag(&r, Tag(t, 9), art, art, notiz, CTime(1700000000));
+        SetTag(&r, Tag(t, 9), art, art, notiz, kAlt);
 }
 
 } // namespace
 
 TEST(MausAnsicht, ZiehenMarktDieHalbtageZwischenDruckUndLoslassen) {
     struct Fall {
+        std::function<void(CRessource&)> vorher;
         int von, bis, art;
-        std::vector<std::string> datei;
-        const char* was;
+        Texte datei;
     };
     const Fall faelle[] = {
-        {3, 2, 1, {"Kurz 1 1/1"}, "zweite auf erste Hälfte desselben Tages"},
-        {1, 4, 5, {"Kurz 0 0/5", "Kurz 1 5/5", "Kurz 2 5/0"}, "von links nach rechts"},
-        {4, 1, 5, {"Kurz 0 0/5", "Kurz 1 5/5", "Kurz 2 5/0"}, "von rechts nach links"},
-        {5, 5, 7, {"Kurz 2 0/7"}, "eine Spalte"},
-        {0, 0, 16, {"Kurz 0 16/0"}, "erste Spalte"},
+        {{}, 3, 2, 1, {"Kurz 1 1/1"}}, // second onto first half of the same day
+        {{}, 1, 4, 5, {"Kurz 0 0/5", "Kurz 1 5/5", "Kurz 2 5/0"}},
+        {{}, 4, 1, 5, {"Kurz 0 0/5", "Kurz 1 5/5", "Kurz 2 5/0"}}, // right to left
+        {{}, 5, 5, 7, {"Kurz 2 0/7"}},                             // one column
+        {[](CRessource& r) { Vorher(r, 0, 3, 2); }, 1, 4, 0,       // "Entf" clears only the dragged halves
+         {"Kurz 0 2/0", "Kurz 1 0/0", "Kurz 2 0/2", "Kurz 3 2/2"}},
+        {[](CRessource& r) { Vorher(r, 1, 1, 3, "Messe"); }, 1, 3, 5, {"Kurz 0 0/5", "Kurz 1 5/5 Messe"}},
     };
     for (const Fall& f : faelle) {
-        Plan p;
+        Plan p(f.vorher);
         p.a.ansicht->SetAktiveArt(f.art);
         p.Ziehen(f.von, f.bis);
-        EXPECT_EQ(p.Datei(), f.datei) << f.was;
-        EXPECT_FALSE(p.G().MarkiertGerade()) << f.was;
-        // The grid shows the run, Bauer's row is untouched.
-        EXPECT_EQ(p.G().Zeile(2)->AnzahlEintraege(), f.datei.size()) << f.was;
-        EXPECT_EQ(p.G().Zeile(1)->AnzahlEintraege(), 0u) << f.was;
+        SCOPED_TRACE(testing::Message() << f.von << " -> " << f.bis);
+        EXPECT_EQ(p.Datei(), f.datei);
+        // The grid shows the run at once, Bauer's row is untouched.
+        EXPECT_EQ(p.G().Zeile(2)->AnzahlEintraege(), f.datei.size());
+        EXPECT_EQ(p.G().Zeile(1)->AnzahlEintraege(), 0u);
     }
-}
-
-TEST(MausAnsicht, EntfLoeschtGenauDieGezogenenHaelften) {
-    Plan p([](CRessource& r) { MarkierenVorher(r, 0, 3, 2); });
-    p.a.ansicht->SetAktiveArt(0);
-    p.Ziehen(1, 4);
-    EXPECT_EQ(p.Datei(), (std::vector<std::string>{"Kurz 0 2/0", "Kurz 1 0/0", "Kurz 2 0/2", "Kurz 3 2/2"}));
-    EXPECT_TRUE(p.Angezeigt(2, 1)->IstGeloescht());
-}
-
-TEST(MausAnsicht, MarkierenUeberEinenTagMitNotizBehaeltSie) {
-    Plan p([](CRessource& r) { MarkierenVorher(r, 1, 1, 3, "Messe"); });
-    p.a.ansicht->SetAktiveArt(5);
-    p.Ziehen(1, 3);
-    EXPECT_EQ(p.Datei(), (std::vector<std::string>{"Kurz 0 0/5", "Kurz 1 5/5 Messe"}));
-    // After the sync the display row has the note again, so the grid marks it.
-    EXPECT_EQ(p.Angezeigt(2, 1)->m_strNotiz, "Messe");
 }
 
 TEST(MausAnsicht, GummibandFolgtDerMausUndBleibtRechtsDesFensters) {
     Plan p;
     p.a.ansicht->SetAktiveArt(3);
     CKalenderWnd& g = p.G();
-    const QRgb art = Rgb(g.Arten().m_nFarbe[3]);
-    const QRgb zelle = Pixel(g.grab().toImage(), HalbX(4), ZeileY(1) + 6);
-    ASSERT_NE(zelle, art);
-
+    const auto band = [&] {
+        const QRgb art = Rgb(g.Arten().m_nFarbe[3]);
+        return Umriss(g.grab().toImage(), QRect(150, 60, g.width() - 150, 60), [&](QRgb c) { return c == art; });
+    };
     QTest::mousePress(&g, Qt::LeftButton, {}, QPoint(HalbX(1), ZeileY(1) + 9));
     QTest::mouseMove(&g, QPoint(HalbX(4), ZeileY(1) - 12)); // y does not move the band
-    QImage bild = g.grab().toImage();
-    // Snapped: x to the quarter of the half day, y to the row centre; squares of 8 around both ends.
-    const int a = 152 + 15 + 7;
-    const int e = 152 + 62 + 7;
-    const QRect band = Umriss(bild, QRect(150, 60, 200, 60), [&](QRgb c) { return c == art; });
-    EXPECT_EQ(band, QRect(a - 4, ZeileY(1) - 4, e - a + 8, 8));
-
+    // Snapped to the quarter of the half day and the row centre; squares of 8 around both ends.
+    const QRect gezogen(152 + 15 + 7 - 4, ZeileY(1) - 4, 62 - 15 + 8, 8);
+    EXPECT_EQ(band(), gezogen);
     // Right of the window the band freezes; the release still takes the half day there.
     QTest::mouseMove(&g, QPoint(g.width() + 40, ZeileY(1)));
-    bild = g.grab().toImage();
-    EXPECT_EQ(Umriss(bild, QRect(150, 60, g.width() - 150, 60), [&](QRgb c) { return c == art; }), band);
+    EXPECT_EQ(band(), gezogen);
     QTest::mouseRelease(&g, Qt::LeftButton, {}, QPoint(g.width() + 40, ZeileY(1)));
     EXPECT_GT(p.Datei().size(), 20u);
-    // No trail: the band is gone, the cell shows its entry.
-    bild = g.grab().toImage();
-    EXPECT_TRUE(Umriss(bild, QRect(150, ZeileY(1) - 5, 3, 10), [&](QRgb c) { return c == art; }).isEmpty());
+    // No trail: left of the first day cell, where only the band's square reached, it is gone.
+    const QRgb art = Rgb(g.Arten().m_nFarbe[3]);
+    EXPECT_TRUE(Umriss(g.grab().toImage(), QRect(150, ZeileY(1) - 5, 3, 10), [&](QRgb c) { return c == art; })
+                    .isEmpty());
 }
 
 TEST(MausAnsicht, TeilerGreiftNurInnerhalbVonFuenfPixeln) {
-    struct Fall {
-        int x;
-        bool greift;
-    };
-    for (const Fall f :
-         {Fall{115, false}, Fall{116, true}, Fall{120, true}, Fall{124, true}, Fall{125, false}}) {
+    const std::pair<int, bool> faelle[] = {{115, false}, {116, true}, {124, true}, {125, false}};
+    for (auto [x, greift] : faelle) {
         Plan p;
         p.a.u.app.m_nSpalte1 = 120;
-        p.G().SetNamenBreite(120);
-        p.G().Neuzeichnen();
         CKalenderWnd& g = p.G();
-
-        QTest::mouseMove(&g, QPoint(f.x, 40));
-        EXPECT_EQ(g.cursor().shape(), f.greift ? Qt::SizeHorCursor : Qt::ArrowCursor) << f.x;
-        QTest::mousePress(&g, Qt::LeftButton, {}, QPoint(f.x, 40));
-        EXPECT_EQ(g.TeilerGezogen(), f.greift) << f.x;
+        g.SetNamenBreite(120);
+        g.Neuzeichnen();
+        QTest::mouseMove(&g, QPoint(x, 40));
+        EXPECT_EQ(g.cursor().shape(), greift ? Qt::SizeHorCursor : Qt::ArrowCursor) << x;
+        QTest::mousePress(&g, Qt::LeftButton, {}, QPoint(x, 40));
         QTest::mouseMove(&g, QPoint(300, 40));
-        if (f.greift) {
+        if (greift) {
             // The dash-dot line in C7 over the plain day cells of the second row.
             const QImage bild = g.grab().toImage();
             int linie = 0;
             for (int y = ZeileY(1) - 12; y < ZeileY(1) + 12; ++y)
                 linie += Pixel(bild, 300, y) == Rgb(g.Farben().C(7));
-            EXPECT_GE(linie, 8) << f.x;
-            EXPECT_EQ(g.cursor().shape(), Qt::SizeHorCursor);
+            EXPECT_GE(linie, 8) << x;
         }
         QTest::mouseRelease(&g, Qt::LeftButton, {}, QPoint(150, 40));
-        EXPECT_EQ(g.NamenBreite(), f.greift ? 150 : 120) << f.x;
-        EXPECT_EQ(p.a.u.app.m_nSpalte1, f.greift ? 150 : 120) << f.x;
-        EXPECT_FALSE(g.TeilerGezogen());
+        EXPECT_EQ(p.a.u.app.m_nSpalte1, greift ? 150 : 120) << x;
         EXPECT_TRUE(p.Datei().empty()) << "no marking from the header";
     }
 }
@@ -184,60 +149,48 @@ TEST(MausAnsicht, RechtsklickOeffnetDieNotizNurAufTageszellen) {
         QPoint punkt;
         int dialoge;
         bool meldung;
-        const char* was;
     };
-    const Fall faelle[] = {
-        {{60, ZeileY(1)}, 0, false, "Namenszelle"},
-        {{HalbX(2), 40}, 0, false, "Tageskopf"},
-        {{60, 20}, 0, false, "Ecke"},
-        {{HalbX(2), ZeileY(2)}, 0, false, "unter der letzten Zeile"},
-        {{HalbX(3), ZeileY(1)}, 0, true, "leere zweite Hälfte"},
-        {{HalbX(4), ZeileY(1)}, 0, true, "Tag ohne Eintrag"},
-        {{HalbX(2), ZeileY(1)}, 1, false, "markierte erste Hälfte"},
-    };
+    const Fall faelle[] = {{{60, ZeileY(1)}, 0, false},      // name cell
+                           {{HalbX(2), 40}, 0, false},       // day header
+                           {{HalbX(3), ZeileY(1)}, 0, true}, // unmarked second half
+                           {{HalbX(2), ZeileY(1)}, 1, false}};
     for (const Fall& f : faelle) {
-        Plan p([](CRessource& r) { SetTag(&r, Tag(1, 9), 4, 0, "alt", CTime(1700000000)); });
-        int dialoge = 0;
-        std::string titel, notiz;
+        Plan p([](CRessource& r) { SetTag(&r, Tag(1, 9), 4, 0, "alt", kAlt); });
+        std::vector<std::string> aufrufe;
         p.a.ansicht->m_notizBearbeiten = [&](const std::string& t, const std::string& n) {
-            ++dialoge;
-            titel = t;
-            notiz = n;
+            aufrufe.push_back(t + "|" + n);
             return std::optional<std::string>();
         };
         QTest::mouseClick(&p.G(), Qt::RightButton, {}, f.punkt);
-        EXPECT_EQ(dialoge, f.dialoge) << f.was;
-        EXPECT_EQ(p.a.u.meldungen.m_gezeigt.size(), f.meldung ? 1u : 0u) << f.was;
+        SCOPED_TRACE(f.punkt.x());
+        EXPECT_EQ(aufrufe, f.dialoge ? Texte{" 4. 3.2025 * Kurz|alt"} : Texte{});
+        EXPECT_EQ(p.a.u.meldungen.m_gezeigt.size(), f.meldung ? 1u : 0u);
         if (f.meldung)
             EXPECT_EQ(p.a.u.meldungen.m_gezeigt[0].text, "Notizen sind nur bei eingetragenen Tagen möglich!");
-        if (f.dialoge) {
-            EXPECT_EQ(titel, " 4. 3.2025 * Kurz");
-            EXPECT_EQ(notiz, "alt");
-        }
-        EXPECT_EQ(p.Datei(), (std::vector<std::string>{"Kurz 1 4/0 alt"})) << f.was;
+        EXPECT_EQ(p.Datei(), Texte{"Kurz 1 4/0 alt"});
     }
 }
 
-// The real dialog, driven by its buttons: "Löschen" then OK stores an empty note, "Löschen"
-// then "Abbrechen" keeps the old one.
+// The real dialog, driven by its buttons: "Löschen" then OK stores an empty note with a fresh
+// change time, "Löschen" then "Abbrechen" keeps the old one.
 TEST(MausAnsicht, NotizLoeschenDannOkOderAbbrechen) {
-    for (const char* knopf : {"id1", "id2"}) {
-        Plan p([](CRessource& r) { SetTag(&r, Tag(1, 9), 4, 4, "alt", CTime(1700000000)); });
+    for (bool ok : {true, false}) {
+        Plan p([](CRessource& r) { Vorher(r, 1, 1, 4, "alt"); });
         p.a.ansicht->m_notizBearbeiten = [&](const std::string& t, const std::string& n) {
             CNotizDlg dlg(p.a.u.meldungen);
             dlg.Einrichten(t, n);
             QTest::mouseClick(dlg.findChild<QPushButton*>(QStringLiteral("id1002")), Qt::LeftButton);
             EXPECT_TRUE(dlg.Eingabe()->toPlainText().isEmpty());
-            QTest::mouseClick(dlg.findChild<QPushButton*>(QString::fromLatin1(knopf)), Qt::LeftButton);
+            QTest::mouseClick(dlg.findChild<QPushButton*>(ok ? QStringLiteral("id1") : QStringLiteral("id2")),
+                              Qt::LeftButton);
             return dlg.result() == QDialog::Accepted ? std::optional(dlg.m_strNotiz) : std::nullopt;
         };
         p.uhr.uhr().Vorstellen(60);
         QTest::mouseClick(&p.G(), Qt::RightButton, {}, QPoint(HalbX(3), ZeileY(1)));
-        const bool ok = std::string(knopf) == "id1";
-        EXPECT_EQ(p.Datei(), (std::vector<std::string>{ok ? "Kurz 1 4/4" : "Kurz 1 4/4 alt"})) << knopf;
-        EXPECT_EQ(p.Angezeigt(2, 1)->m_strNotiz, ok ? "" : "alt") << knopf;
+        EXPECT_EQ(p.Datei(), Texte{ok ? "Kurz 1 4/4" : "Kurz 1 4/4 alt"}) << ok;
+        EXPECT_EQ(p.G().Zeile(2)->FindeTag(Tag(1))->m_strNotiz, ok ? "" : "alt") << ok;
         EXPECT_EQ(p.a.doc.m_pRessourcen[1]->FindeTag(Tag(1))->m_timeGeaendert,
-                  ok ? CTime(kHeute.GetTime() + 60) : CTime(1700000000))
-            << knopf;
+                  ok ? CTime(kHeute.GetTime() + 60) : kAlt)
+            << ok;
     }
 }
