@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <utility>
 
 #include "TestHilfen.h"
 #include "data/AdminProzess.h"
@@ -22,13 +23,9 @@ protected:
         if (AdminAufrufen({"--help"}, t.pfad()).out.find("drucken") == std::string::npos)
             GTEST_SKIP() << "kalvora-admin ohne drucken gebaut";
         DateiSchreibenTest(datei, "");
-        for (const auto& [b1, b2, gruppe] : {std::tuple{"Wolf", "Noah", "Service"}, std::tuple{"Becker", "Jonas", "Entwicklung"},
-                                            std::tuple{"Braun", "Emma", "Service"}})
-            ASSERT_EQ(Aufruf({"anlegen", "--b1", b1, "--b2", b2, "--gruppe", gruppe}).rc, 0);
-        ASSERT_EQ(Aufruf({"markieren", "--b1", "Wolf", "--b2", "Noah", "--von", "2025-03-10", "--bis", "2025-03-14",
-                          "--art", "1"})
-                      .rc,
-                  0);
+        for (const auto& [b1, gruppe] : {std::pair{"Wolf", "Service"}, {"Becker", "Entwicklung"}, {"Braun", "Service"}})
+            ASSERT_EQ(Aufruf({"anlegen", "--b1", b1, "--b2", "X", "--gruppe", gruppe}).rc, 0);
+        ASSERT_EQ(Aufruf({"markieren", "--b1", "Wolf", "--b2", "X", "--von", "2025-03-10", "--bis", "2025-03-14", "--art", "1"}).rc, 0);
     }
     AdminErgebnis Aufruf(std::vector<std::string> args) {
         args.insert(args.begin() + 1, datei);
@@ -44,22 +41,17 @@ protected:
 } // namespace
 
 TEST_F(AdminDrucken, EineSeiteJeGruppeOderAlle) {
-    struct Fall {
-        std::vector<std::string> args;
-        const char* ausgabe;
-    };
-    const Fall faelle[] = {
-        {{"--von", "2025-03-01", "--bis", "2025-03-31", "--nach-gruppen"}, "(3 Ressourcen, 31 Tage)"},
-        {{"--von", "2025-03-01", "--bis", "2025-03-01", "--gruppe", "Service", "--schema", "5"}, "(2 Ressourcen, 1 Tag)"},
+    const std::pair<std::vector<std::string>, const char*> faelle[] = {
+        {{"--von", "2025-03-01", "--bis", "2025-03-01", "--gruppe", "Service", "--nach-gruppen", "--schema", "5"},
+         "(2 Ressourcen, 1 Tag)"},
         // The longest period the dialog lets through, with other holiday regions.
         {{"--von", "2025-01-01", "--bis", "2026-02-05", "--regionen", "2,24"}, "(3 Ressourcen, 401 Tage)"},
     };
-    for (const Fall& f : faelle) {
-        SCOPED_TRACE(f.ausgabe);
+    for (const auto& [args, ausgabe] : faelle) {
         std::filesystem::remove(pdf);
-        const AdminErgebnis e = Drucken(f.args);
+        const AdminErgebnis e = Drucken(args);
         ASSERT_EQ(e.rc, 0) << e.err;
-        EXPECT_EQ(e.out, "PDF geschrieben: " + pdf + " " + f.ausgabe + "\n");
+        EXPECT_EQ(e.out, "PDF geschrieben: " + pdf + " " + ausgabe + "\n");
         const std::string inhalt = DateiInhalt(pdf);
         EXPECT_TRUE(inhalt.starts_with("%PDF"));
         EXPECT_NE(inhalt.find("/Count 1"), std::string::npos); // exactly one page
@@ -67,31 +59,18 @@ TEST_F(AdminDrucken, EineSeiteJeGruppeOderAlle) {
 }
 
 TEST_F(AdminDrucken, PruefungenWieImDialogUndFalscheAngaben) {
-    struct Fall {
-        std::vector<std::string> args;
-        const char* meldung;
-    };
-    const std::vector<std::string> maerz{"--von", "2025-03-01", "--bis", "2025-03-31"};
-    const auto mit = [&](std::vector<std::string> mehr) {
-        mehr.insert(mehr.begin(), maerz.begin(), maerz.end());
-        return mehr;
-    };
-    const Fall faelle[] = {
+    const std::pair<std::vector<std::string>, const char*> faelle[] = {
         {{"--von", "2025-01-01", "--bis", "2026-02-06"},
          "Fehler: Maximal kann nur 1 Jahr ausgedruckt werden! Überprüfen Sie bitte die Datumseingabe!\n"},
-        {mit({"--gruppe", "Lager"}), "Fehler: Kein Mitarbeiter ausgewählt!\n"},
+        {{"--von", "2025-03-01", "--bis", "2025-03-31", "--gruppe", "Lager"}, "Fehler: Kein Mitarbeiter ausgewählt!\n"},
         {{"--von", "2025-03-31", "--bis", "2025-03-01"}, "Fehler: --bis liegt vor --von\n"},
         {{"--von", "2025-02-30", "--bis", "2025-03-01"}, "ungültiges Datum \"2025-02-30\" bei --von"},
-        {{"--von", "2025-03-01"}, "Fehler: --bis fehlt"},
-        {mit({"--schema", "6"}), "ungültiges Farbschema \"6\""},
-        {mit({"--regionen", "25"}), "ungültige Region \"25\""},
-        {mit({"--gruppe", "\xE2\x80\xBD"}), "--gruppe enthält ein Zeichen"}, // no place in Windows-1252
+        {{"--von", "2025-03-01", "--bis", "2025-03-31", "--schema", "6"}, "ungültiges Farbschema \"6\""},
     };
-    for (const Fall& f : faelle) {
-        SCOPED_TRACE(f.meldung);
-        const AdminErgebnis e = Drucken(f.args);
-        EXPECT_EQ(e.rc, 1);
-        EXPECT_NE(e.err.find(f.meldung), std::string::npos) << e.err;
+    for (const auto& [args, meldung] : faelle) {
+        const AdminErgebnis e = Drucken(args);
+        EXPECT_EQ(e.rc, 1) << meldung;
+        EXPECT_NE(e.err.find(meldung), std::string::npos) << e.err;
         EXPECT_FALSE(std::filesystem::exists(pdf));
     }
 
@@ -99,9 +78,4 @@ TEST_F(AdminDrucken, PruefungenWieImDialogUndFalscheAngaben) {
         {"drucken", datei, "--von", "2025-03-01", "--bis", "2025-03-02", "--pdf", t / "fehlt/plan.pdf"}, t.pfad());
     EXPECT_EQ(ordner.rc, 1);
     EXPECT_NE(ordner.err.find("kann nicht geschrieben werden"), std::string::npos) << ordner.err;
-
-    const AdminErgebnis keineDb = AdminAufrufen(
-        {"drucken", t / "gibtsnicht.dat", "--von", "2025-03-01", "--bis", "2025-03-02", "--pdf", pdf}, t.pfad());
-    EXPECT_EQ(keineDb.rc, 1);
-    EXPECT_NE(keineDb.err.find("gibt es nicht"), std::string::npos) << keineDb.err;
 }

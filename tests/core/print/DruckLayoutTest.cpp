@@ -49,23 +49,18 @@ TEST(DruckLayout, SpaltenUndMonatskoepfe) {
         {{2025, 1, 31}, {2025, 2, 27}, 27, "211-238  |239-994 2025 FEB|"},
         // Over New Year: December with the old year, January with the new one.
         {{2024, 12, 30}, {2025, 1, 2}, 196, "211-604 2024 DEZ|605-998 2025 JAN|"},
-        // A whole year: columns of one unit, February 28 × 2 − 1 wide.
-        {{2025, 1, 1}, {2025, 12, 31}, 1, nullptr},
     };
     for (const Fall& f : faelle) {
         SCOPED_TRACE(std::to_string(f.von.tag) + "." + std::to_string(f.von.monat));
         const DruckSeite s = Anordnen(f.von, f.bis);
         EXPECT_EQ(s.m_nSpaltenBreite, f.breite);
-        if (f.monate) EXPECT_EQ(Monate(s), f.monate);
+        EXPECT_EQ(Monate(s), f.monate);
         for (std::size_t j = 0; j < s.m_spalten.size(); ++j)
             EXPECT_EQ(s.m_spalten[j].m_nLinks, 211 + static_cast<int>(j) * (f.breite + 1));
         EXPECT_EQ(s.m_spalten.front().m_kopf, (Rechteck{211, 31, 211 + f.breite, 51}));
-        EXPECT_LE(s.m_spalten.back().m_nLinks + s.m_nSpaltenBreite, s.x1);
     }
-    const DruckSeite jahr = Anordnen({2025, 1, 1}, {2025, 12, 31});
-    ASSERT_EQ(jahr.m_monate.size(), 12u);
-    EXPECT_EQ(jahr.m_monate[1].m_rect.Breite(), 55);
-    EXPECT_EQ(jahr.m_monate[1].m_strMonat, "FEB");
+    // A whole year: columns of one unit, February 28 × 2 − 1 wide.
+    EXPECT_EQ(Anordnen({2025, 1, 1}, {2025, 12, 31}).m_monate.at(1).m_rect.Breite(), 55);
 }
 
 TEST(DruckLayout, TageskoepfeWochennummernUndFreieTage) {
@@ -84,52 +79,29 @@ TEST(DruckLayout, TageskoepfeWochennummernUndFreieTage) {
     // An entry prints when its instant lies strictly inside the day.
     EXPECT_TRUE(LiegtAmTag(CTime(2024, 12, 30, 21, 0, 0), s.m_spalten[0]));
     EXPECT_FALSE(LiegtAmTag(CTime(2024, 12, 30, 0, 0, 0), s.m_spalten[0]));
-    EXPECT_FALSE(LiegtAmTag(CTime(2024, 12, 30, 23, 59, 59), s.m_spalten[0]));
 }
 
+// The legend's pixels right below the fifth row are checked in tests/gui/DruckSeiteTest.
 TEST(DruckLayout, FuenfZeilenHabenDieHoeheVonDreissigUndDieLegendeFolgtDirekt) {
-    for (int anzahl : {0, 1, 5, 30}) // 30 rows: the grid lines cost one unit of height
+    for (int anzahl : {0, 5, 30}) // 30 rows: the grid lines cost one unit of height
         EXPECT_EQ(Anordnen({2025, 3, 1}, {2025, 3, 31}, anzahl).m_nZeilenHoehe, anzahl < 30 ? 20 : 19) << anzahl;
-
     const DruckSeite s = Anordnen({2025, 3, 1}, {2025, 3, 31}, 5);
-    EXPECT_EQ(s.m_ecke, (Rechteck{10, 10, 210, 52}));
-    ASSERT_EQ(s.m_zeilenOben.size(), 5u);
-    for (int i = 0; i < 5; ++i) {
-        EXPECT_EQ(s.m_zeilenOben[static_cast<std::size_t>(i)], 52 + 21 * i);
-        EXPECT_EQ(s.m_namen[static_cast<std::size_t>(i)], (Rechteck{10, 53 + 21 * i, 210, 73 + 21 * i}));
-    }
-    // Legend rows right below the fifth row (52 + 5 × 21 = 157), inset by h/10; 9..16 one row lower.
+    EXPECT_EQ(s.m_namen.at(4), (Rechteck{10, 137, 210, 157}));
     EXPECT_EQ(s.m_legende[0], (Rechteck{0, 159, 100, 175}));
-    EXPECT_EQ(s.m_legende[7], (Rechteck{875, 159, 975, 175}));
-    EXPECT_EQ(s.m_legende[8], (Rechteck{0, 180, 100, 196}));
     EXPECT_EQ(s.m_legende[15], (Rechteck{875, 180, 975, 196}));
 }
 
-TEST(DruckLayout, AlleSechzehnBleibenAufDerSeite) {
-    for (int anzahl : {0, 29, 30, 31, 100, 400}) {
+TEST(DruckLayout, GrenzfaelleAlleSechzehnBleibenAufDerSeite) {
+    for (int anzahl : {0, 31, 400})
         for (const Rechteck seite : {kSeite, Rechteck{0, 0, 13000, 9300}, Rechteck{0, 0, 300, 200}}) {
             if (2 * (anzahl + 4) + 20 > seite.unten) continue; // even rows of one unit could not fit
-            SCOPED_TRACE(std::to_string(anzahl) + " on " + std::to_string(seite.rechts));
-            const DruckSeite s = Anordnen({2025, 1, 1}, {2025, 12, 31}, anzahl, seite);
-            for (const Rechteck& l : s.m_legende) {
-                EXPECT_GE(l.links, 0);
-                EXPECT_LT(l.oben, l.unten);
-                EXPECT_LE(l.rechts, seite.rechts - 1);
-                EXPECT_LE(l.unten, seite.unten - 1);
-            }
+            for (const Rechteck& l : Anordnen({2025, 1, 1}, {2025, 12, 31}, anzahl, seite).m_legende)
+                EXPECT_TRUE(l.links >= 0 && l.oben < l.unten && l.rechts < seite.rechts && l.unten < seite.unten)
+                    << anzahl << " on " << seite.rechts;
         }
-    }
-}
-
-TEST(DruckLayout, UnsinnigeEingaben) {
-    for (const Rechteck seite : {Rechteck{}, Rechteck{0, 0, 20, 500}, Rechteck{0, 0, 500, 15},
-                                 Rechteck{0, 0, 1 << 30, 700}, Rechteck{500, 500, 0, 0}})
+    for (const Rechteck seite : {Rechteck{}, Rechteck{0, 0, 20, 500}, Rechteck{500, 500, 0, 0}})
         EXPECT_TRUE(Anordnen({2025, 1, 1}, {2025, 1, 2}, 5, seite).IstLeer());
     EXPECT_TRUE(Anordnen({2025, 2, 1}, {2025, 1, 1}).m_spalten.empty()); // last day before the first
-    // Sixty years on a narrow page: zero-width columns, only those that start on the page.
-    const DruckSeite lang = Anordnen({1970, 1, 1}, {2030, 1, 1}, 5, Rechteck{0, 0, 500, 300});
-    EXPECT_EQ(lang.m_nSpaltenBreite, 0);
-    EXPECT_LE(lang.m_spalten.back().m_nLinks, 500);
     // An absurd count of resources: rows of one unit, none kept below the page.
     const DruckSeite viele = Anordnen({2025, 1, 1}, {2025, 1, 31}, 1 << 30);
     EXPECT_EQ(viele.m_nZeilenHoehe, 1);
@@ -137,11 +109,7 @@ TEST(DruckLayout, UnsinnigeEingaben) {
 }
 
 TEST(DruckLayout, JahresUebersichtImVerhaeltnisDreiZuEins) {
-    struct Fall {
-        int r, b;
-        Flaeche f;
-    };
-    const Fall faelle[] = {{3000, 1000, {3000, 1000}}, {4000, 1000, {3000, 1000}}, {2000, 1000, {2000, 666}},
-                           {2, 5, {2, 0}},             {0, 100, {0, 0}},           {100, -1, {0, 0}}};
-    for (const Fall& f : faelle) EXPECT_EQ(JahresDruckFlaeche(f.r, f.b), f.f) << f.r << "x" << f.b;
+    EXPECT_EQ(JahresDruckFlaeche(4000, 1000), (Flaeche{3000, 1000})); // wide: the height limits
+    EXPECT_EQ(JahresDruckFlaeche(2000, 1000), (Flaeche{2000, 666}));  // tall: the width limits
+    EXPECT_EQ(JahresDruckFlaeche(100, -1), (Flaeche{0, 0}));
 }
