@@ -29,23 +29,11 @@ TEST(JahresTage, JedesDatumEinmalZeilenJeMonat) {
     EXPECT_EQ(JahresTage(2025, k20)[151].wochentag, 1); // 1 June 2025, a Sunday
 }
 
-TEST(JahresMarke, LageNachAusrichtungUndHaelfte) {
+// Alignments and halves are pixel-tested in tests/gui/JahresFeldTest; here an odd cell width.
+TEST(JahresMarke, UngeradeBreiteTeiltInHaelftenVonZehn) {
     const JahresTag t{1, 1, 4, 70.0, 40.0};
-    const struct {
-        double cw;
-        int ausrichtung;
-        bool erste, zweite;
-        Rechteck r;
-    } faelle[] = {
-        {20, 1, true, true, {70, 42, 90, 47}},  {20, 3, false, true, {80, 54, 90, 59}},
-        {21, 0, false, true, {80, 45, 90, 55}}, // odd width: halves of 10
-        {20, 9, true, true, {70, 45, 90, 55}},  // unknown alignment: "Voll"
-    };
-    for (const auto& f : faelle) {
-        const auto r = MarkenRechteck(t, JahresRaster{f.cw, 20.0}, f.ausrichtung, f.erste, f.zweite);
-        ASSERT_TRUE(r);
-        EXPECT_EQ(*r, f.r) << f.cw << " " << f.ausrichtung << f.erste << f.zweite;
-    }
+    EXPECT_EQ(MarkenRechteck(t, JahresRaster{21.0, 20.0}, 0, false, true), (Rechteck{80, 45, 90, 55}));
+    EXPECT_EQ(MarkenRechteck(t, JahresRaster{21.0, 20.0}, 9, true, false), (Rechteck{70, 45, 80, 55})); // 9: "Voll"
     EXPECT_FALSE(MarkenRechteck(t, k20, 0, false, false));
 }
 

@@ -43,15 +43,6 @@ TEST(Markierung, NotizBleibtImPlanDieAnzeigeZeigtSieErstNachDemAbgleich) {
     EXPECT_EQ(p.A(2025, 3, 4)->m_strNotiz, "") << "the display row takes the empty note until rebuilt";
 }
 
-TEST(Markierung, OhneArbeitssatzNurDieAnzeigeOhneAnzeigeNurDerPlan) {
-    Paar p;
-    MarkierungUebernehmen(&p.anzeige, nullptr, Um(2025, 3, 4, 9), Um(2025, 3, 4, 9), 3, kJetzt);
-    EXPECT_NE(p.A(2025, 3, 4), nullptr);
-    MarkierungUebernehmen(nullptr, &p.arbeit, Um(2025, 3, 5, 9), Um(2025, 3, 5, 9), 3, kJetzt);
-    EXPECT_NE(p.W(2025, 3, 5), nullptr);
-    EXPECT_EQ(p.A(2025, 3, 5), nullptr);
-}
-
 TEST(Markierung, UeberDieZeitumstellungBleibenDieHaelftenRichtig) {
     // 43,200-second steps from 09:00 winter time land on 10:00 and 22:00 summer time.
     Paar p;

@@ -58,8 +58,7 @@ TEST(Maus, HalbtageFolgenDerOrtszeitUeberDieUmstellung) {
         Datum tag;
         bool vormittag;
     } faelle[] = {
-        {{2025, 3, 29}, 1, 0, {2025, 3, 30}, true},   {{2025, 3, 29}, 0, 3, {2025, 3, 30}, false},
-        {{2025, 10, 25}, 1, 1, {2025, 10, 26}, false}, {{2025, 10, 25}, 1, 2, {2025, 10, 27}, true},
+        {{2025, 3, 29}, 0, 3, {2025, 3, 30}, false}, {{2025, 10, 25}, 1, 2, {2025, 10, 27}, true},
     };
     for (const auto& f : faelle) {
         MausGitter g = Gitter();
@@ -81,11 +80,9 @@ TEST(Maus, PunktOrtenZeilenUndTageszellen) {
         {3, 0, 200, 61, 61, -1},   // last header pixel
         {3, 0, 200, 62, 78, 0},    // the line above the first row
         {3, 0, 200, 93, 78, 0},    // the line between two rows goes up
-        {3, 0, 200, 94, 109, 1},   //
         {3, 0, 200, 155, 140, 2},  // below the last row, still its edge
         {3, 0, 200, 156, 156, -1}, // background
         {3, 0, 150, 78, 78, -1},   // name column edge
-        {3, 0, 151, 78, 78, 0},    //
         // Scrolled by one: shown rows are list rows 1 and 2; the third band is past the shown ones.
         {3, 1, 200, 109, 109, 2},
         {3, 1, 200, 140, 140, -1},
