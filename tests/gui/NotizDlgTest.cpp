@@ -1,5 +1,4 @@
-// The note dialog on its own: template, set-up, Enter and the 200-character rule, characters
-// Windows-1252 cannot hold. "Löschen" runs in the view's note tests.
+// The note dialog on its own; "Löschen" and the unmarked-half rule run in MausAnsichtTest.
 #include <gtest/gtest.h>
 
 #include <QPlainTextEdit>
@@ -20,26 +19,8 @@ QPushButton* Knopf(const CNotizDlg& dlg, const char* id) {
 
 } // namespace
 
-TEST(NotizDlg, VorlageUndEinrichten) {
-    MeldungsRekorder m;
-    CNotizDlg dlg(m);
-    EXPECT_EQ(dlg.windowTitle(), QStringLiteral("Notiz"));
-    EXPECT_EQ(Knopf(dlg, "id1")->text(), QStringLiteral("OK"));
-    EXPECT_EQ(Knopf(dlg, "id2")->text(), QStringLiteral("Abbrechen"));
-    EXPECT_EQ(Knopf(dlg, "id1002")->text(), QStringLiteral("Löschen"));
-    for (const char* id : {"id1", "id2", "id1002"}) {
-        EXPECT_FALSE(Knopf(dlg, id)->isDefault()) << id;
-        EXPECT_FALSE(Knopf(dlg, id)->autoDefault()) << id;
-    }
-    ASSERT_EQ(dlg.findChild<QPlainTextEdit*>(QStringLiteral("id1067")), dlg.Eingabe());
-    EXPECT_EQ(dlg.Eingabe()->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
-
-    dlg.Einrichten(" 5. 3.2024 * M\xFCller", "erste\r\nzweite");
-    EXPECT_EQ(dlg.windowTitle(), QStringLiteral(" 5. 3.2024 * Müller"));
-    EXPECT_EQ(dlg.Eingabe()->toPlainText(), QStringLiteral("erste\nzweite"));
-}
-
-TEST(NotizDlg, EnterIstEinZeilenumbruchUndZaehltZwei) {
+// Enter must not close the dialog and counts as CR LF: 98 + 2 + 100 is exactly 200.
+TEST(NotizDlg, EnterZaehltZweiZeichenBisZurGrenzeVon200) {
     MeldungsRekorder m;
     CNotizDlg dlg(m);
     dlg.Einrichten("t", "");
@@ -47,15 +28,17 @@ TEST(NotizDlg, EnterIstEinZeilenumbruchUndZaehltZwei) {
     QTest::keyClicks(dlg.Eingabe(), QString(98, QLatin1Char('a')));
     QTest::keyClick(dlg.Eingabe(), Qt::Key_Return);
     QTest::keyClicks(dlg.Eingabe(), QString(100, QLatin1Char('b')));
-    EXPECT_TRUE(dlg.isVisible()) << "Enter does not close the dialog";
+    EXPECT_TRUE(dlg.isVisible());
     QTest::mouseClick(Knopf(dlg, "id1"), Qt::LeftButton);
     EXPECT_EQ(dlg.result(), QDialog::Accepted);
     EXPECT_TRUE(m.m_gezeigt.empty());
     EXPECT_EQ(dlg.m_strNotiz, std::string(98, 'a') + "\r\n" + std::string(100, 'b'));
 
-    // One more character: 201 with the line break.
+    // Set up again with a 201st character: shown with plain line breaks, cut back on OK.
     CNotizDlg zweiter(m);
-    zweiter.Einrichten("t", dlg.m_strNotiz + "c");
+    zweiter.Einrichten(" 5. 3.2024 * M\xFCller", dlg.m_strNotiz + "c");
+    EXPECT_EQ(zweiter.windowTitle(), QStringLiteral(" 5. 3.2024 * Müller"));
+    EXPECT_EQ(zweiter.Eingabe()->toPlainText(), QString(98, u'a') + u'\n' + QString(100, u'b') + u'c');
     QTest::mouseClick(Knopf(zweiter, "id1"), Qt::LeftButton);
     ASSERT_EQ(m.m_gezeigt.size(), 1u);
     EXPECT_EQ(zweiter.m_strNotiz, dlg.m_strNotiz);

@@ -10,8 +10,7 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include "GuiHilfen.h"
-#include "app/Zeichensatz.h"
+#include "AnsichtHilfen.h"
 #include "data/Abgleich.h"
 #include "data/DatenbankFormat.h"
 #include "dialogs/JahresFeld.h"
@@ -55,28 +54,13 @@ void RessourceDlgAntwort(const std::optional<Eingabe>& eingabe) {
             Kind<QPushButton>(dlg, "id2")->click();
             return;
         }
-        const std::pair<const char*, QString> felder[] = {{"id1004", eingabe->b1},
-                                                          {"id1005", eingabe->b2},
-                                                          {"id1020", eingabe->gruppe},
-                                                          {"id1021", eingabe->nr}};
-        for (const auto& [id, text] : felder) {
-            QLineEdit* edit = Kind<QLineEdit>(dlg, id);
-            if (edit->isEnabled()) edit->setText(text);
-        }
+        const QString texte[] = {eingabe->b1, eingabe->b2, eingabe->gruppe, eingabe->nr};
+        for (int i = 0; i < 4; ++i)
+            if (auto* edit = Kind<QLineEdit>(dlg, std::array{"id1004", "id1005", "id1020", "id1021"}[i]);
+                edit->isEnabled())
+                edit->setText(texte[i]);
         Kind<QPushButton>(dlg, "id1")->click();
     });
-}
-
-std::unique_ptr<CRessource> Satz(const std::string& b1, const std::string& b2, const std::string& nr,
-                                 const std::string& gruppe = "", bool geloescht = false) {
-    auto r = std::make_unique<CRessource>();
-    r->m_strBenennung1 = b1;
-    r->m_strBenennung2 = b2;
-    r->m_strIdentNr = nr;
-    r->m_strGruppe = gruppe;
-    r->m_bGeloescht = geloescht;
-    r->m_timeGeaendert = CTime(1000);
-    return r;
 }
 
 std::string Reihe(const RessourcenListe& liste) {
@@ -92,9 +76,9 @@ const CTime kJetzt(2025, 6, 2, 12, 0, 0);
 // Apfel (group Lager, days in 2024 and 2025), Birne (deleted), Kirsche (no group).
 RessourcenListe Beispiel() {
     RessourcenListe liste;
-    liste.push_back(Satz("Apfel", "Anna", "1", "Lager"));
-    liste.push_back(Satz("Birne", "Bert", "2", "Lager", true));
-    liste.push_back(Satz("Kirsche", "Karl", "7"));
+    liste.push_back(Ressource("Apfel", "Anna", "Lager", "1"));
+    liste.push_back(Ressource("Birne", "Bert", "Lager", "2", true));
+    liste.push_back(Ressource("Kirsche", "Karl", "", "7"));
     CRessource& apfel = *liste[0];
     apfel.Slot(3, 3).push_back({CTime(50), 1, 2, CTime(2025, 3, 3, 9, 0, 0), "Arzt"});
     apfel.Slot(3, 4).push_back({CTime(50), 1, 1, CTime(2025, 3, 4, 9, 0, 0), ""});
@@ -128,35 +112,26 @@ protected:
     float Zahl(int art) { return dlg->StatistikFeld()->Zahlen()[static_cast<std::size_t>(art - 1)]; }
 };
 
+// Deleted records have no line; counts are of the shown year, the overview gets every year's marks.
 TEST_F(RessourcenDlgTest, ZeileNZeigtDieNteNichtGeloeschteRessource) {
     Oeffnen();
     EXPECT_EQ(dlg->windowTitle(), QStringLiteral("Ressourcen verwalten"));
     EXPECT_EQ(Zeilen(), (QStringList{QStringLiteral("Apfel, Anna"), QStringLiteral("Kirsche, Karl")}));
     EXPECT_EQ(Text("id1033"), QStringLiteral("-"));
-    EXPECT_EQ(Text("id1040"), QStringLiteral("2025"));
-    EXPECT_EQ(dlg->JahresFeld()->Jahr(), 2025);
-
-    Waehle(1); // Birne is deleted: line 1 is Kirsche
+    Waehle(1);
     EXPECT_EQ(Text("id1033"), QStringLiteral("Kirsche, Karl"));
-    EXPECT_EQ(Text("id1034"), QStringLiteral("Gruppe: "));
     EXPECT_EQ(Text("id1035"), QStringLiteral("Identifikations-Nr.: 7"));
-    EXPECT_EQ(dlg->JahresFeld()->Ueberschrift(), "Kirsche, Karl - ");
-    EXPECT_TRUE(dlg->JahresFeld()->Tage().empty());
     EXPECT_EQ(dlg->m_nAuswahlAlt, 2);
-
     Waehle(0);
     EXPECT_EQ(Text("id1034"), QStringLiteral("Gruppe: Lager"));
     EXPECT_EQ(dlg->JahresFeld()->Ueberschrift(), "Apfel, Anna - Gruppe: Lager - ");
     EXPECT_EQ(Zahl(1), 1.5f); // a whole day and a first half
     EXPECT_EQ(Zahl(2), 0.5f);
-    EXPECT_EQ(Zahl(3), 0.0f);                        // 2024 only
-    EXPECT_EQ(dlg->JahresFeld()->Tage().size(), 4u); // marks of every year
-
+    EXPECT_EQ(Zahl(3), 0.0f); // 2024 only
+    EXPECT_EQ(dlg->JahresFeld()->Tage().size(), 4u);
     Liste()->clearSelection();
     EXPECT_EQ(Text("id1033"), QStringLiteral("-"));
-    EXPECT_EQ(Zahl(1), 0.0f);
     EXPECT_TRUE(dlg->JahresFeld()->Tage().empty());
-    EXPECT_EQ(dlg->JahresFeld()->Ueberschrift(), "");
 }
 
 TEST_F(RessourcenDlgTest, OhneAuswahlNurDieMeldung) {
@@ -167,106 +142,66 @@ TEST_F(RessourcenDlgTest, OhneAuswahlNurDieMeldung) {
         Klick(id);
         ASSERT_EQ(meldungen.m_gezeigt.size(), 1u) << id;
         EXPECT_EQ(meldungen.m_gezeigt[0].text, "Kein Mitarbeiter ausgewählt! ");
-        EXPECT_EQ(meldungen.m_gezeigt[0].titel, "");
-        EXPECT_EQ(meldungen.m_gezeigt[0].knoepfe, Knoepfe::Ok);
         EXPECT_EQ(Reihe(liste), vorher);
     }
 }
 
+// Cancelled nothing; an existing identity gives a second record, placed by key (order: core tests).
 TEST_F(RessourcenDlgTest, NeuLegtNachSchluesselAnAuchMitVorhandenerIdentitaet) {
     Oeffnen();
     RessourceDlgAntwort(std::nullopt);
     Klick("id1000");
     EXPECT_EQ(liste.size(), 3u);
-
     RessourceDlgAntwort(Eingabe{"Kirsche", "Karl", "Halle", "7"});
     Klick("id1000");
     EXPECT_EQ(Reihe(liste), "Apfel/1@Lager Birne/2@Lager(x) Kirsche/7@Halle Kirsche/7");
     EXPECT_EQ(liste[2]->m_timeGeaendert, kJetzt);
-    EXPECT_FALSE(liste[2]->m_bGeloescht);
     EXPECT_EQ(Zeilen().size(), 3);
-
-    RessourceDlgAntwort(Eingabe{"\u00c4pfel", "", "", ""});
-    Klick("id1000");
-    // Windows-1252 bytes compared as such: the umlaut goes after every plain letter.
-    EXPECT_EQ(Reihe(liste), "Apfel/1@Lager Birne/2@Lager(x) Kirsche/7@Halle Kirsche/7 \xC4pfel/");
-    EXPECT_TRUE(meldungen.m_gezeigt.empty());
 }
 
 TEST_F(RessourcenDlgTest, BearbeitenAendertNurDieGruppe) {
     Oeffnen();
     Waehle(1);
-    bool geprueft = false;
     BeimNaechstenDialog<CRessourceDlg>([&](CRessourceDlg& r) {
         EXPECT_EQ(r.windowTitle(), QStringLiteral("Ressource"));
         for (const char* id : {"id1004", "id1005", "id1021"})
             EXPECT_FALSE(Kind<QLineEdit>(r, id)->isEnabled()) << id;
-        EXPECT_TRUE(Kind<QLineEdit>(r, "id1020")->isEnabled());
         EXPECT_EQ(Kind<QLineEdit>(r, "id1004")->text(), QStringLiteral("Kirsche"));
-        EXPECT_EQ(Kind<QLineEdit>(r, "id1021")->text(), QStringLiteral("7"));
         Kind<QLineEdit>(r, "id1020")->setText(QStringLiteral("B\u00fcro"));
         Kind<QPushButton>(r, "id1")->click();
-        geprueft = true;
     });
     Klick("id1001");
-    EXPECT_TRUE(geprueft);
     EXPECT_EQ(Reihe(liste), "Apfel/1@Lager Birne/2@Lager(x) Kirsche/7@B\xFCro");
     EXPECT_EQ(liste[2]->m_timeGeaendert, kJetzt);
     EXPECT_EQ(Text("id1033"), QStringLiteral("-")); // the list was refilled without selection
-
-    Waehle(1);
-    RessourceDlgAntwort(std::nullopt);
-    Klick("id1001");
-    EXPECT_EQ(liste[2]->m_strGruppe, "B\xFCro");
 }
 
 TEST_F(RessourcenDlgTest, KopierenMitAllenTagenOderBegruendetVerweigert) {
     Oeffnen();
-    const struct {
-        Eingabe eingabe;
-        const char* meldung;
-    } faelle[] = {
-        {{"Apfel", "Anna", "Halle", "1"},
-         "Zum Kopieren müssen Sie Name, Vorname oder Personalnummer ändern!"},
-        {{"Kirsche", "Karl", "", "7"}, "Ressource existiert bereits!"},
-    };
     const std::string vorher = Reihe(liste);
-    for (const auto& f : faelle) {
+    for (const auto& [eingabe, meldung] :
+         {std::pair{Eingabe{"Apfel", "Anna", "Halle", "1"},
+                    "Zum Kopieren müssen Sie Name, Vorname oder Personalnummer ändern!"},
+          {Eingabe{"Kirsche", "Karl", "", "7"}, "Ressource existiert bereits!"}}) {
         meldungen.m_gezeigt.clear();
         Waehle(0);
-        RessourceDlgAntwort(f.eingabe);
+        RessourceDlgAntwort(eingabe);
         Klick("id1004");
         ASSERT_EQ(meldungen.m_gezeigt.size(), 1u);
-        EXPECT_EQ(meldungen.m_gezeigt[0].text, f.meldung);
-        EXPECT_EQ(meldungen.m_gezeigt[0].titel, "");
+        EXPECT_EQ(meldungen.m_gezeigt[0].text, meldung);
         EXPECT_EQ(Reihe(liste), vorher);
     }
 
     // The identity of a deleted resource is free again: the copy goes before the deleted one.
     meldungen.m_gezeigt.clear();
     Waehle(0);
-    bool vorbelegt = false;
-    BeimNaechstenDialog<CRessourceDlg>([&](CRessourceDlg& r) {
-        for (const char* id : {"id1004", "id1005", "id1020", "id1021"})
-            EXPECT_TRUE(Kind<QLineEdit>(r, id)->isEnabled());
-        vorbelegt = Kind<QLineEdit>(r, "id1020")->text() == QStringLiteral("Lager");
-        Kind<QLineEdit>(r, "id1004")->setText(QStringLiteral("Birne"));
-        Kind<QLineEdit>(r, "id1005")->setText(QStringLiteral("Bert"));
-        Kind<QLineEdit>(r, "id1020")->setText(QStringLiteral("Halle"));
-        Kind<QLineEdit>(r, "id1021")->setText(QStringLiteral("2"));
-        Kind<QPushButton>(r, "id1")->click();
-    });
+    RessourceDlgAntwort(Eingabe{"Birne", "Bert", "Halle", "2"});
     Klick("id1004");
-    EXPECT_TRUE(vorbelegt);
     EXPECT_TRUE(meldungen.m_gezeigt.empty());
     EXPECT_EQ(Reihe(liste), "Apfel/1@Lager Birne/2@Halle Birne/2@Lager(x) Kirsche/7");
-    EXPECT_EQ(liste[1]->AnzahlEintraege(), 3u);
-    ASSERT_EQ(liste[1]->Slot(3, 3).size(), 1u);
-    EXPECT_EQ(liste[1]->Slot(3, 3)[0].m_strNotiz, "Arzt");
-    EXPECT_EQ(liste[1]->Slot(3, 3)[0].m_timeGeaendert, CTime(50));
+    EXPECT_EQ(liste[1]->AnzahlEintraege(), 3u); // every day, notes included
+    EXPECT_EQ(liste[1]->FindeTag(CTime(2025, 3, 3, 9, 0, 0))->m_strNotiz, "Arzt");
     EXPECT_EQ(liste[2]->AnzahlEintraege(), 0u);
-    EXPECT_EQ(Zeilen(), (QStringList{QStringLiteral("Apfel, Anna"), QStringLiteral("Birne, Bert"),
-                                     QStringLiteral("Kirsche, Karl")}));
 }
 
 TEST_F(RessourcenDlgTest, LoeschenNurNachJa) {
@@ -282,44 +217,26 @@ TEST_F(RessourcenDlgTest, LoeschenNurNachJa) {
 
     meldungen.m_antworten = {Antwort::Ja};
     Klick("id1002");
-    EXPECT_TRUE(liste[2]->m_bGeloescht);
+    EXPECT_TRUE(liste[2]->m_bGeloescht); // kept with the mark, only its line goes
     EXPECT_EQ(liste[2]->m_timeGeaendert, kJetzt);
-    EXPECT_EQ(liste.size(), 3u);
     EXPECT_EQ(Zeilen(), QStringList{QStringLiteral("Apfel, Anna")});
-
-    Waehle(0);
-    meldungen.m_antworten = {Antwort::Ja};
-    Klick("id1002");
-    EXPECT_TRUE(Zeilen().isEmpty());
-    EXPECT_EQ(Text("id1033"), QStringLiteral("-"));
 }
 
+// Counts follow the year; the buttons stop at 1971 and 2036.
 TEST_F(RessourcenDlgTest, JahreswahlZwischen1971Und2036UndZahlenFolgen) {
     Oeffnen();
     Waehle(0);
     Klick("id1038");
     EXPECT_EQ(Text("id1040"), QStringLiteral("2024"));
-    EXPECT_EQ(dlg->JahresFeld()->Jahr(), 2024);
-    EXPECT_EQ(dlg->JahresFeld()->Ueberschrift(), "Apfel, Anna - Gruppe: Lager - ");
     EXPECT_EQ(Zahl(3), 1.0f);
     EXPECT_EQ(Zahl(1), 0.0f);
-    Klick("id1039");
-    EXPECT_EQ(Zahl(1), 1.5f);
-
-    const struct {
-        int start;
-        const char* knopf;
-        int erwartet;
-    } grenzen[] = {
-        {1972, "id1038", 1971}, {1971, "id1038", 1971}, {2035, "id1039", 2036}, {2036, "id1039", 2036}};
-    for (const auto& g : grenzen) {
-        Oeffnen(g.start);
+    for (const auto& [start, knopf, grenze] : {std::tuple{1972, "id1038", 1971}, {2035, "id1039", 2036}}) {
+        Oeffnen(start);
         Waehle(0);
-        Klick(g.knopf);
-        EXPECT_EQ(dlg->m_nJahr, g.erwartet) << g.start;
-        EXPECT_EQ(Text("id1040"), QString::number(g.erwartet));
-        EXPECT_EQ(dlg->JahresFeld()->Jahr(), g.erwartet);
-        EXPECT_EQ(dlg->JahresFeld()->Ueberschrift(), "Apfel, Anna - Gruppe: Lager - ");
+        Klick(knopf);
+        Klick(knopf);
+        EXPECT_EQ(Text("id1040"), QString::number(grenze));
+        EXPECT_EQ(dlg->JahresFeld()->Jahr(), grenze);
     }
 }
 
@@ -339,54 +256,23 @@ TEST_F(RessourcenDlgTest, JahresuebersichtInDenFarbenDesSchemas) {
     EXPECT_EQ(grund(8), Rgb(0x006400));
 }
 
-TEST(RessourceDlg, NurGruppeZeigtAllesUndGibtAllesZurueck) {
+// Input typed one by one through the validator: Omega has no place in the code page, the euro sign has.
+TEST(RessourceDlg, NurZeichenDesZeichensatzes) {
     CRessourceDlg dlg;
-    dlg.m_strBenennung1 = "M\xFCller";
-    dlg.m_strBenennung2 = "Anna";
-    dlg.m_strGruppe = "Lager";
-    dlg.m_strIdentNr = "0815";
-    dlg.m_bNurGruppe = true;
-    dlg.show();
-    EXPECT_EQ(Kind<QLineEdit>(dlg, "id1004")->text(), QStringLiteral("M\u00fcller"));
-    EXPECT_EQ(Kind<QLineEdit>(dlg, "id1005")->text(), QStringLiteral("Anna"));
-    EXPECT_EQ(Kind<QLineEdit>(dlg, "id1021")->text(), QStringLiteral("0815"));
-    Kind<QLineEdit>(dlg, "id1020")->setText(QStringLiteral("Halle"));
-    Kind<QPushButton>(dlg, "id1")->click();
-    EXPECT_EQ(dlg.result(), QDialog::Accepted);
-    EXPECT_EQ(dlg.m_strBenennung1, "M\xFCller");
-    EXPECT_EQ(dlg.m_strBenennung2, "Anna");
-    EXPECT_EQ(dlg.m_strGruppe, "Halle");
-    EXPECT_EQ(dlg.m_strIdentNr, "0815");
-}
-
-TEST(RessourceDlg, AbbrechenLaesstAllesUndNurZeichenDesZeichensatzes) {
-    CRessourceDlg dlg;
-    dlg.m_strBenennung1 = "A";
-    dlg.show();
-    for (const char* id : {"id1004", "id1005", "id1020", "id1021"})
-        EXPECT_TRUE(Kind<QLineEdit>(dlg, id)->isEnabled());
-    Kind<QLineEdit>(dlg, "id1004")->setText(QStringLiteral("B"));
-    Kind<QPushButton>(dlg, "id2")->click();
-    EXPECT_EQ(dlg.m_strBenennung1, "A");
-
     dlg.show();
     QLineEdit* name = Kind<QLineEdit>(dlg, "id1004");
-    name->clear();
-    // Typed one by one through the validator: Omega has no place in the code page, the euro sign has.
     for (const QChar c : QStringLiteral("\u03a9\u20acB"))
         name->insert(QString(c));
     Kind<QPushButton>(dlg, "id1")->click();
     EXPECT_EQ(dlg.m_strBenennung1, "\x80"
                                    "B");
-    EXPECT_EQ(dlg.m_strGruppe, "");
 }
 
 // Command 32771 on a real database: copy, dialog, fallback, replacement and the saving sync.
 class Verwalten : public ::testing::TestWithParam<int> {
 protected:
     struct Anzeige : AbgleichAnzeige {
-        int m_nAufbauten = 0;
-        void AnzeigeAufbauen() override { ++m_nAufbauten; }
+        void AnzeigeAufbauen() override {}
         void SetzeTitel(const std::string&) override {}
     };
 
@@ -451,13 +337,12 @@ TEST_P(Verwalten, JedesSchliessenUebernimmtSpeichertUndSetztDieGruppeZurueck) {
     RessourcenVerwalten(nullptr, doc.m_pRessourcen, app, tabelle, meldungen, bVerwaltungOffen, anschluss);
     EXPECT_TRUE(imDialog);
     EXPECT_FALSE(bVerwaltungOffen);
-    EXPECT_EQ(app.m_strAbteilung, "");
+    EXPECT_EQ(app.m_strAbteilung, ""); // group Lager has no one left
     EXPECT_EQ(nZurueckgesetzt, 1);
     ASSERT_EQ(stand, AbgleichStand::Fertig);
     const std::string erwartet = "Apfel/1@Lager(x) Birne/2@Lager(x) Dattel/5 Kirsche/7";
     EXPECT_EQ(Reihe(doc.m_pRessourcen), erwartet);
     EXPECT_EQ(Gespeichert(), erwartet);
-    EXPECT_EQ(doc.m_pRessourcen[0]->AnzahlEintraege(), 3u); // days stay with the deletion mark
     EXPECT_EQ(DateiInhalt(app.m_strStempel), "0 2");
 }
 
@@ -473,13 +358,10 @@ TEST_F(Verwalten, GruppeBleibtWennSieNochJemandHat) {
         Kind<QPushButton>(dlg, "id1050")->click();
         Kind<QPushButton>(dlg, "id1")->click();
     });
-    EXPECT_EQ(
-        RessourcenVerwalten(nullptr, doc.m_pRessourcen, app, tabelle, meldungen, bVerwaltungOffen, anschluss),
-        QDialog::Accepted);
-    EXPECT_EQ(gedruckt, imDialog);
+    RessourcenVerwalten(nullptr, doc.m_pRessourcen, app, tabelle, meldungen, bVerwaltungOffen, anschluss);
+    EXPECT_EQ(gedruckt, imDialog); // "Drucken" hands over the dialog's year overview
     EXPECT_EQ(app.m_strAbteilung, "Lager");
     EXPECT_EQ(nZurueckgesetzt, 0);
-    EXPECT_EQ(stand, AbgleichStand::Fertig);
     EXPECT_EQ(Gespeichert(), "Apfel/1@Lager Birne/2@Lager(x) Kirsche/7");
 }
 
@@ -493,51 +375,21 @@ TEST(RessourcenDlgBild, Bildschirmfoto) {
     if (ziel.isEmpty()) GTEST_SKIP() << "KALVORA_BILD nicht gesetzt";
     UhrFixiert uhr{CTime(2025, 6, 12, 10, 0, 0)};
     EintragsartTabelle tabelle = EintragsartTabelle::Standard();
-    const char* bedeutungen[] = {"Urlaub",   "Krank",        "Schulung",   "Dienstreise", "Homeoffice",
-                                 "Gleittag", "Sonderurlaub", "Elternzeit", "Messe",       "Bereitschaft"};
-    for (int k = 1; k <= 10; ++k)
+    const char* bedeutungen[] = {"Urlaub", "Krank", "Schulung", "Dienstreise", "Homeoffice"};
+    for (int k = 1; k <= 5; ++k)
         tabelle.m_strBedeutung[static_cast<std::size_t>(k)] = bedeutungen[k - 1];
-    tabelle.m_nAusrichtung[3] = Oben;
-    tabelle.m_nAusrichtung[5] = Unten;
-    tabelle.m_nRegion[2] = 1; // Bayern
-    AbgeleiteteFlagsSetzen(tabelle.m_nRegion);
-
     RessourcenListe liste;
-    const char* namen[][4] = {
-        {"Bauer", "Thomas", "Lager", "1003"},      {"Hoffmann", "Julia", "Vertrieb", "1017"},
-        {"Klein", "Stefan", "Technik", "1022"},    {"Meier", "Sabine", "Einkauf", "1008"},
-        {"M\xFCller", "Anna", "Vertrieb", "4711"}, {"Schmidt", "Peter", "Technik", "1031"},
-        {"Schneider", "Laura", "Lager", "1042"},   {"Wagner", "Michael", "Vertrieb", "1050"},
-        {"Weber", "Katrin", "Verwaltung", "1011"}, {"Zimmermann", "Jonas", "Einkauf", "1064"}};
-    for (const auto& n : namen)
-        liste.push_back(Satz(n[0], n[1], n[3], n[2]));
-    CRessource& anna = *liste[4];
-    const auto markiere = [&](int m, int von, int bis, int vm, int nm) {
-        for (int d = von; d <= bis; ++d) {
-            const CTime t(2025, m, d, 9, 0, 0);
-            if (t.GetDayOfWeek() == 1 || t.GetDayOfWeek() == 7) continue;
-            anna.Slot(m, d).push_back({CTime(1), vm, nm, t, {}});
-        }
-    };
-    markiere(1, 2, 3, 1, 1);
-    markiere(2, 10, 12, 2, 2);
-    markiere(3, 17, 19, 3, 3);
-    markiere(4, 14, 25, 1, 1);
-    markiere(5, 5, 9, 5, 5);
-    markiere(5, 23, 23, 1, 0);
-    markiere(6, 16, 18, 4, 4);
-    markiere(7, 7, 7, 6, 6);
-    markiere(8, 4, 22, 1, 1);
-    markiere(9, 22, 24, 9, 9);
-    markiere(10, 8, 8, 2, 5);
-    markiere(11, 10, 14, 10, 10);
-    markiere(12, 22, 23, 1, 1);
-    markiere(12, 29, 30, 1, 1);
-
+    for (const char* name : {"Bauer", "Hoffmann", "Klein", "M\xFCller", "Schmidt", "Weber"})
+        liste.push_back(Ressource(name, "Anna", "Vertrieb", "1003"));
+    // Working days of a few runs in 2025, each month its own type.
+    for (int m = 1; m <= 12; ++m)
+        for (int d = 5 + m; d <= 9 + m; ++d)
+            if (const CTime t(2025, m, d, 9, 0, 0); t.GetDayOfWeek() != 1 && t.GetDayOfWeek() != 7)
+                liste[3]->Slot(m, d).push_back({CTime(1), 1 + m % 5, 1 + (m + d) % 5, t, {}});
     MeldungsRekorder meldungen;
     CRessourcenDlg dlg(liste, tabelle, meldungen);
     dlg.show();
-    Kind<QListWidget>(dlg, "id1003")->setCurrentRow(4);
+    Kind<QListWidget>(dlg, "id1003")->setCurrentRow(3);
     QTest::qWait(200);
     ASSERT_TRUE(dlg.grab().save(ziel));
 }
