@@ -88,6 +88,12 @@ TEST(GitterLayout, HeuteBeimRollenUndVorDemSonntag) {
     EXPECT_EQ(Text(l.m_spalten[0]), "26.12.2024");
     EXPECT_EQ(l.m_spalten[4].m_art, TagesArt::Heute);
     EXPECT_EQ(l.m_spalten[11].m_art, TagesArt::Frei); // 6.1. Epiphany in Bavaria
+    // Header texts asked once per column: school-holiday marker, week number on Mondays only.
+    EXPECT_TRUE(l.m_spalten[4].m_bSchulferien);
+    EXPECT_FALSE(l.m_spalten[11].m_bSchulferien);
+    EXPECT_EQ(l.m_spalten[4].m_strKalenderwoche, "1"); // Monday 30.12.2024
+    EXPECT_EQ(l.m_spalten[11].m_strKalenderwoche, "2");
+    EXPECT_EQ(l.m_spalten[5].m_strKalenderwoche, "");
 
     GitterAnordnen(Eingabe({2024, 12, 29}, 500), CFeiertage(kBayern), l);
     EXPECT_EQ(l.m_spalten[0].m_art, TagesArt::Heute); // today wins over Sunday
