@@ -15,51 +15,33 @@
 #include "app/QuickStart.h"
 #include "app/Stempel.h"
 #include "app/UrlaubApp.h"
-#include "data/UrlaubDoc.h"
 #include "frame/MainFrame.h"
 
 using namespace kalvora::test;
 
 namespace {
 
-void EinstellungenLeeren() {
-    QSettings s(QStringLiteral("Tervolan"), QStringLiteral("Orlim"));
+// The store after clearing it.
+QSettings& Geleert() {
+    static QSettings s(QStringLiteral("Tervolan"), QStringLiteral("Orlim"));
     s.clear();
     s.sync();
-}
-
-QString Dokumente() {
-    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-}
-
-// Clicks the button with `text` of the next message box once it is shown.
-void BeantworteMeldung(const QString& text, QString* gesehen, QString* titel) {
-    QTimer::singleShot(0, [=] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!box) return;
-        *gesehen = box->text();
-        *titel = box->windowTitle();
-        for (QAbstractButton* b : box->buttons())
-            if (b->text() == text) b->click();
-    });
+    return s;
 }
 
 } // namespace
 
 // Values survive a new store object; a stored text that is no number reads as missing.
 TEST(QtEinstellungsSpeicher, WerteUeberstehenDenNeustart) {
-    EinstellungenLeeren();
+    Geleert().setValue(QStringLiteral("Top"), QStringLiteral("kein Wert"));
     {
         QtEinstellungsSpeicher s;
         ASSERT_TRUE(s.Oeffnen());
-        EXPECT_TRUE(s.SchreibeText("Abteilung", "Küche & Service"));
-        EXPECT_TRUE(s.SchreibeZahl("Left", static_cast<std::uint32_t>(-300)));
-        QSettings roh(QStringLiteral("Tervolan"), QStringLiteral("Orlim"));
-        roh.setValue(QStringLiteral("Top"), QStringLiteral("kein Wert"));
+        EXPECT_TRUE(s.SchreibeText("Abteilung", "Küche & Service") && s.SchreibeZahl("Left", -300u));
     }
     QtEinstellungsSpeicher s;
     EXPECT_EQ(s.LeseText("Abteilung"), "Küche & Service");
-    EXPECT_EQ(s.LeseZahl("Left"), static_cast<std::uint32_t>(-300));
+    EXPECT_EQ(s.LeseZahl("Left"), -300u);
     EXPECT_EQ(s.LeseZahl("Top"), std::nullopt);
     EXPECT_EQ(s.LeseText("Fehlt"), std::nullopt);
     bool offen = false;
@@ -68,18 +50,16 @@ TEST(QtEinstellungsSpeicher, WerteUeberstehenDenNeustart) {
     EXPECT_TRUE(QDir(QString::fromStdString(*ordner)).exists());
 }
 
-TEST(UrlaubApp, ErsterStartLegtDatenbankImDokumenteOrdnerAn) {
-    EinstellungenLeeren();
+TEST(UrlaubApp, ErsterStartLegtDatenbankImDokumenteOrdnerAnUndEndeSchreibtDieWerte) {
+    QSettings& s = Geleert();
     CUrlaubApp* app = CUrlaubApp::Instanz();
     ASSERT_TRUE(app->InitInstance(QString{}));
-    const QString datei = Dokumente() + QStringLiteral("/Ressource.dat");
+    const QString datei = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) +
+                          QStringLiteral("/Ressource.dat");
     EXPECT_EQ(QString::fromStdString(app->m_strDatei), datei);
     EXPECT_TRUE(QFile::exists(datei));
-    EXPECT_EQ(QSettings(QStringLiteral("Tervolan"), QStringLiteral("Orlim"))
-                  .value(QStringLiteral("Datei"))
-                  .toString(),
-              datei);
-
+    s.sync();
+    EXPECT_EQ(s.value(QStringLiteral("Datei")).toString(), datei);
     ASSERT_TRUE(app->Rahmen() && app->Rahmen()->isVisible());
 
     app->m_nSpalte1 = 150;
@@ -88,21 +68,17 @@ TEST(UrlaubApp, ErsterStartLegtDatenbankImDokumenteOrdnerAn) {
     app->m_bAlpha = false;
     app->Rahmen()->close();
     EXPECT_EQ(app->ExitInstance(), 0);
-    QSettings s(QStringLiteral("Tervolan"), QStringLiteral("Orlim"));
+    s.sync();
     EXPECT_EQ(s.value(QStringLiteral("Spalte1")).toInt(), 150);
     EXPECT_EQ(s.value(QStringLiteral("Abteilung")).toString(), QStringLiteral("Küche"));
     EXPECT_EQ(s.value(QStringLiteral("Alpha")).toInt(), 0);
 }
 
 TEST(UrlaubApp, DatenbankVonDerBefehlszeileUndMaximiert) {
-    EinstellungenLeeren();
+    Geleert().setValue(QStringLiteral("Max"), 1);
     TempOrdner ordner;
     const std::string datei = ordner / "Plan 2025.dat";
     kalvora::StempelSchreiben(ordner / "Plan 2025.d", {0, 12});
-    {
-        QSettings s(QStringLiteral("Tervolan"), QStringLiteral("Orlim"));
-        s.setValue(QStringLiteral("Max"), 1);
-    }
     CUrlaubApp* app = CUrlaubApp::Instanz();
     ASSERT_TRUE(app->InitInstance(QStringLiteral("\"%1\"").arg(QString::fromStdString(datei))));
     EXPECT_EQ(app->m_strDatei, datei);
@@ -112,18 +88,24 @@ TEST(UrlaubApp, DatenbankVonDerBefehlszeileUndMaximiert) {
     app->Rahmen()->close();
 }
 
-// The message box shows text and caption, an empty caption becomes the application title.
+// The box shows text and caption (an empty caption becomes the application title) and returns the answer.
 TEST(QtMeldungen, TexteTitelUndAntworten) {
     QtMeldungen meldungen;
-    QString text, titel;
-    BeantworteMeldung(QStringLiteral("&Nein"), &text, &titel);
-    EXPECT_EQ(meldungen.Zeige("Frage?", "Datenbank optimieren", kalvora::Knoepfe::JaNein),
-              kalvora::Antwort::Nein);
-    EXPECT_EQ(titel, QStringLiteral("Datenbank optimieren"));
-    BeantworteMeldung(QStringLiteral("OK"), &text, &titel);
-    EXPECT_EQ(meldungen.Zeige("Regestry Error"), kalvora::Antwort::Ok);
-    EXPECT_EQ(text, QStringLiteral("Regestry Error"));
-    EXPECT_EQ(titel, QStringLiteral("Kalvora"));
+    for (const auto& [knopf, titel, antwort] :
+         {std::tuple{"&Nein", "Datenbank optimieren", kalvora::Antwort::Nein},
+          {"OK", "", kalvora::Antwort::Ok}}) {
+        QString gesehen;
+        QTimer::singleShot(0, [&, knopf = QString::fromUtf8(knopf)] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            ASSERT_NE(box, nullptr);
+            gesehen = box->text() + "|" + box->windowTitle();
+            for (QAbstractButton* b : box->buttons())
+                if (b->text() == knopf) b->click();
+        });
+        const auto knoepfe = *titel ? kalvora::Knoepfe::JaNein : kalvora::Knoepfe::Ok;
+        EXPECT_EQ(meldungen.Zeige("Regestry Error", titel, knoepfe), antwort);
+        EXPECT_EQ(gesehen, QStringLiteral("Regestry Error|") + (*titel ? titel : "Kalvora"));
+    }
 }
 
 TEST(QuickStart, PdfAusDemMitgeliefertenText) {
@@ -137,17 +119,13 @@ TEST(QuickStart, PdfAusDemMitgeliefertenText) {
 }
 
 TEST(UrlaubApp, NurHilfeOderVersionBrauchenKeinFenster) {
-    const struct {
-        std::vector<const char*> argumente;
-        bool auskunft;
-    } faelle[] = {
+    const std::pair<std::vector<const char*>, bool> faelle[] = {
         {{"kalvora"}, false},
         {{"kalvora", "--help"}, true},
         {{"kalvora", "Plan.dat", "-v"}, true},
         {{"kalvora", "--", "--help"}, false}, // a file of that name
     };
-    for (const auto& f : faelle)
-        EXPECT_EQ(CUrlaubApp::NurAuskunft(static_cast<int>(f.argumente.size()), f.argumente.data()),
-                  f.auskunft)
-            << f.argumente.back();
+    for (const auto& [argumente, auskunft] : faelle)
+        EXPECT_EQ(CUrlaubApp::NurAuskunft(static_cast<int>(argumente.size()), argumente.data()), auskunft)
+            << argumente.back();
 }
