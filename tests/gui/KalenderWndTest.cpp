@@ -49,16 +49,16 @@ TEST(KalenderWnd, SpaltenUndZeilenLiegenAufDenPixelnDerGeometrie) {
     struct Punkt {
         int x, y, farbe;
     };
-    const Punkt punkte[] = {{151, 45, 6}, {181, 45, 7}, {182, 45, 6}, {212, 45, 7}, {190, 31, 6},
-                            {190, 61, 7}, {182, 70, 7}, {212, 70, 6}, {190, 62, 7}, {190, 92, 6},
-                            {190, 93, 7}, {190, 123, 6}, {184, 64, 1}, {150, 70, 7}, {160, 0, 6},
-                            {160, 30, 7}};
+    const Punkt punkte[] = {{151, 45, 6}, {181, 45, 7}, {182, 45, 6}, {212, 45, 7},
+                            {190, 31, 6}, {190, 61, 7}, {182, 70, 7}, {212, 70, 6},
+                            {190, 62, 7}, {190, 92, 6}, {190, 93, 7}, {190, 123, 6},
+                            {184, 64, 1}, {150, 70, 7}, {160, 0, 6},  {160, 30, 7}};
     const QImage& bild = g.Bild();
     for (const Punkt& p : punkte)
         EXPECT_EQ(Pixel(bild, p.x, p.y), g.C(p.farbe)) << p.x << "," << p.y;
 }
 
-TEST(KalenderWnd, FuellungNachHeuteWochenendeUndFeiertag) {
+TEST(KalenderWnd, FuellungNachHeuteWochenendeUndFeiertagWochennummerAmMontag) {
     Gitter g;
     struct Fall {
         int j, kopf, zelle; // column, fill of the day header, fill of the day cells
@@ -69,42 +69,31 @@ TEST(KalenderWnd, FuellungNachHeuteWochenendeUndFeiertag) {
         EXPECT_EQ(Pixel(bild, g.X(f.j) + 2, 33), g.C(f.kopf)) << f.j;
         for (int k = 0; k < 2; ++k)
             EXPECT_EQ(Pixel(bild, g.X(f.j) + 28, g.Y(k) + 28), g.C(f.zelle)) << f.j;
+        // Only Monday 6 January's cells carry text, the week number.
+        const QRect text =
+            Umriss(bild, QRect(g.X(f.j) + 1, g.Y(0) + 1, 29, 29), [&](QRgb p) { return p != g.C(f.zelle); });
+        EXPECT_EQ(text.isEmpty(), f.j != 4) << f.j;
     }
-    // Without a region the Monday is a working day.
-    g.arten.m_nRegion = {};
+    g.arten.m_nRegion = {}; // without a region the Monday is a working day
     EXPECT_EQ(Pixel(g.Bild(), g.X(4) + 28, g.Y(0) + 28), g.C(1));
-}
-
-TEST(KalenderWnd, WochennummerNurAmMontag) {
-    Gitter g;
-    const QImage& bild = g.Bild();
-    for (int j : {3, 4, 5}) { // Sunday, Monday 6 January, Tuesday
-        const QRgb grund = Pixel(bild, g.X(j) + 28, g.Y(0) + 28);
-        const QRect text = Umriss(bild, QRect(g.X(j) + 1, g.Y(0) + 1, 29, 29), [&](QRgb p) { return p != grund; });
-        EXPECT_EQ(text.isEmpty(), j != 4) << j;
-    }
 }
 
 TEST(KalenderWnd, SchraffurNurUnterDenZeilen) {
     Gitter g;
     const QImage& bild = g.Bild();
-    for (int y = 124; y < bild.height(); ++y)
-        for (int x = 0; x < bild.width(); ++x)
-            ASSERT_TRUE(Pixel(bild, x, y) == kSchraffur || Pixel(bild, x, y) == kWeiss) << x << "," << y;
-    // Both a whole hatch row and a whole hatch column show, so there are gaps between lines.
-    auto ganz = [&](int x0, int y0, int dx, int dy) {
-        for (int x = x0, y = y0; x < bild.width() && y < bild.height(); x += dx, y += dy)
-            if (Pixel(bild, x, y) != kSchraffur) return false;
-        return true;
-    };
+    const int w = bild.width(), h = bild.height();
+    // Below the rows only hatch lines on white, with gaps: some whole rows and columns are hatch,
+    // not all rows. Above, cells abut: no hatch.
     int zeilen = 0, spalten = 0;
-    for (int y = 124; y < bild.height(); ++y) zeilen += ganz(0, y, 1, 0);
-    for (int x = 0; x < bild.width(); ++x) spalten += ganz(x, 124, 0, 1);
-    EXPECT_GT(zeilen, 0);
-    EXPECT_GT(spalten, 0);
-    EXPECT_LT(zeilen, bild.height() - 124);
-    // No hatch above: cells abut.
-    EXPECT_TRUE(Umriss(bild, QRect(0, 0, bild.width(), 124), [](QRgb p) { return p == kSchraffur; }).isEmpty());
+    for (int y = 124; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            ASSERT_TRUE(Pixel(bild, x, y) == kSchraffur || Pixel(bild, x, y) == kWeiss) << x << "," << y;
+    for (int y = 124; y < h; ++y)
+        zeilen += Umriss(bild, QRect(0, y, w, 1), [](QRgb p) { return p == kWeiss; }).isEmpty();
+    for (int x = 0; x < w; ++x)
+        spalten += Umriss(bild, QRect(x, 124, 1, h - 124), [](QRgb p) { return p == kWeiss; }).isEmpty();
+    EXPECT_TRUE(zeilen > 0 && spalten > 0 && zeilen < h - 124) << zeilen << " " << spalten;
+    EXPECT_TRUE(Umriss(bild, QRect(0, 0, w, 124), [](QRgb p) { return p == kSchraffur; }).isEmpty());
 }
 
 TEST(KalenderWnd, NamensspalteWirdAmFensterBegrenzt) {
@@ -121,14 +110,24 @@ TEST(KalenderWnd, NamensspalteWirdAmFensterBegrenzt) {
     }
 }
 
-TEST(KalenderWnd, SchemaDark) {
-    Gitter g;
+TEST(KalenderWnd, SchemaDarkUndHalbtageNebeneinander) {
+    Gitter g(700, 240, 1);
     g.wnd.SetFarbschema(4);
+    g.wnd.SetTagAnzeige(1, CTime(2025, 1, 7, 9, 0, 0), 2, 5, ""); // column 5: halves 2 | 5
     const QImage& bild = g.Bild();
-    EXPECT_EQ(Pixel(bild, g.X(1) + 28, g.Y(0) + 28), qRgb(0, 0, 0) & 0xFFFFFF);
-    EXPECT_EQ(Pixel(bild, g.X(0) + 28, g.Y(0) + 28), qRgb(0, 0, 150) & 0xFFFFFF);
-    EXPECT_EQ(Pixel(bild, g.X(2) + 28, g.Y(0) + 28), qRgb(0, 100, 0) & 0xFFFFFF);
-    EXPECT_EQ(Pixel(bild, g.X(1) + 28, 33), qRgb(100, 100, 100) & 0xFFFFFF);
+    const int x = g.X(5), y = g.Y(0) + 15;
+    const std::tuple<int, int, QRgb> punkte[] = {{g.X(1) + 28, g.Y(0) + 28, 0x000000},
+                                                 {g.X(0) + 28, g.Y(0) + 28, 0x000096}, // C1, today C3
+                                                 {g.X(2) + 28, g.Y(0) + 28, 0x006400},
+                                                 {g.X(1) + 28, 33, 0x646464}, // C4, C2
+                                                 {x + 14, y, 0x00C800},
+                                                 {x + 15, y, g.C(7)},
+                                                 {x + 16, y, g.C(6)}, // halves end at x + 15, x + 30
+                                                 {x + 17, y, 0x00C8C8},
+                                                 {x + 29, y, 0x00C8C8},
+                                                 {x + 30, y, g.C(7)}};
+    for (auto [px, py, farbe] : punkte)
+        EXPECT_EQ(Pixel(bild, px, py), farbe) << px << "," << py;
     // Name text in white on black.
     EXPECT_FALSE(Umriss(bild, QRect(1, g.Y(0) + 1, 149, 29), [](QRgb p) { return p == kWeiss; }).isEmpty());
 }
@@ -147,25 +146,12 @@ TEST(KalenderWnd, BandHoeheNachAusrichtung) {
         const QImage& bild = g.Bild();
         const int x = g.X(1), y = g.Y(0);
         SCOPED_TRACE(testing::Message() << "Z " << f.z << " Ausrichtung " << f.ausrichtung);
-        const QRect fuellung =
-            Umriss(bild, QRect(x, y, f.z + 1, f.z + 1), [](QRgb p) { return p == (qRgb(200, 0, 0) & 0xFFFFFF); });
+        const QRect fuellung = Umriss(bild, QRect(x, y, f.z + 1, f.z + 1),
+                                      [](QRgb p) { return p == (qRgb(200, 0, 0) & 0xFFFFFF); });
         EXPECT_EQ(fuellung, QRect(QPoint(x + 1, y + f.oben + 1), QPoint(x + f.z - 1, y + f.unten - 1)));
         EXPECT_EQ(Pixel(bild, x + f.z / 2, y + f.oben), g.C(6));
         EXPECT_EQ(Pixel(bild, x + f.z / 2, y + f.unten), g.C(7));
     }
-}
-
-TEST(KalenderWnd, HalbtageNebeneinander) {
-    Gitter g(700, 240, 1);
-    g.wnd.SetTagAnzeige(1, CTime(2025, 1, 3, 9, 0, 0), 2, 5, ""); // column 1: halves 2 | 5
-    const QImage& bild = g.Bild();
-    const int x = g.X(1), y = g.Y(0) + 15;
-    EXPECT_EQ(Pixel(bild, x + 14, y), qRgb(0, 200, 0) & 0xFFFFFF);
-    EXPECT_EQ(Pixel(bild, x + 15, y), g.C(7)); // first half ends at x + 15
-    EXPECT_EQ(Pixel(bild, x + 16, y), g.C(6)); // second half starts at x + 16
-    EXPECT_EQ(Pixel(bild, x + 17, y), qRgb(0, 200, 200) & 0xFFFFFF);
-    EXPECT_EQ(Pixel(bild, x + 29, y), qRgb(0, 200, 200) & 0xFFFFFF);
-    EXPECT_EQ(Pixel(bild, x + 30, y), g.C(7));
 }
 
 TEST(KalenderWnd, NotizZeigtN) {
