@@ -7,37 +7,24 @@
 
 using namespace kalvora;
 using kalvora::test::Bytes;
+using kalvora::test::Neu;
 
 namespace {
 
-std::unique_ptr<CRessource> Ressource(const std::string& b1, const std::string& b2 = "", const std::string& gr = "",
-                                      const std::string& nr = "") {
-    auto r = std::make_unique<CRessource>();
-    r->m_strBenennung1 = b1;
-    r->m_strBenennung2 = b2;
-    r->m_strGruppe = gr;
-    r->m_strIdentNr = nr;
-    return r;
-}
-
 std::string Dword(std::uint32_t w) {
-    return Bytes({static_cast<int>(w & 0xFF), static_cast<int>((w >> 8) & 0xFF), static_cast<int>((w >> 16) & 0xFF),
-                  static_cast<int>(w >> 24)});
+    return Bytes({int(w & 0xFF), int((w >> 8) & 0xFF), int((w >> 16) & 0xFF), int(w >> 24)});
 }
 
-TEST(DatenbankBytes, LeererPlanUndEineRessourceOhneTage) {
+TEST(DatenbankBytes, LeererPlanEineRessourceUndEintragMitNotiz) {
     EXPECT_EQ(DatenbankSchreiben({}), Bytes({0, 0, 0, 0}));
     RessourcenListe l;
-    l.push_back(Ressource("A"));
+    Neu(l, "A");
     EXPECT_EQ(DatenbankSchreiben(l), Bytes({1, 0, 0, 0, 1, 0x41, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
-}
 
-TEST(DatenbankBytes, EintragMitNotizUndGeloeschterRessource) {
-    RessourcenListe l;
-    l.push_back(Ressource("Mü", "Jö", "Grp", "7"));
-    l[0]->m_bGeloescht = true;
-    l[0]->m_timeGeaendert = CTime(0x01020304);
-    l[0]->Slot(3, 5).push_back({CTime(0xA0B0C0D0), 3, 16, CTime(1709625600), "x"}); // 2024-03-05 09:00 local
+    l.clear();
+    CRessource& r = Neu(l, "Mü", "Jö", "Grp", "7", true);
+    r.m_timeGeaendert = CTime(0x01020304);
+    r.Slot(3, 5).push_back({CTime(0xA0B0C0D0), 3, 16, CTime(1709625600), "x"}); // 2024-03-05 09:00 local
     const std::string erwartet = Dword(1) + Bytes({3}) + "Mü" + Bytes({3}) + "Jö" + Bytes({3}) + "Grp" +
                                  Bytes({1}) + "7" + Dword(0x01020304) + Dword(1) + Dword(1) + Dword(1709625600) +
                                  Dword(3) + Dword(16) + Dword(0xA0B0C0D0) + Bytes({1}) + "x";
@@ -45,10 +32,7 @@ TEST(DatenbankBytes, EintragMitNotizUndGeloeschterRessource) {
 }
 
 TEST(DatenbankBytes, TextLaengenformen) {
-    struct Fall {
-        std::size_t laenge;
-        std::string praefix;
-    } faelle[] = {
+    const std::pair<std::size_t, std::string> faelle[] = {
         {0, Bytes({0})},
         {254, Bytes({0xFE})},
         {255, Bytes({0xFF, 0xFF, 0x00})},
@@ -57,29 +41,34 @@ TEST(DatenbankBytes, TextLaengenformen) {
         {65534, Bytes({0xFF, 0xFF, 0xFF, 0xFE, 0xFF, 0x00, 0x00})},
         {70000, Bytes({0xFF, 0xFF, 0xFF, 0x70, 0x11, 0x01, 0x00})},
     };
-    for (const auto& f : faelle) {
+    for (const auto& [laenge, praefix] : faelle) {
         std::string p;
-        TextSchreiben(p, std::string(f.laenge, 'n'));
-        EXPECT_EQ(p.substr(0, f.praefix.size()), f.praefix) << f.laenge;
-        EXPECT_EQ(p.size(), f.praefix.size() + f.laenge);
+        TextSchreiben(p, std::string(laenge, 'n'));
+        EXPECT_EQ(p, praefix + std::string(laenge, 'n')) << laenge;
         // Every form reads back, in a note of an entry.
         RessourcenListe l, gelesen;
-        l.push_back(Ressource("R"));
-        l[0]->Slot(3, 5).push_back({CTime(0), 1, 0, CTime(1709625600), std::string(f.laenge, 'n')});
-        ASSERT_FALSE(DatenbankLesen(DatenbankSchreiben(l), gelesen)) << f.laenge;
-        EXPECT_EQ(gelesen[0]->Slot(3, 5)[0].m_strNotiz.size(), f.laenge);
+        Neu(l, "R").Slot(3, 5).push_back({CTime(0), 1, 0, CTime(1709625600), std::string(laenge, 'n')});
+        ASSERT_FALSE(DatenbankLesen(DatenbankSchreiben(l), gelesen)) << laenge;
+        EXPECT_EQ(gelesen[0]->Slot(3, 5)[0].m_strNotiz.size(), laenge);
     }
 }
 
-TEST(DatenbankBytes, KurzformenWerdenAuchInLangerSchreibweiseGelesen) {
-    // "A" written with a 3-byte and a 7-byte prefix, as another writer might have done.
+TEST(DatenbankBytes, LangeSchreibweisenUnsinnigeWerteUndAngehaengteBytesWerdenGelesen) {
+    // "A" written with a 3-byte and "B" with a 7-byte prefix, as another writer might have done; one
+    // entry dated 2024-03-04 23:30 UTC, which is 5 March 00:30 in Berlin, with types outside 0..16;
+    // two trailing bytes, which are ignored.
     const std::string datei = Dword(1) + Bytes({0xFF, 1, 0}) + "A" + Bytes({0xFF, 0xFF, 0xFF, 1, 0, 0, 0}) + "B" +
-                              Bytes({0, 0}) + Dword(0) + Dword(7) + Dword(0);
+                              Bytes({0, 0}) + Dword(0) + Dword(7) + Dword(1) + Dword(1709595000) +
+                              Dword(0xFFFFFFFF) + Dword(99) + Dword(0) + Bytes({0, 0xDE, 0xAD});
     RessourcenListe l;
-    ASSERT_FALSE(DatenbankLesen(datei, l));
+    ASSERT_FALSE(DatenbankLesen(datei, l)) << "trailing bytes are accepted";
     EXPECT_EQ(l[0]->m_strBenennung1, "A");
     EXPECT_EQ(l[0]->m_strBenennung2, "B");
     EXPECT_TRUE(l[0]->m_bGeloescht); // any non-zero value
+    ASSERT_EQ(l[0]->Slot(3, 5).size(), 1u);
+    EXPECT_TRUE(l[0]->Slot(3, 4).empty());
+    EXPECT_EQ(l[0]->Slot(3, 5)[0].m_nArtVormittag, -1);
+    EXPECT_EQ(l[0]->Slot(3, 5)[0].m_nArtNachmittag, 99);
 }
 
 // A random well-formed plan; includes odd type values and bytes of the whole 8-bit range.
@@ -91,21 +80,16 @@ RessourcenListe ZufallsPlan(unsigned saat) {
         return s;
     };
     RessourcenListe l;
-    const int n = static_cast<int>(rng() % 6);
-    for (int i = 0; i < n; ++i) {
-        auto r = Ressource(text(20), text(300), text(3), text(2));
-        r->m_bGeloescht = rng() % 2;
-        r->m_timeGeaendert = CTime(rng());
-        const int tage = static_cast<int>(rng() % 40);
-        for (int k = 0; k < tage; ++k) {
+    for (int i = static_cast<int>(rng() % 6); i > 0; --i) {
+        CRessource& r = Neu(l, text(20), text(300), text(3), text(2), rng() % 2);
+        r.m_timeGeaendert = CTime(rng());
+        for (int k = static_cast<int>(rng() % 40); k > 0; --k) {
             const CTime datum(static_cast<std::int64_t>(rng() % 2000000000u));
             const int vm = static_cast<int>(rng() % 18), nm = static_cast<int>(rng() % 18) - 1;
             const CTime geaendert(rng());
-            const CTagEintrag e{geaendert, vm, nm, datum, text(rng() % 10 == 0 ? 400 : 5)};
             const LokaleZeit z = datum.Lokal();
-            r->Slot(z.monat, z.tag).push_back(e);
+            r.Slot(z.monat, z.tag).push_back({geaendert, vm, nm, datum, text(rng() % 10 == 0 ? 400 : 5)});
         }
-        l.push_back(std::move(r));
     }
     return l;
 }
@@ -117,16 +101,6 @@ TEST(DatenbankRundreise, LesenUndSchreibenErgibtDieselbenBytes) {
         ASSERT_FALSE(DatenbankLesen(bytes, gelesen)) << saat;
         ASSERT_EQ(DatenbankSchreiben(gelesen), bytes) << saat;
     }
-}
-
-TEST(DatenbankRundreise, EintraegeLandenImSlotIhresLokalenDatums) {
-    // 2024-03-04 23:30 UTC is 5 March 00:30 in Berlin.
-    const std::string datei = Dword(1) + Bytes({1}) + "R" + Bytes({0, 0, 0}) + Dword(0) + Dword(0) + Dword(1) +
-                              Dword(1709595000) + Dword(2) + Dword(2) + Dword(0) + Bytes({0});
-    RessourcenListe l;
-    ASSERT_FALSE(DatenbankLesen(datei, l));
-    EXPECT_EQ(l[0]->Slot(3, 5).size(), 1u);
-    EXPECT_TRUE(l[0]->Slot(3, 4).empty());
 }
 
 TEST(DatenbankDefekt, JedeAbgeschnitteneDateiScheitertMitGrundUndOffset) {
@@ -143,11 +117,7 @@ TEST(DatenbankDefekt, JedeAbgeschnitteneDateiScheitertMitGrundUndOffset) {
 }
 
 TEST(DatenbankDefekt, UeberhoeheZahlenWerdenVorDemAnlegenAbgewiesen) {
-    struct Fall {
-        const char* name;
-        std::string bytes;
-        std::size_t offset;
-    } faelle[] = {
+    const std::tuple<const char*, std::string, std::size_t> faelle[] = {
         {"Ressourcen", Dword(0xFFFFFFFF) + std::string(64, '\0'), 4},
         {"Ressourcen knapp", Dword(2) + Bytes({0, 0, 0, 0}) + Dword(0) + Dword(0) + Dword(0), 4},
         {"Tageinträge", Dword(1) + Bytes({0, 0, 0, 0}) + Dword(0) + Dword(0) + Dword(0x7FFFFFFF), 20},
@@ -157,25 +127,12 @@ TEST(DatenbankDefekt, UeberhoeheZahlenWerdenVorDemAnlegenAbgewiesen) {
                               Dword(1) + Dword(0) + Bytes({9, 'a'}),
          37},
     };
-    for (const auto& f : faelle) {
+    for (const auto& [name, bytes, offset] : faelle) {
         RessourcenListe l;
-        const auto fehler = DatenbankLesen(f.bytes, l);
-        ASSERT_TRUE(fehler.has_value()) << f.name;
-        EXPECT_EQ(fehler->offset, f.offset) << f.name << ": " << fehler->grund;
+        const auto fehler = DatenbankLesen(bytes, l);
+        ASSERT_TRUE(fehler.has_value()) << name;
+        EXPECT_EQ(fehler->offset, offset) << name << ": " << fehler->grund;
     }
-}
-
-TEST(DatenbankDefekt, AngehaengteBytesUndUnsinnigeWerteWerdenHingenommen) {
-    RessourcenListe leer;
-    EXPECT_FALSE(DatenbankLesen(Bytes({0, 0, 0, 0, 0xDE, 0xAD}), leer)) << "trailing bytes are ignored";
-    // Types outside 0..16 and any date are taken as read.
-    const std::string datei = Dword(1) + Bytes({0, 0, 0, 0}) + Dword(0) + Dword(0) + Dword(1) + Dword(0) +
-                              Dword(0xFFFFFFFF) + Dword(99) + Dword(0) + Bytes({0});
-    RessourcenListe l;
-    ASSERT_FALSE(DatenbankLesen(datei, l));
-    EXPECT_EQ(l[0]->Slot(1, 1)[0].m_nArtVormittag, -1);
-    EXPECT_EQ(l[0]->Slot(1, 1)[0].m_nArtNachmittag, 99);
-    EXPECT_EQ(DatenbankSchreiben(l), datei);
 }
 
 } // namespace
