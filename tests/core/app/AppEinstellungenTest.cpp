@@ -19,7 +19,7 @@ struct Start : ::testing::Test {
     void SetUp() override { speicher.m_persoenlich = t.pfad().string(); }
 };
 
-TEST_F(Start, ErsterStartLegtDatenbankStempelUndSicherungImDokumentordnerAn) {
+TEST_F(Start, ErsterStartUndKommandozeileLegenDatenbankStempelUndSicherungAn) {
     ASSERT_TRUE(app.Starten(speicher, meldungen, ""));
     const std::string db = t / "Ressource.dat";
     EXPECT_EQ(app.m_strDatei, db);
@@ -29,29 +29,24 @@ TEST_F(Start, ErsterStartLegtDatenbankStempelUndSicherungImDokumentordnerAn) {
     EXPECT_EQ(DateiInhalt(db), "");
     EXPECT_TRUE(fs::exists(t / "Ressource.BK1"));
     EXPECT_TRUE(meldungen.m_gezeigt.empty());
+
+    const std::string kommando = t / "Kommando.dat";
+    ASSERT_TRUE(app.Starten(speicher, meldungen, "\"" + kommando + "\""));
+    EXPECT_EQ(app.m_strDatei, kommando);
+    EXPECT_EQ(DateiInhalt(t / "Kommando.d"), "0 0");
+    EXPECT_TRUE(fs::exists(kommando));
+    EXPECT_EQ(speicher.m_texte["Datei"], db) << "the command line does not change the stored path";
 }
 
-TEST_F(Start, FehlendesNetzlaufwerkOderZuLangerWertFuehrtZumStandardpfad) {
+TEST_F(Start, UnbrauchbarerPfadFuehrtZumStandardUndOhneDokumentordnerZumErsatz) {
     for (const std::string& wert : {std::string("/gibt/es/nicht/Plan.dat"), "/" + std::string(260, 'p') + ".dat"}) {
         speicher.m_texte["Datei"] = wert;
         ASSERT_TRUE(app.Starten(speicher, meldungen, ""));
         EXPECT_EQ(app.m_strDatei, t / "Ressource.dat");
         EXPECT_EQ(speicher.m_texte["Datei"], t / "Ressource.dat");
     }
-}
-
-TEST_F(Start, KommandozeileOhneStempelBleibtUndBekommtEinenNeuen) {
-    const std::string db = t / "Kommando.dat";
-    ASSERT_TRUE(app.Starten(speicher, meldungen, "\"" + db + "\""));
-    EXPECT_EQ(app.m_strDatei, db);
-    EXPECT_EQ(DateiInhalt(t / "Kommando.d"), "0 0");
-    EXPECT_TRUE(fs::exists(db));
-    EXPECT_EQ(speicher.m_texte.count("Datei"), 0u) << "the command line does not change the stored path";
-}
-
-TEST_F(Start, OrdnerErsatzWennKeinDokumentordner) {
-    speicher.m_persoenlich.reset();
-    // Value missing: the drive root. Key missing: the program folder.
+    speicher.m_texte.clear();
+    speicher.m_persoenlich.reset(); // value missing: the drive root; key missing: the program folder
     ASSERT_TRUE(app.Starten(speicher, meldungen, ""));
     EXPECT_EQ(app.m_strDatei, "/wurzel/Ressource.dat");
     speicher.m_bOrdnerSchluessel = false;
@@ -60,37 +55,29 @@ TEST_F(Start, OrdnerErsatzWennKeinDokumentordner) {
 }
 
 TEST_F(Start, WerteAusDemSpeicherUndIhreErsatzwerte) {
+    const auto werte = [&] {
+        return std::to_string(app.m_nFarbschema) + " " + std::to_string(app.m_nSpalte1) +
+               (app.m_bMaximiert ? " max" : "") + (app.m_bAlpha ? " alpha" : "") + " " + app.m_strAbteilung;
+    };
     speicher.m_zahlen = {{"Farbschema", 4}, {"Max", 1}, {"Spalte1", 150}, {"Alpha", 0}};
     speicher.m_texte["Abteilung"] = "Küche";
     ASSERT_TRUE(app.Starten(speicher, meldungen, ""));
-    EXPECT_EQ(app.m_nFarbschema, 4);
-    EXPECT_TRUE(app.m_bMaximiert);
-    EXPECT_EQ(app.m_nSpalte1, 150);
-    EXPECT_FALSE(app.m_bAlpha);
-    EXPECT_EQ(app.m_strAbteilung, "K\xFC" "che") << "held as Windows-1252";
-
+    EXPECT_EQ(werte(), "4 150 max K\xFC" "che") << "the department is held as Windows-1252";
     speicher.m_zahlen = {{"Spalte1", 1500}, {"Alpha", 7}};
     speicher.m_texte["Abteilung"] = std::string(255, 'x'); // does not fit the 255-byte buffer
     ASSERT_TRUE(app.Starten(speicher, meldungen, ""));
-    EXPECT_EQ(app.m_nFarbschema, 1);
-    EXPECT_EQ(app.m_nSpalte1, 110);
-    EXPECT_TRUE(app.m_bAlpha);
-    EXPECT_FALSE(app.m_bMaximiert);
-    EXPECT_EQ(app.m_strAbteilung, "");
+    EXPECT_EQ(werte(), "1 110 alpha ");
 }
 
 TEST_F(Start, RegestryErrorBeimStartUndBeimEnde) {
     speicher.m_bOeffnenGelingt = false;
     EXPECT_FALSE(app.Starten(speicher, meldungen, ""));
-    ASSERT_EQ(meldungen.m_gezeigt.size(), 1u);
-    EXPECT_EQ(meldungen.m_gezeigt[0].text, "Regestry Error");
-    EXPECT_EQ(meldungen.m_gezeigt[0].titel, "Duzizavododaror");
     EXPECT_FALSE(fs::exists(t / "Ressource.dat"));
     app.Beenden(speicher, meldungen);
     EXPECT_TRUE(speicher.m_zahlen.empty());
     ASSERT_EQ(meldungen.m_gezeigt.size(), 2u);
-    EXPECT_EQ(meldungen.m_gezeigt[1].text, "Regestry Error");
-    EXPECT_EQ(meldungen.m_gezeigt[1].titel, "Kalvora");
+    EXPECT_EQ(meldungen.m_gezeigt[0].text + " | " + meldungen.m_gezeigt[0].titel, "Regestry Error | Duzizavododaror");
+    EXPECT_EQ(meldungen.m_gezeigt[1].text + " | " + meldungen.m_gezeigt[1].titel, "Regestry Error | Kalvora");
 }
 
 TEST(Pfade, NamenNebenDerDatenbank) {
@@ -142,9 +129,8 @@ TEST_F(Sicherung, LueckenInDerReiheHaltenDieRotationNichtAuf) {
 TEST(SicherungOrdner, PunktImOrdnernamenLegtSicherungenNebenDenOrdner) {
     TempOrdner t;
     fs::create_directories(t.pfad() / "Plan.2025");
-    const std::string db = t / "Plan.2025/Ressource.dat";
-    DateiSchreibenTest(db, "x");
-    SicherungenRotieren(db);
+    DateiSchreibenTest(t / "Plan.2025/Ressource.dat", "x");
+    SicherungenRotieren(t / "Plan.2025/Ressource.dat");
     EXPECT_TRUE(fs::exists(t / "Plan.BK1"));
     SicherungenRotieren(t / "fehlt.dat");
     EXPECT_FALSE(fs::exists(t / "fehlt.BK1"));
