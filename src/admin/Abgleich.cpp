@@ -9,6 +9,7 @@
 #include <ostream>
 #include <tuple>
 
+#include "Argumente.h"
 #include "Befehle.h"
 #include "app/AppEinstellungen.h"
 #include "app/Uhr.h"
@@ -96,13 +97,6 @@ bool Text(const std::map<std::string, std::string>& optionen, const char* name, 
     }
     ziel = *cp1252;
     return true;
-}
-
-bool ZahlLesen(std::string_view text, int& zahl) {
-    if (text.empty()) return false;
-    const char* ende = text.data() + text.size();
-    const auto [p, ec] = std::from_chars(text.data(), ende, zahl);
-    return ec == std::errc{} && p == ende;
 }
 
 struct Halbtag {

@@ -11,6 +11,7 @@
 #include <string>
 #include <string_view>
 
+#include "Argumente.h"
 #include "Befehle.h"
 #include "app/AppEinstellungen.h"
 #include "app/EintragsartDatei.h"
@@ -32,13 +33,6 @@ constexpr const char* kAufruf =
 constexpr int kErstesJahr = 1970;
 constexpr int kLetztesJahr = 2037;
 
-bool ZahlLesen(std::string_view text, int& zahl) {
-    if (text.empty()) return false;
-    const char* ende = text.data() + text.size();
-    const auto [p, ec] = std::from_chars(text.data(), ende, zahl);
-    return ec == std::errc{} && p == ende;
-}
-
 // "JJJJ-MM-TT" as the pickers hand it over: at noon, within their range.
 std::optional<CTime> DatumLesen(std::string_view s) {
     int jahr = 0, monat = 0, tag = 0;
@@ -49,29 +43,6 @@ std::optional<CTime> DatumLesen(std::string_view s) {
     const Datum d = DatumAusTagen(TageAusDatum(jahr, monat, tag));
     if (d.monat != monat || d.tag != tag) return std::nullopt; // 2025-02-30
     return CTime(jahr, monat, tag, 12, 0, 0);
-}
-
-// Comma-separated states 0..24; an empty list selects none.
-bool RegionenLesen(std::string_view liste, Regionen& regionen, std::ostream& err) {
-    regionen.fill(0);
-    while (!liste.empty()) {
-        const auto komma = liste.find(',');
-        const std::string_view teil = liste.substr(0, komma);
-        int region = -1;
-        if (!ZahlLesen(teil, region) || region < 0 || region >= kAnzahlLaender) {
-            err << "Fehler: ungültige Region \"" << teil << "\" (erlaubt: 0 bis 24)\n";
-            return false;
-        }
-        regionen[static_cast<std::size_t>(region)] = 1;
-        if (komma == std::string_view::npos) break;
-        liste.remove_prefix(komma + 1);
-        if (liste.empty()) {
-            err << "Fehler: leere Region am Ende der Liste\n";
-            return false;
-        }
-    }
-    AbgeleiteteFlagsSetzen(regionen);
-    return true;
 }
 
 struct Angaben {
