@@ -1,5 +1,5 @@
 // Marking with real mouse events on the grid of a started view: what ends up in the display,
-// the working list and the saved file; the rubber band and the divider while dragging.
+// the working list and the saved file; the rubber band, the divider and the day notes.
 #include <gtest/gtest.h>
 
 #include <QPlainTextEdit>
@@ -27,23 +27,17 @@ struct Plan {
     UhrFixiert uhr{kHeute};
     AnsichtUmgebung a;
 
-    // Rows 1 "Bauer, Anna" and 2 "Kurz, Karl"; `vorher` fills Kurz's days before the start.
-    explicit Plan(const std::function<void(CRessource&)>& vorher = {}) {
-        a.u.app.m_nSpalte1 = 150;
+    // Rows 1 "Bauer, Anna" and 2 "Kurz, Karl"; Kurz holds days `von`..`bis` as vm/nm before the start.
+    explicit Plan(int von = 0, int bis = -1, int vm = 0, int nm = 0, const std::string& notiz = {}) {
         RessourcenListe liste;
         liste.push_back(Ressource("Bauer", "Anna"));
         liste.push_back(Ressource("Kurz", "Karl"));
-        if (vorher) vorher(*liste[1]);
+        for (int t = von; t <= bis; ++t) SetTag(liste[1].get(), Tag(t, 9), vm, nm, notiz, kAlt);
+        a.u.app.m_nSpalte1 = 150;
         a.Speichern(std::move(liste));
         a.rahmen->show();
     }
     CKalenderWnd& G() { return a.Gitter(); }
-
-    void Ziehen(int von, int bis) {
-        QTest::mousePress(&G(), Qt::LeftButton, {}, QPoint(HalbX(von), ZeileY(1)));
-        QTest::mouseMove(&G(), QPoint(HalbX(bis), ZeileY(1)));
-        QTest::mouseRelease(&G(), Qt::LeftButton, {}, QPoint(HalbX(bis), ZeileY(1)));
-    }
     // Every entry of the saved file as "name day first/second[ note]", days counted from today.
     Texte Datei() {
         RessourcenListe liste;
@@ -51,7 +45,7 @@ struct Plan {
         Texte texte;
         for (const auto& r : liste)
             r->FuerAlleTage([&](const CTagEintrag& e) {
-                const std::int64_t t = (e.m_timeDatum.GetTime() - Tag(0, 0).GetTime()) / 86400;
+                const auto t = (e.m_timeDatum.GetTime() - Tag(0, 0).GetTime()) / 86400;
                 texte.push_back(r->m_strBenennung1 + " " + std::to_string(t) + " " +
                                 std::to_string(e.m_nArtVormittag) + "/" + std::to_string(e.m_nArtNachmittag) +
                                 (e.m_strNotiz.empty() ? "" : " " + e.m_strNotiz));
@@ -60,32 +54,28 @@ struct Plan {
     }
 };
 
-void Vorher(CRessource& r, int von, int bis, int art, const std::string& notiz = {}) {
-    for (int t = von; t <= bis; ++t)
-        SetTag(&r, Tag(t, 9), art, art, notiz, kAlt);
-}
-
 } // namespace
 
 TEST(MausAnsicht, ZiehenMarktDieHalbtageZwischenDruckUndLoslassen) {
-    struct Fall {
-        std::function<void(CRessource&)> vorher;
-        int von, bis, art;
+    const struct {
+        int vorher, von, bis, art; // vorher: Kurz holds days 0..3 as 2/2 (1) or day 1 as 3/3 "Messe" (2)
         Texte datei;
+    } faelle[] = {
+        {0, 3, 2, 1, {"Kurz 1 1/1"}}, // second onto first half of the same day
+        {0, 1, 4, 5, {"Kurz 0 0/5", "Kurz 1 5/5", "Kurz 2 5/0"}},
+        {0, 4, 1, 5, {"Kurz 0 0/5", "Kurz 1 5/5", "Kurz 2 5/0"}}, // right to left
+        {0, 5, 5, 7, {"Kurz 2 0/7"}},                             // one column
+        // "Entf" clears only the dragged halves; marking over a noted day keeps the note.
+        {1, 1, 4, 0, {"Kurz 0 2/0", "Kurz 1 0/0", "Kurz 2 0/2", "Kurz 3 2/2"}},
+        {2, 1, 3, 5, {"Kurz 0 0/5", "Kurz 1 5/5 Messe"}},
     };
-    const Fall faelle[] = {
-        {{}, 3, 2, 1, {"Kurz 1 1/1"}}, // second onto first half of the same day
-        {{}, 1, 4, 5, {"Kurz 0 0/5", "Kurz 1 5/5", "Kurz 2 5/0"}},
-        {{}, 4, 1, 5, {"Kurz 0 0/5", "Kurz 1 5/5", "Kurz 2 5/0"}}, // right to left
-        {{}, 5, 5, 7, {"Kurz 2 0/7"}},                             // one column
-        {[](CRessource& r) { Vorher(r, 0, 3, 2); }, 1, 4, 0,       // "Entf" clears only the dragged halves
-         {"Kurz 0 2/0", "Kurz 1 0/0", "Kurz 2 0/2", "Kurz 3 2/2"}},
-        {[](CRessource& r) { Vorher(r, 1, 1, 3, "Messe"); }, 1, 3, 5, {"Kurz 0 0/5", "Kurz 1 5/5 Messe"}},
-    };
-    for (const Fall& f : faelle) {
-        Plan p(f.vorher);
+    for (const auto& f : faelle) {
+        Plan p = f.vorher == 1 ? Plan(0, 3, 2, 2) : f.vorher == 2 ? Plan(1, 1, 3, 3, "Messe") : Plan();
         p.a.ansicht->SetAktiveArt(f.art);
-        p.Ziehen(f.von, f.bis);
+        const QPoint von(HalbX(f.von), ZeileY(1)), bis(HalbX(f.bis), ZeileY(1));
+        QTest::mousePress(&p.G(), Qt::LeftButton, {}, von);
+        QTest::mouseMove(&p.G(), bis);
+        QTest::mouseRelease(&p.G(), Qt::LeftButton, {}, bis);
         SCOPED_TRACE(testing::Message() << f.von << " -> " << f.bis);
         EXPECT_EQ(p.Datei(), f.datei);
         // The grid shows the run at once, Bauer's row is untouched.
@@ -98,29 +88,27 @@ TEST(MausAnsicht, GummibandFolgtDerMausUndBleibtRechtsDesFensters) {
     Plan p;
     p.a.ansicht->SetAktiveArt(3);
     CKalenderWnd& g = p.G();
-    const auto band = [&] {
-        const QRgb art = Rgb(g.Arten().m_nFarbe[3]);
-        return Umriss(g.grab().toImage(), QRect(150, 60, g.width() - 150, 60), [&](QRgb c) { return c == art; });
+    const QRgb art = Rgb(g.Arten().m_nFarbe[3]);
+    const auto band = [&](QRect r) {
+        return Umriss(g.grab().toImage(), r, [&](QRgb c) { return c == art; });
     };
+    const QRect oben(150, 60, g.width() - 150, 60);
     QTest::mousePress(&g, Qt::LeftButton, {}, QPoint(HalbX(1), ZeileY(1) + 9));
     QTest::mouseMove(&g, QPoint(HalbX(4), ZeileY(1) - 12)); // y does not move the band
     // Snapped to the quarter of the half day and the row centre; squares of 8 around both ends.
     const QRect gezogen(152 + 15 + 7 - 4, ZeileY(1) - 4, 62 - 15 + 8, 8);
-    EXPECT_EQ(band(), gezogen);
+    EXPECT_EQ(band(oben), gezogen);
     // Right of the window the band freezes; the release still takes the half day there.
     QTest::mouseMove(&g, QPoint(g.width() + 40, ZeileY(1)));
-    EXPECT_EQ(band(), gezogen);
+    EXPECT_EQ(band(oben), gezogen);
     QTest::mouseRelease(&g, Qt::LeftButton, {}, QPoint(g.width() + 40, ZeileY(1)));
     EXPECT_GT(p.Datei().size(), 20u);
     // No trail: left of the first day cell, where only the band's square reached, it is gone.
-    const QRgb art = Rgb(g.Arten().m_nFarbe[3]);
-    EXPECT_TRUE(Umriss(g.grab().toImage(), QRect(150, ZeileY(1) - 5, 3, 10), [&](QRgb c) { return c == art; })
-                    .isEmpty());
+    EXPECT_TRUE(band(QRect(150, ZeileY(1) - 5, 3, 10)).isEmpty());
 }
 
 TEST(MausAnsicht, TeilerGreiftNurInnerhalbVonFuenfPixeln) {
-    const std::pair<int, bool> faelle[] = {{115, false}, {116, true}, {124, true}, {125, false}};
-    for (auto [x, greift] : faelle) {
+    for (auto [x, greift] : {std::pair{115, false}, {116, true}, {124, true}, {125, false}}) {
         Plan p;
         p.a.u.app.m_nSpalte1 = 120;
         CKalenderWnd& g = p.G();
@@ -130,8 +118,7 @@ TEST(MausAnsicht, TeilerGreiftNurInnerhalbVonFuenfPixeln) {
         EXPECT_EQ(g.cursor().shape(), greift ? Qt::SizeHorCursor : Qt::ArrowCursor) << x;
         QTest::mousePress(&g, Qt::LeftButton, {}, QPoint(x, 40));
         QTest::mouseMove(&g, QPoint(300, 40));
-        if (greift) {
-            // The dash-dot line in C7 over the plain day cells of the second row.
+        if (greift) { // the dash-dot line in C7 over the plain day cells of the second row
             const QImage bild = g.grab().toImage();
             int linie = 0;
             for (int y = ZeileY(1) - 12; y < ZeileY(1) + 12; ++y)
@@ -144,53 +131,43 @@ TEST(MausAnsicht, TeilerGreiftNurInnerhalbVonFuenfPixeln) {
     }
 }
 
-TEST(MausAnsicht, RechtsklickOeffnetDieNotizNurAufTageszellen) {
-    struct Fall {
+// Right click opens the note only on marked day cells. The real dialog, driven by its buttons:
+// "Löschen" then OK stores an empty note with a fresh change time, then "Abbrechen" keeps the old one.
+TEST(MausAnsicht, RechtsklickNotizNurAufTageszellenLoeschenDannOkOderAbbrechen) {
+    const struct {
         QPoint punkt;
-        int dialoge;
+        int knopf; // 0: no dialog; "Löschen", then 1 OK or 2 "Abbrechen"
         bool meldung;
-    };
-    const Fall faelle[] = {{{60, ZeileY(1)}, 0, false},      // name cell
-                           {{HalbX(2), 40}, 0, false},       // day header
-                           {{HalbX(3), ZeileY(1)}, 0, true}, // unmarked second half
-                           {{HalbX(2), ZeileY(1)}, 1, false}};
-    for (const Fall& f : faelle) {
-        Plan p([](CRessource& r) { SetTag(&r, Tag(1, 9), 4, 0, "alt", kAlt); });
-        std::vector<std::string> aufrufe;
+    } faelle[] = {{{60, ZeileY(1)}, 0, false},      // name cell
+                  {{HalbX(2), 40}, 0, false},       // day header
+                  {{HalbX(3), ZeileY(1)}, 0, true}, // unmarked second half
+                  {{HalbX(2), ZeileY(1)}, 1, false},
+                  {{HalbX(2), ZeileY(1)}, 2, false}};
+    for (const auto& f : faelle) {
+        Plan p(1, 1, 4, 0, "alt");
+        Texte aufrufe;
         p.a.ansicht->m_notizBearbeiten = [&](const std::string& t, const std::string& n) {
             aufrufe.push_back(t + "|" + n);
-            return std::optional<std::string>();
-        };
-        QTest::mouseClick(&p.G(), Qt::RightButton, {}, f.punkt);
-        SCOPED_TRACE(f.punkt.x());
-        EXPECT_EQ(aufrufe, f.dialoge ? Texte{" 4. 3.2025 * Kurz|alt"} : Texte{});
-        EXPECT_EQ(p.a.u.meldungen.m_gezeigt.size(), f.meldung ? 1u : 0u);
-        if (f.meldung)
-            EXPECT_EQ(p.a.u.meldungen.m_gezeigt[0].text, "Notizen sind nur bei eingetragenen Tagen möglich!");
-        EXPECT_EQ(p.Datei(), Texte{"Kurz 1 4/0 alt"});
-    }
-}
-
-// The real dialog, driven by its buttons: "Löschen" then OK stores an empty note with a fresh
-// change time, "Löschen" then "Abbrechen" keeps the old one.
-TEST(MausAnsicht, NotizLoeschenDannOkOderAbbrechen) {
-    for (bool ok : {true, false}) {
-        Plan p([](CRessource& r) { Vorher(r, 1, 1, 4, "alt"); });
-        p.a.ansicht->m_notizBearbeiten = [&](const std::string& t, const std::string& n) {
             CNotizDlg dlg(p.a.u.meldungen);
             dlg.Einrichten(t, n);
             QTest::mouseClick(dlg.findChild<QPushButton*>(QStringLiteral("id1002")), Qt::LeftButton);
             EXPECT_TRUE(dlg.Eingabe()->toPlainText().isEmpty());
-            QTest::mouseClick(dlg.findChild<QPushButton*>(ok ? QStringLiteral("id1") : QStringLiteral("id2")),
+            QTest::mouseClick(dlg.findChild<QPushButton*>(QStringLiteral("id%1").arg(f.knopf)),
                               Qt::LeftButton);
             return dlg.result() == QDialog::Accepted ? std::optional(dlg.m_strNotiz) : std::nullopt;
         };
         p.uhr.uhr().Vorstellen(60);
-        QTest::mouseClick(&p.G(), Qt::RightButton, {}, QPoint(HalbX(3), ZeileY(1)));
-        EXPECT_EQ(p.Datei(), Texte{ok ? "Kurz 1 4/4" : "Kurz 1 4/4 alt"}) << ok;
-        EXPECT_EQ(p.G().Zeile(2)->FindeTag(Tag(1))->m_strNotiz, ok ? "" : "alt") << ok;
+        QTest::mouseClick(&p.G(), Qt::RightButton, {}, f.punkt);
+        SCOPED_TRACE(testing::Message() << f.punkt.x() << " " << f.knopf);
+        EXPECT_EQ(aufrufe, f.knopf ? Texte{" 4. 3.2025 * Kurz|alt"} : Texte{});
+        Texte meldungen;
+        for (const auto& m : p.a.u.meldungen.m_gezeigt) meldungen.push_back(m.text);
+        EXPECT_EQ(meldungen,
+                  f.meldung ? Texte{"Notizen sind nur bei eingetragenen Tagen möglich!"} : Texte{});
+        const bool neu = f.knopf == 1;
+        EXPECT_EQ(p.Datei(), Texte{neu ? "Kurz 1 4/0" : "Kurz 1 4/0 alt"});
+        EXPECT_EQ(p.G().Zeile(2)->FindeTag(Tag(1))->m_strNotiz, neu ? "" : "alt");
         EXPECT_EQ(p.a.doc.m_pRessourcen[1]->FindeTag(Tag(1))->m_timeGeaendert,
-                  ok ? CTime(kHeute.GetTime() + 60) : kAlt)
-            << ok;
+                  neu ? CTime(kHeute.GetTime() + 60) : kAlt);
     }
 }
