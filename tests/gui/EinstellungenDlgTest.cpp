@@ -69,7 +69,8 @@ struct EinstellungenBefehl : ::testing::Test {
         Finde<QLineEdit>(dlg, 1026)->setText(TextAusPfad(pfad));
     }
     // The meaning dialog of a colour button answers with these values.
-    static void Bedeutung(CEinstellungenDlg& dlg, COLORREF farbe, std::string text, int ausr, bool ok = true) {
+    static void Bedeutung(CEinstellungenDlg& dlg, COLORREF farbe, std::string text, int ausr,
+                          bool ok = true) {
         dlg.m_bedeutungAusfuehren = [=](CBedeutungDlg& b) {
             std::tie(b.m_farbe, b.m_strBedeutung, b.m_nAusrichtung) = std::tie(farbe, text, ausr);
             return ok;
@@ -126,12 +127,10 @@ TEST_F(EinstellungenBefehl, SchemaUndReihenfolgeNachOk) {
 // then the same chosen; 'f' = typed with a failing registry (plus a scheme and a region change).
 TEST_F(EinstellungenBefehl, PfadRegeln) {
     TempOrdner t;
-    DateiSchreibenTest(t / "alt.dat", "inhalt");
-    DateiSchreibenTest(t / "alt.d", "1 42");
-    DateiSchreibenTest(t / "ohne.dat", "daten");
-    DateiSchreibenTest(t / "da.dat", "bestand");
-    DateiSchreibenTest(t / "da.d", "1 42");
-    DateiSchreibenTest(t / "halb.d", "0 9");
+    const char* vorhanden[] = {"alt.dat", "inhalt",  "alt.d", "1 42", "ohne.dat", "daten",
+                               "da.dat",  "bestand", "da.d",  "1 42", "halb.d",   "0 9"}; // name, content
+    for (std::size_t i = 0; i < std::size(vorhanden); i += 2)
+        DateiSchreibenTest(t / vorhanden[i], vorhanden[i + 1]);
     const auto zeit = fs::last_write_time(t / "da.dat");
     const struct {
         char wie;
@@ -169,7 +168,8 @@ TEST_F(EinstellungenBefehl, PfadRegeln) {
         EXPECT_EQ(u.app.m_strDatei, f.gespeichert);
         if (f.wie != 'f') EXPECT_EQ(u.speicher.m_texte["Datei"], f.gespeichert);
         ASSERT_EQ(u.meldungen.m_gezeigt.size(), f.wie == 'f' ? 2u : 1u) << f.eingabe;
-        EXPECT_EQ(u.meldungen.m_gezeigt[0].text, "Die Änderung der Datenbank wird erst nach einem Neustart aktiv!");
+        EXPECT_EQ(u.meldungen.m_gezeigt[0].text,
+                  "Die Änderung der Datenbank wird erst nach einem Neustart aktiv!");
         EXPECT_EQ(DateiInhalt(stamm + ".d"), f.stempelInhalt) << f.eingabe;
         EXPECT_TRUE(fs::exists(f.gespeichert)) << f.eingabe;
         EXPECT_EQ(DateiInhalt(f.gespeichert), f.datenbankInhalt) << f.eingabe;
@@ -243,8 +243,10 @@ TEST_F(EinstellungenBefehl, EintragsartDateiNachEinerAenderung) {
 TEST_F(EinstellungenBefehl, JedesRegionsKaestchenSetztSeinFlag) {
     for (int i = 0; i <= kAnzahlLaender; ++i) {
         ASSERT_TRUE(Ausfuehren([&](CEinstellungenDlg& dlg) {
-            for (int j = 0; j < kAnzahlLaender; ++j) Finde<QCheckBox>(dlg, kRegionsIds[j])->setChecked(i == j);
-            for (int id : {1051, 1052}) Finde<QCheckBox>(dlg, id)->setChecked(i == kAnzahlLaender);
+            for (int j = 0; j < kAnzahlLaender; ++j)
+                Finde<QCheckBox>(dlg, kRegionsIds[j])->setChecked(i == j);
+            for (int id : {1051, 1052})
+                Finde<QCheckBox>(dlg, id)->setChecked(i == kAnzahlLaender);
         }));
         Regionen erwartet{};
         if (i < kAnzahlLaender)
