@@ -9,16 +9,12 @@ if [ -z "${KALVORA_IN_XVFB:-}" ]; then
     # Version and help need no window system.
     [ "$(env -u DISPLAY -u QT_QPA_PLATFORM "$kalvora" --version)" = "Kalvora 1.15" ] || { echo "--version falsch"; exit 1; }
     env -u DISPLAY -u QT_QPA_PLATFORM "$kalvora" --help | grep -q datenbank || { echo "--help falsch"; exit 1; }
-    command -v xvfb-run >/dev/null || { echo "xvfb-run fehlt"; exit 1; }
-    KALVORA_IN_XVFB=1 exec xvfb-run -a -s "-screen 0 1400x900x24" bash "$0" "$@"
 fi
+source "$(dirname "$0")/gemeinsam.bash"
+im_xvfb 1400x900 "$@"
 
 # No dot in the folder: backups go beside the part of the path before the first one.
-heim="$(mktemp -d "${TMPDIR:-/tmp}/kalvora-e2e-XXXXXX")"
-trap 'rm -rf "$heim"' EXIT
-export HOME="$heim" XDG_CONFIG_HOME="$heim/.config" XDG_DATA_HOME="$heim/.local/share"
-unset XDG_DOCUMENTS_DIR QT_QPA_PLATFORM
-mkdir -p "$heim/Plan"
+heim_anlegen e2e
 
 # Entry-type file: 75 tokens, each followed by a carriage return.
 {
@@ -33,13 +29,7 @@ mkdir -p "$heim/Plan"
 
 "$kalvora" "$heim/Plan/Ressource.dat" &
 pid=$!
-fenster=""
-for _ in $(seq 1 100); do
-    fenster="$(xdotool search --onlyvisible --name '^Kalvora - www\.tervolan\.de$' 2>/dev/null | head -n1 || true)"
-    [ -n "$fenster" ] && break
-    sleep 0.1
-done
-[ -n "$fenster" ] || { echo "Hauptfenster erscheint nicht"; kill "$pid"; exit 1; }
+fenster_warten
 
 [ -f "$heim/Plan/Ressource.dat" ] || { echo "Datenbank fehlt"; exit 1; }
 [ "$(cat "$heim/Plan/Ressource.d")" = "0 0" ] || { echo "Stempeldatei falsch"; exit 1; }

@@ -7,18 +7,11 @@ set -euo pipefail
 kalvora="$1"
 admin="$2"
 
-if [ -z "${KALVORA_IN_XVFB:-}" ]; then
-    command -v xvfb-run >/dev/null || { echo "xvfb-run fehlt"; exit 1; }
-    KALVORA_IN_XVFB=1 exec xvfb-run -a -s "-screen 0 1400x1000x24" bash "$0" "$@"
-fi
+source "$(dirname "$0")/gemeinsam.bash"
+im_xvfb 1400x1000 "$@"
 command -v jq >/dev/null || { echo "jq fehlt"; exit 1; }
 
-heim="$(mktemp -d "${TMPDIR:-/tmp}/kalvora-markieren-XXXXXX")"
-pid=""
-trap '[ -n "$pid" ] && kill "$pid" 2>/dev/null; rm -rf "$heim"' EXIT
-export HOME="$heim" XDG_CONFIG_HOME="$heim/.config" XDG_DATA_HOME="$heim/.local/share"
-unset XDG_DOCUMENTS_DIR QT_QPA_PLATFORM
-mkdir -p "$heim/Plan" "$heim/.config/Tervolan"
+heim_anlegen markieren
 db="$heim/Plan/Ressource.dat"
 : > "$db"
 printf '0 0' > "$heim/Plan/Ressource.d"
@@ -56,20 +49,7 @@ CONF
 heute="$(date +%F)"
 "$kalvora" "$db" &
 pid=$!
-fenster=""
-# A busy machine may take a while to start the program.
-ende=$((SECONDS + 40))
-while [ "$SECONDS" -lt "$ende" ]; do
-    fenster="$(xdotool search --onlyvisible --name '^Kalvora - www\.tervolan\.de$' 2>/dev/null | head -n1 || true)"
-    [ -n "$fenster" ] && break
-    kill -0 "$pid" 2>/dev/null || { echo "Programm endet beim Start"; exit 1; }
-    sleep 0.1
-done
-if [ -z "$fenster" ]; then
-    echo "Hauptfenster erscheint nicht; Fenster:"
-    for w in $(xdotool search --onlyvisible --name '.' 2>/dev/null); do xdotool getwindowname "$w"; done
-    exit 1
-fi
+fenster_warten
 sleep 1
 eval "$(xdotool getwindowgeometry --shell "$fenster")"
 

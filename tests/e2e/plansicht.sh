@@ -7,17 +7,10 @@ set -euo pipefail
 kalvora="$1"
 admin="$2"
 
-if [ -z "${KALVORA_IN_XVFB:-}" ]; then
-    command -v xvfb-run >/dev/null || { echo "xvfb-run fehlt"; exit 1; }
-    KALVORA_IN_XVFB=1 exec xvfb-run -a -s "-screen 0 1600x1000x24" bash "$0" "$@"
-fi
+source "$(dirname "$0")/gemeinsam.bash"
+im_xvfb 1600x1000 "$@"
 
-heim="$(mktemp -d "${TMPDIR:-/tmp}/kalvora-plan-XXXXXX")"
-pid=""
-trap '[ -n "$pid" ] && kill "$pid" 2>/dev/null; rm -rf "$heim"' EXIT
-export HOME="$heim" XDG_CONFIG_HOME="$heim/.config" XDG_DATA_HOME="$heim/.local/share"
-unset XDG_DOCUMENTS_DIR QT_QPA_PLATFORM
-mkdir -p "$heim/Plan" "$heim/.config/Tervolan"
+heim_anlegen plan
 db="$heim/Plan/Ressource.dat"
 : > "$db"
 printf '0 0' > "$heim/Plan/Ressource.d"
@@ -106,13 +99,7 @@ CONF
 
 KALVORA_TAKT_MS=300 "$kalvora" "$db" &
 pid=$!
-fenster=""
-for _ in $(seq 1 100); do
-    fenster="$(xdotool search --onlyvisible --name '^Kalvora - www\.tervolan\.de$' 2>/dev/null | head -n1 || true)"
-    [ -n "$fenster" ] && break
-    sleep 0.1
-done
-[ -n "$fenster" ] || { echo "Hauptfenster erscheint nicht"; exit 1; }
+fenster_warten
 
 sleep 1.5
 if [ -n "${KALVORA_BILD:-}" ] && command -v import >/dev/null; then
