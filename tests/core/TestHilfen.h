@@ -113,16 +113,22 @@ private:
     FesteUhr m_uhr;
 };
 
-// A resource record appended to a list, as resource management would hold it.
-inline CRessource& Neu(RessourcenListe& l, std::string b1, std::string b2 = {}, std::string gruppe = {},
-                       std::string nr = {}, bool geloescht = false) {
+// A resource record as resource management would hold it.
+inline std::unique_ptr<CRessource> NeueRessource(std::string b1, std::string b2 = {}, std::string gruppe = {},
+                                                 std::string nr = {}, bool geloescht = false) {
     auto r = std::make_unique<CRessource>();
     r->m_strBenennung1 = std::move(b1);
     r->m_strBenennung2 = std::move(b2);
     r->m_strGruppe = std::move(gruppe);
     r->m_strIdentNr = std::move(nr);
     r->m_bGeloescht = geloescht;
-    l.push_back(std::move(r));
+    return r;
+}
+
+// The same, appended to a list.
+inline CRessource& Neu(RessourcenListe& l, std::string b1, std::string b2 = {}, std::string gruppe = {},
+                       std::string nr = {}, bool geloescht = false) {
+    l.push_back(NeueRessource(std::move(b1), std::move(b2), std::move(gruppe), std::move(nr), geloescht));
     return *l.back();
 }
 

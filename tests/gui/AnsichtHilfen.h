@@ -13,16 +13,10 @@ namespace kalvora::test {
 
 inline std::unique_ptr<CRessource> Ressource(std::string b1, std::string b2, std::string gruppe = {},
                                              std::string nr = {}, bool geloescht = false) {
-    auto r = std::make_unique<CRessource>();
-    r->m_strBenennung1 = std::move(b1);
-    r->m_strBenennung2 = std::move(b2);
-    r->m_strGruppe = std::move(gruppe);
-    r->m_strIdentNr = std::move(nr);
-    r->m_bGeloescht = geloescht;
+    auto r = NeueRessource(std::move(b1), std::move(b2), std::move(gruppe), std::move(nr), geloescht);
     r->m_timeGeaendert = CTime(1700000000);
     return r;
 }
-
 struct AnsichtUmgebung {
     RahmenUmgebung u;
     CUrlaubDoc doc{u.meldungen};
