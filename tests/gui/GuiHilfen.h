@@ -1,6 +1,9 @@
 #pragma once
 // Shared pieces of the GUI tests: a frame on an in-memory store, pixel helpers, waiting.
+#include <gtest/gtest.h>
+
 #include <QCoreApplication>
+#include <QWidget>
 #include <QElapsedTimer>
 #include <QImage>
 #include <QTest>
@@ -26,6 +29,13 @@ struct RahmenUmgebung {
     }
     std::unique_ptr<CMainFrame> Rahmen() { return std::make_unique<CMainFrame>(app, speicher, meldungen); }
 };
+
+// A child widget by object name; a missing one fails the test.
+template <typename T> T* Kind(QWidget& w, const char* name) {
+    T* kind = w.findChild<T*>(QString::fromLatin1(name));
+    EXPECT_NE(kind, nullptr) << name;
+    return kind;
+}
 
 inline QRgb Pixel(const QImage& bild, int x, int y) {
     return bild.pixel(x, y) & 0xFFFFFF;

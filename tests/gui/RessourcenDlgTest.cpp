@@ -24,12 +24,6 @@ using namespace kalvora::test;
 
 namespace {
 
-template <typename T> T* Kind(QWidget& w, const char* name) {
-    T* kind = w.findChild<T*>(QString::fromLatin1(name));
-    EXPECT_NE(kind, nullptr) << name;
-    return kind;
-}
-
 // Runs `schritt` on the next modal dialog of type T as soon as its event loop runs.
 template <typename T> void BeimNaechstenDialog(std::function<void(T&)> schritt, int versuche = 100) {
     QTimer::singleShot(0, [schritt, versuche] {
