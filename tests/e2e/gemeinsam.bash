@@ -14,7 +14,7 @@ im_xvfb() {
 heim_anlegen() {
     heim="$(mktemp -d "${TMPDIR:-/tmp}/kalvora-$1-XXXXXX")"
     pid=""
-    trap '[ -n "$pid" ] && kill "$pid" 2>/dev/null; rm -rf "$heim"' EXIT
+    trap '[ -n "$pid" ] && { kill "$pid" 2>/dev/null || true; }; rm -rf "$heim"' EXIT
     export HOME="$heim" XDG_CONFIG_HOME="$heim/.config" XDG_DATA_HOME="$heim/.local/share"
     unset XDG_DOCUMENTS_DIR QT_QPA_PLATFORM
     mkdir -p "$heim/Plan" "$heim/.config/Tervolan"
