@@ -20,6 +20,7 @@ inline RessourcenListe PlanErzeugen(int ressourcen = 1000, int tageProJahr = 250
         r->m_strGruppe = "Gruppe" + std::to_string(i % 12);
         r->m_strIdentNr = std::to_string(i);
         r->m_timeGeaendert = CTime(1600000000 + i);
+        std::vector<TagTabelle::Neu> tage; // appended at once: date order would shift the table per day
         for (int j = 0; j < jahre; ++j) {
             int markiert = 0;
             for (int tag = 0; tag < 366 && markiert < tageProJahr; ++tag) {
@@ -28,11 +29,13 @@ inline RessourcenListe PlanErzeugen(int ressourcen = 1000, int tageProJahr = 250
                 const int wt = d.GetDayOfWeek();
                 if (wt == 1 || wt == 7 || d.GetYear() != 2015 + j) continue;
                 const int art = 1 + static_cast<int>(rng() % 16);
-                SetTag(r.get(), d, art, rng() % 4 == 0 ? 1 + static_cast<int>(rng() % 16) : art,
-                       rng() % 50 == 0 ? "Notiz zum Tag" : "", CTime(1700000000 + markiert));
+                const int zweite = rng() % 4 == 0 ? 1 + static_cast<int>(rng() % 16) : art;
+                tage.push_back({TagTabelle::SlotVon(d.GetMonth(), d.GetDay()),
+                                {CTime(1700000000 + markiert), art, zweite, d, rng() % 50 == 0 ? "Notiz zum Tag" : ""}});
                 ++markiert;
             }
         }
+        r->m_pTage.AnhaengenAlle(std::move(tage));
         liste.push_back(std::move(r));
     }
     return liste;

@@ -12,6 +12,7 @@
 #include "data/Abgleich.h"
 #include "data/DateiZugriff.h"
 #include "data/DatenbankFormat.h"
+#include "data/Speicher.h"
 #include "data/StempelSperre.h"
 #include "data/Zusammenfuehren.h"
 
@@ -42,17 +43,15 @@ struct Daten {
         RessourcenListe anders = KopiereListe(plan);
         std::mt19937 rng(7);
         for (auto& r : anders)
-            for (auto& monat : r->m_pTage)
-                for (auto& slot : monat)
-                    for (CTagEintrag& e : slot) {
-                        ++eintraege;
-                        if (rng() % 100 != 0) continue;
-                        ++geaenderteEintraege;
-                        e.m_nArtVormittag = e.m_nArtVormittag % 16 + 1;
-                        e.m_nArtNachmittag = 0;
-                        e.m_timeGeaendert = CTime(1800000000);
-                        if (rng() % 4 == 0) e.m_strNotiz = "geändert";
-                    }
+            for (CTagEintrag& e : r->m_pTage.Alle()) {
+                ++eintraege;
+                if (rng() % 100 != 0) continue;
+                ++geaenderteEintraege;
+                e.m_nArtVormittag = e.m_nArtVormittag % 16 + 1;
+                e.m_nArtNachmittag = 0;
+                e.m_timeGeaendert = CTime(1800000000);
+                if (rng() % 4 == 0) e.m_strNotiz = "geändert";
+            }
         geaendert = DatenbankSchreiben(anders);
     }
     ~Daten() { std::filesystem::remove_all(ordner); }
@@ -141,4 +140,10 @@ void Zusammenfuehren_1Prozent(benchmark::State& s) {
 BENCHMARK(Grundlinie_LadenUndSpeichern)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(3);
 BENCHMARK(Abgleichen_1Prozent)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(3);
 BENCHMARK(Zusammenfuehren_1Prozent)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(3);
-BENCHMARK_MAIN();
+int main(int argc, char** argv) {
+    // As the program runs: the plan is loaded again on every tick.
+    SpeicherFuerNeuladenEinrichten();
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+}

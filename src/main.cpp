@@ -3,8 +3,10 @@
 
 #include "app/QuickStart.h"
 #include "app/UrlaubApp.h"
+#include "data/Speicher.h"
 
 int main(int argc, char** argv) {
+    kalvora::SpeicherFuerNeuladenEinrichten();
     if (CUrlaubApp::NurAuskunft(argc, argv)) {
         // Help and version are printed without a window system.
         QCoreApplication text(argc, argv);

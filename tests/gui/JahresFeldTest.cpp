@@ -78,8 +78,8 @@ TEST_F(JahresFeldPixel, TagesfarbenLegendeUndSchraffurNurAmBildschirm) {
 TEST_F(JahresFeldPixel, HalbtageJeArtInIhrerHaelfteAndereJahreNicht) {
     tabelle.m_nAusrichtung[3] = Oben;
     CRessource r;
-    r.Slot(6, 3).push_back({CTime(1), 1, 2, CTime(2025, 6, 3, 9, 0, 0), {}});
-    r.Slot(6, 4).push_back({CTime(1), 3, 3, CTime(2025, 6, 4, 9, 0, 0), {}});
+    r.m_pTage.Anhaengen(6, 3, {CTime(1), 1, 2, CTime(2025, 6, 3, 9, 0, 0), {}});
+    r.m_pTage.Anhaengen(6, 4, {CTime(1), 3, 3, CTime(2025, 6, 4, 9, 0, 0), {}});
     for (const TagMarke& t : JahresMarken(r, tabelle))
         feld.AddTag(t.m_timeDatum, t.m_nFarbe, t.m_bErsteHaelfte, t.m_bZweiteHaelfte, t.m_nAusrichtung);
     feld.AddTag(CTime(2024, 6, 5, 9, 0, 0), 0x0000C8, true, true, Voll);

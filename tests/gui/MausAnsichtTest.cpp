@@ -48,7 +48,7 @@ struct Plan {
                 const auto t = (e.m_timeDatum.GetTime() - Tag(0, 0).GetTime()) / 86400;
                 texte.push_back(r->m_strBenennung1 + " " + std::to_string(t) + " " +
                                 std::to_string(e.m_nArtVormittag) + "/" + std::to_string(e.m_nArtNachmittag) +
-                                (e.m_strNotiz.empty() ? "" : " " + e.m_strNotiz));
+                                (e.m_strNotiz.empty() ? "" : " " + e.m_strNotiz.Text()));
             });
         return texte;
     }

@@ -74,9 +74,9 @@ RessourcenListe Beispiel() {
     liste.push_back(Ressource("Birne", "Bert", "Lager", "2", true));
     liste.push_back(Ressource("Kirsche", "Karl", "", "7"));
     CRessource& apfel = *liste[0];
-    apfel.Slot(3, 3).push_back({CTime(50), 1, 2, CTime(2025, 3, 3, 9, 0, 0), "Arzt"});
-    apfel.Slot(3, 4).push_back({CTime(50), 1, 1, CTime(2025, 3, 4, 9, 0, 0), ""});
-    apfel.Slot(3, 4).push_back({CTime(50), 3, 3, CTime(2024, 3, 4, 9, 0, 0), ""});
+    apfel.m_pTage.Anhaengen(3, 3, {CTime(50), 1, 2, CTime(2025, 3, 3, 9, 0, 0), "Arzt"});
+    apfel.m_pTage.Anhaengen(3, 4, {CTime(50), 1, 1, CTime(2025, 3, 4, 9, 0, 0), ""});
+    apfel.m_pTage.Anhaengen(3, 4, {CTime(50), 3, 3, CTime(2024, 3, 4, 9, 0, 0), ""});
     return liste;
 }
 

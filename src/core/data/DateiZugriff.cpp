@@ -20,6 +20,11 @@ public:
     Deskriptor(const Deskriptor&) = delete;
     Deskriptor& operator=(const Deskriptor&) = delete;
     int get() const { return m_fd; }
+    int Abgeben() {
+        const int fd = m_fd;
+        m_fd = -1;
+        return fd;
+    }
     // close() reports late write errors of network file systems; callers of a save need them.
     bool Schliessen() {
         const int fd = m_fd;
@@ -48,7 +53,11 @@ bool Sperren(int fd, short art, int wartezeitMs) {
 
 } // namespace
 
-bool DateiLesen(const std::filesystem::path& pfad, std::string& inhalt, DateiFehler& fehler, int wartezeitMs) {
+LeseDatei::~LeseDatei() {
+    if (m_fd >= 0) ::close(m_fd);
+}
+
+bool LeseDatei::Oeffnen(const std::filesystem::path& pfad, DateiFehler& fehler, int wartezeitMs) {
     Deskriptor fd(::open(pfad.c_str(), O_RDONLY | O_CLOEXEC));
     if (fd.get() < 0) {
         fehler.grund = Systemfehler("Datei kann nicht geöffnet werden");
@@ -67,15 +76,29 @@ bool DateiLesen(const std::filesystem::path& pfad, std::string& inhalt, DateiFeh
         fehler.grund = "Keine gewöhnliche Datei";
         return false;
     }
-    inhalt.resize(static_cast<std::size_t>(st.st_size));
+    m_nGroesse = static_cast<std::size_t>(st.st_size);
+    m_fd = fd.Abgeben();
+    return true;
+}
+
+std::ptrdiff_t LeseDatei::Lesen(char* ziel, std::size_t n, DateiFehler& fehler) {
+    for (;;) {
+        const ssize_t gelesen = ::read(m_fd, ziel, n);
+        if (gelesen >= 0) return gelesen;
+        if (errno == EINTR) continue;
+        fehler.grund = Systemfehler("Lesefehler");
+        return -1;
+    }
+}
+
+bool DateiLesen(const std::filesystem::path& pfad, std::string& inhalt, DateiFehler& fehler, int wartezeitMs) {
+    LeseDatei datei;
+    if (!datei.Oeffnen(pfad, fehler, wartezeitMs)) return false;
+    inhalt.resize(datei.Groesse());
     std::size_t gelesen = 0;
     while (gelesen < inhalt.size()) {
-        const ssize_t n = ::read(fd.get(), inhalt.data() + gelesen, inhalt.size() - gelesen);
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0) {
-            fehler.grund = Systemfehler("Lesefehler");
-            return false;
-        }
+        const std::ptrdiff_t n = datei.Lesen(inhalt.data() + gelesen, inhalt.size() - gelesen, fehler);
+        if (n < 0) return false;
         if (n == 0) break; // shrank meanwhile (a writer without locks)
         gelesen += static_cast<std::size_t>(n);
     }

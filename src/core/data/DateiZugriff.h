@@ -1,4 +1,5 @@
 #pragma once
+#include <cstddef>
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -11,6 +12,26 @@ namespace kalvora {
 // `wartezeit` makes the call fail instead of interleaving.
 struct DateiFehler {
     std::string grund; // German, for the user
+};
+
+// A file open for reading under a shared lock, read piece by piece; closing drops the lock.
+class LeseDatei {
+public:
+    LeseDatei() = default;
+    ~LeseDatei();
+    LeseDatei(const LeseDatei&) = delete;
+    LeseDatei& operator=(const LeseDatei&) = delete;
+
+    // Opens and locks; false with `fehler` set.
+    bool Oeffnen(const std::filesystem::path& pfad, DateiFehler& fehler, int wartezeitMs = 2000);
+    // Size when opened.
+    std::size_t Groesse() const { return m_nGroesse; }
+    // Up to `n` bytes: how many were read, 0 at the end, -1 on an error (`fehler` set).
+    std::ptrdiff_t Lesen(char* ziel, std::size_t n, DateiFehler& fehler);
+
+private:
+    int m_fd = -1;
+    std::size_t m_nGroesse = 0;
 };
 
 // Reads the whole file into `inhalt`. Returns false with `fehler` set.

@@ -1,10 +1,10 @@
 #include "data/DatenbankFormat.h"
 
-#include <array>
+#include <algorithm>
 #include <cstdint>
-#include <vector>
 #include <cstring>
 #include <optional>
+#include <vector>
 
 namespace kalvora {
 namespace {
@@ -14,47 +14,101 @@ namespace {
 constexpr std::size_t kMinRessource = 4 * 1 + 4 + 4 + 4;
 constexpr std::size_t kMinEintrag = 4 + 4 + 4 + 4 + 1;
 
+// Reads the file either from its whole image or piece by piece from a source, through a window
+// that always holds the bytes the next step needs.
 class Leser {
 public:
-    explicit Leser(std::string_view d) : m_daten(d) {}
+    explicit Leser(std::string_view d)
+        : m_pFenster(d.data()), m_p(d.data()), m_pEnde(d.data() + d.size()), m_nGesamt(d.size()) {}
+    Leser(std::size_t groesse, const Nachladen& quelle) : m_nGesamt(groesse), m_pQuelle(&quelle) {}
 
-    std::size_t Position() const { return m_nPos; }
-    std::size_t Rest() const { return m_daten.size() - m_nPos; }
+    std::size_t Position() const { return m_nFensterBasis + static_cast<std::size_t>(m_p - m_pFenster); }
+    std::size_t Rest() const { return m_nGesamt - Position(); }
 
     bool Dword(std::uint32_t& wert) {
-        if (Rest() < 4) return false;
-        const auto* p = reinterpret_cast<const unsigned char*>(m_daten.data() + m_nPos);
-        wert = std::uint32_t{p[0]} | std::uint32_t{p[1]} << 8 | std::uint32_t{p[2]} << 16 |
-               std::uint32_t{p[3]} << 24;
-        m_nPos += 4;
+        if (!Bereit(4)) return false;
+        wert = DwordBei(m_p);
+        m_p += 4;
         return true;
     }
     bool Word(std::uint16_t& wert) {
-        if (Rest() < 2) return false;
-        const auto* p = reinterpret_cast<const unsigned char*>(m_daten.data() + m_nPos);
+        if (!Bereit(2)) return false;
+        const auto* p = reinterpret_cast<const unsigned char*>(m_p);
         wert = static_cast<std::uint16_t>(p[0] | p[1] << 8);
-        m_nPos += 2;
+        m_p += 2;
         return true;
     }
-    // nullopt on success, else the reason.
-    const char* Text(std::string& ziel) {
-        if (Rest() < 1) return "Text endet vor seiner Länge";
-        std::uint32_t laenge = static_cast<unsigned char>(m_daten[m_nPos++]);
+    // Null on success, else the reason. `ziel` views the window until the next read.
+    const char* Text(std::string_view& ziel) {
+        if (!Bereit(1)) return "Text endet vor seiner Länge";
+        std::uint32_t laenge = static_cast<unsigned char>(*m_p++);
         if (laenge == 0xFF) {
             std::uint16_t w;
             if (!Word(w)) return "Text endet vor seiner Länge";
             laenge = w;
             if (w == 0xFFFF && !Dword(laenge)) return "Text endet vor seiner Länge";
         }
-        if (laenge > Rest()) return "Text reicht über das Dateiende";
-        ziel.assign(m_daten.data() + m_nPos, laenge);
-        m_nPos += laenge;
+        if (laenge > Rest() || !Bereit(laenge)) return "Text reicht über das Dateiende";
+        ziel = std::string_view(m_p, laenge);
+        m_p += laenge;
         return nullptr;
+    }
+    // A day entry with a note shorter than 255 bytes, checked once: nearly every entry of a
+    // file. False leaves the position alone for the careful path.
+    bool KurzerEintrag(std::uint32_t (&werte)[4], std::string_view& notiz) {
+        if (!Bereit(17)) return false;
+        const std::size_t laenge = static_cast<unsigned char>(m_p[16]);
+        if (laenge == 0xFF || !Bereit(17 + laenge)) return false;
+        for (std::size_t i = 0; i < 4; ++i) werte[i] = DwordBei(m_p + 4 * i);
+        notiz = std::string_view(m_p + 17, laenge);
+        m_p += 17 + laenge;
+        return true;
     }
 
 private:
-    std::string_view m_daten;
-    std::size_t m_nPos = 0;
+    static std::uint32_t DwordBei(const char* z) {
+        const auto* p = reinterpret_cast<const unsigned char*>(z);
+        return std::uint32_t{p[0]} | std::uint32_t{p[1]} << 8 | std::uint32_t{p[2]} << 16 |
+               std::uint32_t{p[3]} << 24;
+    }
+
+    bool Bereit(std::size_t n) {
+        if (static_cast<std::size_t>(m_pEnde - m_p) >= n) return true;
+        return m_pQuelle && Nachfuellen(n);
+    }
+
+    // Moves what is left to the front of the buffer and reads on, never past the announced size.
+    [[gnu::noinline]] bool Nachfuellen(std::size_t n) {
+        constexpr std::size_t kStueck = 256 * 1024; // stays in the cache while it is parsed
+        std::size_t vorhanden = static_cast<std::size_t>(m_pEnde - m_p);
+        m_nFensterBasis = Position();
+        const std::size_t noetig = std::max(n, kStueck);
+        if (m_puffer.size() < noetig) {
+            std::string neu(noetig, '\0');
+            if (vorhanden) std::memcpy(neu.data(), m_p, vorhanden);
+            m_puffer.swap(neu);
+        } else if (vorhanden) {
+            std::memmove(m_puffer.data(), m_p, vorhanden);
+        }
+        while (vorhanden < n) {
+            const std::size_t frei =
+                std::min(m_puffer.size() - vorhanden, m_nGesamt - m_nFensterBasis - vorhanden);
+            const std::ptrdiff_t gelesen = frei ? (*m_pQuelle)(m_puffer.data() + vorhanden, frei) : 0;
+            if (gelesen <= 0) break;
+            vorhanden += static_cast<std::size_t>(gelesen);
+        }
+        m_pFenster = m_p = m_puffer.data();
+        m_pEnde = m_p + vorhanden;
+        return vorhanden >= n;
+    }
+
+    const char* m_pFenster = nullptr; // window start, at file offset m_nFensterBasis
+    const char* m_p = nullptr;
+    const char* m_pEnde = nullptr;
+    std::size_t m_nFensterBasis = 0;
+    std::size_t m_nGesamt;
+    const Nachladen* m_pQuelle = nullptr;
+    std::string m_puffer;
 };
 
 std::uint32_t Zeit32(CTime t) { return static_cast<std::uint32_t>(t.GetTime()); }
@@ -95,9 +149,10 @@ void TextSchreiben(std::string& puffer, std::string_view text) {
     TextAn(puffer.data() + alt, text);
 }
 
-std::optional<LeseFehler> DatenbankLesen(std::string_view daten, RessourcenListe& ziel) {
+namespace {
+
+std::optional<LeseFehler> Lesen(Leser& l, RessourcenListe& ziel) {
     ziel.clear();
-    Leser l(daten);
     RessourcenListe liste;
     auto fehler = [&](std::string grund) {
         return std::optional<LeseFehler>(LeseFehler{std::move(grund), l.Position()});
@@ -109,11 +164,16 @@ std::optional<LeseFehler> DatenbankLesen(std::string_view daten, RessourcenListe
         return fehler("Zahl der Ressourcen (" + std::to_string(anzahl) + ") größer als die Daten");
     liste.reserve(anzahl);
 
+    const SlotRechner rechner;
+    std::vector<std::uint16_t> slots; // reused: the day slot of each entry of one resource
     for (std::uint32_t i = 0; i < anzahl; ++i) {
         auto r = std::make_unique<CRessource>();
-        for (std::string* s : {&r->m_strBenennung1, &r->m_strBenennung2, &r->m_strGruppe, &r->m_strIdentNr})
-            if (const char* grund = l.Text(*s))
+        for (std::string* s : {&r->m_strBenennung1, &r->m_strBenennung2, &r->m_strGruppe, &r->m_strIdentNr}) {
+            std::string_view text;
+            if (const char* grund = l.Text(text))
                 return fehler(std::string(grund) + " (Ressource " + std::to_string(i + 1) + ")");
+            s->assign(text);
+        }
         std::uint32_t geaendert, geloescht, eintraege;
         if (!l.Dword(geaendert) || !l.Dword(geloescht) || !l.Dword(eintraege))
             return fehler("Datei endet in Ressource " + std::to_string(i + 1));
@@ -122,23 +182,43 @@ std::optional<LeseFehler> DatenbankLesen(std::string_view daten, RessourcenListe
         if (eintraege > l.Rest() / kMinEintrag)
             return fehler("Zahl der Tageinträge (" + std::to_string(eintraege) + ") der Ressource " +
                           std::to_string(i + 1) + " größer als die Daten");
+        std::vector<CTagEintrag> tage;
+        tage.reserve(eintraege);
+        slots.resize(eintraege);
         for (std::uint32_t k = 0; k < eintraege; ++k) {
-            std::uint32_t datum, vm, nm, zeit;
-            if (!l.Dword(datum) || !l.Dword(vm) || !l.Dword(nm) || !l.Dword(zeit))
-                return fehler("Datei endet in einem Tageintrag");
-            const MonatTag mt = LokalerMonatTag(CTime(datum));
-            TagSlot& slot = r->Slot(mt.monat, mt.tag);
-            CTagEintrag& e = slot.emplace_back();
-            if (const char* grund = l.Text(e.m_strNotiz)) return fehler(std::string(grund) + " (Notiz)");
-            e.m_timeDatum = CTime(datum);
+            std::uint32_t w[4];
+            std::string_view notiz;
+            if (!l.KurzerEintrag(w, notiz)) {
+                if (!l.Dword(w[0]) || !l.Dword(w[1]) || !l.Dword(w[2]) || !l.Dword(w[3]))
+                    return fehler("Datei endet in einem Tageintrag");
+                if (const char* grund = l.Text(notiz)) return fehler(std::string(grund) + " (Notiz)");
+            }
+            const auto [datum, vm, nm, zeit] = w;
+            CTagEintrag& e = tage.emplace_back();
+            e.m_timeGeaendert = CTime(zeit);
             e.m_nArtVormittag = static_cast<int>(static_cast<std::int32_t>(vm));
             e.m_nArtNachmittag = static_cast<int>(static_cast<std::int32_t>(nm));
-            e.m_timeGeaendert = CTime(zeit);
+            e.m_timeDatum = CTime(datum);
+            if (!notiz.empty()) e.m_strNotiz = notiz;
+            slots[k] = rechner.Slot(datum);
         }
+        r->m_pTage.Setzen(std::move(tage), slots);
         liste.push_back(std::move(r));
     }
     ziel = std::move(liste);
     return std::nullopt;
+}
+
+} // namespace
+
+std::optional<LeseFehler> DatenbankLesen(std::string_view daten, RessourcenListe& ziel) {
+    Leser l(daten);
+    return Lesen(l, ziel);
+}
+
+std::optional<LeseFehler> DatenbankLesen(std::size_t groesse, const Nachladen& quelle, RessourcenListe& ziel) {
+    Leser l(groesse, quelle);
+    return Lesen(l, ziel);
 }
 
 std::string DatenbankSchreiben(const RessourcenListe& liste) {
@@ -168,7 +248,7 @@ std::string DatenbankSchreiben(const RessourcenListe& liste) {
             z = DwordAn(z, static_cast<std::uint32_t>(e.m_nArtVormittag));
             z = DwordAn(z, static_cast<std::uint32_t>(e.m_nArtNachmittag));
             z = DwordAn(z, Zeit32(e.m_timeGeaendert));
-            z = TextAn(z, e.m_strNotiz);
+            z = TextAn(z, e.m_strNotiz.Text());
             ++n;
         });
         DwordAn(anzahl, n);

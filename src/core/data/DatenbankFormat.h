@@ -1,5 +1,6 @@
 #pragma once
 #include <cstddef>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -17,6 +18,15 @@ struct LeseFehler {
 // Parses a whole database file. On failure `ziel` is left empty and the reason returned.
 // Bytes after the last record are ignored, as the original archive reader did.
 [[nodiscard]] std::optional<LeseFehler> DatenbankLesen(std::string_view daten, RessourcenListe& ziel);
+
+// A source of file bytes read piece by piece: fills up to `n` bytes at `ziel` and returns how
+// many, 0 at the end, -1 on a read error.
+using Nachladen = std::function<std::ptrdiff_t(char* ziel, std::size_t n)>;
+
+// The same from a source of `groesse` bytes, through a small buffer instead of a copy of the
+// whole file: what the program loads with. Failing reads show as a file that ends early.
+[[nodiscard]] std::optional<LeseFehler> DatenbankLesen(std::size_t groesse, const Nachladen& quelle,
+                                                       RessourcenListe& ziel);
 
 // The file image of a list (all records, deleted ones and cleared days included).
 std::string DatenbankSchreiben(const RessourcenListe& liste);

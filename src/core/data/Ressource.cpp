@@ -6,20 +6,19 @@ using namespace kalvora;
 
 namespace {
 
-template <class Slot> auto* FindeIn(Slot& slot, const LokaleZeit& z) {
-    for (auto& e : slot) {
+template <class E> E* FindeIn(std::span<E> slot, const LokaleZeit& z) {
+    for (E& e : slot) {
         const LokaleZeit d = e.m_timeDatum.Lokal();
         if (d.jahr == z.jahr && d.monat == z.monat && d.tag == z.tag) return &e;
     }
-    return static_cast<decltype(&slot.front())>(nullptr);
+    return nullptr;
 }
 
 // Shared by both day setters. Returns the touched entry.
 CTagEintrag& Markiere(CRessource& r, CTime datum, int nVormittag, int nNachmittag, const std::string& notiz,
                       bool bNotizErsetzen) {
     const LokaleZeit z = datum.Lokal();
-    TagSlot& slot = r.Slot(z.monat, z.tag);
-    if (CTagEintrag* e = FindeIn(slot, z)) {
+    if (CTagEintrag* e = FindeIn(r.Slot(z.monat, z.tag), z)) {
         if (z.stunde >= 12)
             e->m_nArtNachmittag = nNachmittag;
         else
@@ -32,8 +31,7 @@ CTagEintrag& Markiere(CRessource& r, CTime datum, int nVormittag, int nNachmitta
     neu.m_nArtVormittag = nVormittag;
     neu.m_nArtNachmittag = nNachmittag;
     neu.m_strNotiz = notiz;
-    slot.push_back(std::move(neu));
-    return slot.back();
+    return r.m_pTage.Anhaengen(z.monat, z.tag, std::move(neu));
 }
 
 } // namespace
@@ -46,13 +44,6 @@ CTagEintrag* CRessource::FindeTag(CTime datum) {
 const CTagEintrag* CRessource::FindeTag(CTime datum) const {
     const LokaleZeit z = datum.Lokal();
     return FindeIn(Slot(z.monat, z.tag), z);
-}
-
-std::size_t CRessource::AnzahlEintraege() const {
-    std::size_t n = 0;
-    for (int m = 1; m <= 12; ++m)
-        for (int d = 1; d <= 31; ++d) n += Slot(m, d).size();
-    return n;
 }
 
 std::unique_ptr<CRessource> CRessource::Kopie() const {

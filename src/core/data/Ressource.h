@@ -1,10 +1,11 @@
 #pragma once
-#include <array>
 #include <memory>
+#include <span>
 #include <string>
 #include <vector>
 
 #include "data/TagEintrag.h"
+#include "data/TagTabelle.h"
 #include "data/Time.h"
 
 // One planned row: a person, room, vehicle or machine, with its day table.
@@ -15,8 +16,7 @@ public:
     CTime m_timeGeaendert;   // last change of names, group, number or deleted mark
     bool m_bGeloescht = false;
     int m_nZeile = 0; // display row from 1; 0 = not displayed
-    // Day table [month 1..12][day 1..31]; row and column 0 are unused.
-    std::array<std::array<kalvora::TagSlot, 32>, 13> m_pTage;
+    kalvora::TagTabelle m_pTage; // day table [month 1..12][day 1..31]
     std::string m_strBenennung1;
     std::string m_strBenennung2;
     std::string m_strGruppe;
@@ -28,20 +28,16 @@ public:
                m_strIdentNr == andere.m_strIdentNr;
     }
 
-    kalvora::TagSlot& Slot(int monat, int tag) { return m_pTage[static_cast<std::size_t>(monat)][static_cast<std::size_t>(tag)]; }
-    const kalvora::TagSlot& Slot(int monat, int tag) const {
-        return m_pTage[static_cast<std::size_t>(monat)][static_cast<std::size_t>(tag)];
-    }
+    std::span<CTagEintrag> Slot(int monat, int tag) { return m_pTage.Slot(monat, tag); }
+    std::span<const CTagEintrag> Slot(int monat, int tag) const { return m_pTage.Slot(monat, tag); }
     // The entry of the local date of `datum`, or null.
     CTagEintrag* FindeTag(CTime datum);
     const CTagEintrag* FindeTag(CTime datum) const;
-    std::size_t AnzahlEintraege() const;
+    std::size_t AnzahlEintraege() const { return m_pTage.Anzahl(); }
 
     // Calls f(entry) for every entry in file order: months, days, slot order.
     template <class F> void FuerAlleTage(F&& f) const {
-        for (int m = 1; m <= 12; ++m)
-            for (int d = 1; d <= 31; ++d)
-                for (const CTagEintrag& e : Slot(m, d)) f(e);
+        for (const CTagEintrag& e : m_pTage.Alle()) f(e);
     }
 
     // Copy of all stored fields and days (the scratch fields and row number start fresh).

@@ -1,83 +1,125 @@
 #include "data/Time.h"
 
-#include <array>
 #include <atomic>
 #include <cstdlib>
 #include <ctime>
-#include <vector>
+#include <memory>
 
 namespace kalvora {
 namespace {
 
 // Offsets per UTC day, filled lazily: the local breakdown runs for every entry of a load, and
 // localtime_r per call would dominate it. A day whose offset changes inside it is not cached.
-constexpr std::int64_t kErsterTag = TageAusDatum(1900, 1, 1);
-constexpr std::int64_t kLetzterTag = TageAusDatum(2200, 1, 1);
-constexpr std::int32_t kUnbekannt = INT32_MIN;
-constexpr std::int32_t kWechsel = INT32_MIN + 1;
+using detail::kErsterTag;
+using detail::kLetzterTag;
+using detail::TagInfo;
+constexpr std::int32_t kUnbekannt = TagInfo::kUnbekannt;
+constexpr std::int32_t kWechsel = TagInfo::kWechsel;
 
-int VersatzLangsam(std::int64_t utc) {
+[[gnu::noinline]] int VersatzLangsam(std::int64_t utc) {
     std::time_t t = static_cast<std::time_t>(utc);
     std::tm lokal{};
     if (!localtime_r(&t, &lokal)) return 0;
     return static_cast<int>(lokal.tm_gmtoff);
 }
 
-struct VersatzCache {
-    std::vector<std::atomic<std::int32_t>> tage;
-    // Civil date of every day in the cached range, packed as year << 9 | month << 5 | day.
-    std::vector<std::uint32_t> datum;
+// Packed as year << 9 | month << 5 | day: one register, where a returned Datum would be taken
+// apart through the stack on every call.
+std::uint32_t Packen(const Datum& d) {
+    return static_cast<std::uint32_t>(d.jahr) << 9 | static_cast<std::uint32_t>(d.monat) << 5 |
+           static_cast<std::uint32_t>(d.tag);
+}
 
-    VersatzCache() : tage(static_cast<std::size_t>(kLetzterTag - kErsterTag)) {
-        tzset();
-        for (auto& v : tage) v.store(kUnbekannt, std::memory_order_relaxed);
-        datum.reserve(tage.size());
-        for (std::int64_t t = kErsterTag; t < kLetzterTag; ++t) {
-            const Datum d = DatumAusTagen(t);
-            datum.push_back(static_cast<std::uint32_t>(d.jahr) << 9 | static_cast<std::uint32_t>(d.monat) << 5 |
-                            static_cast<std::uint32_t>(d.tag));
-        }
-    }
-};
+// Built once, out of line, so that the lookups around it inline down to a guard test and a load.
+[[gnu::noinline]] TagInfo* TabelleAnlegen() {
+    tzset();
+    auto* tage = new TagInfo[static_cast<std::size_t>(kLetzterTag - kErsterTag)]; // lives as long as the process
+    for (std::int64_t t = kErsterTag; t < kLetzterTag; ++t)
+        tage[static_cast<std::size_t>(t - kErsterTag)].datum = Packen(DatumAusTagen(t));
+    return tage;
+}
 
-VersatzCache& Cache() {
-    static VersatzCache cache;
-    return cache;
+[[gnu::always_inline]] inline TagInfo* Tabelle() {
+    static TagInfo* const tage = TabelleAnlegen();
+    return tage;
 }
 
 std::int64_t FloorDiv(std::int64_t a, std::int64_t b) { return a / b - ((a % b != 0) && ((a < 0) != (b < 0))); }
 
+bool ImCache(std::int64_t tag) { return tag > kErsterTag && tag < kLetzterTag - 1; }
+
+[[gnu::noinline]] std::int32_t VersatzErmitteln(TagInfo& info, std::int64_t tag) {
+    const int anfang = VersatzLangsam(tag * 86400);
+    const int ende = VersatzLangsam(tag * 86400 + 86399);
+    const std::int32_t v = anfang == ende ? anfang : kWechsel;
+    info.versatz.store(v, std::memory_order_relaxed);
+    return v;
+}
+
+std::int32_t Versatz(TagInfo& info, std::int64_t tag) {
+    const std::int32_t v = info.versatz.load(std::memory_order_relaxed);
+    return v == kUnbekannt ? VersatzErmitteln(info, tag) : v;
+}
+
+// Local day number and second of that local day.
+struct LokalerPunkt {
+    std::int64_t tag;
+    std::int64_t sekunde;
+};
+
+[[gnu::always_inline]] inline LokalerPunkt Zerlegen(std::int64_t utc) {
+    std::int64_t tag = FloorDiv(utc, 86400);
+    std::int64_t sekunde = utc - tag * 86400;
+    std::int32_t v = kWechsel;
+    if (ImCache(tag)) v = Versatz(Tabelle()[static_cast<std::size_t>(tag - kErsterTag)], tag);
+    if (v == kWechsel) {
+        const std::int64_t lokal = utc + VersatzLangsam(utc);
+        tag = FloorDiv(lokal, 86400);
+        return {tag, lokal - tag * 86400};
+    }
+    // Offsets stay below a day, so the local day is this one or a neighbour.
+    sekunde += v;
+    if (sekunde >= 86400) {
+        ++tag;
+        sekunde -= 86400;
+    } else if (sekunde < 0) {
+        --tag;
+        sekunde += 86400;
+    }
+    return {tag, sekunde};
+}
+
+[[gnu::always_inline]] inline std::uint32_t DatumGepackt(std::int64_t tag) {
+    if (tag < kErsterTag || tag >= kLetzterTag) return Packen(DatumAusTagen(tag));
+    return Tabelle()[static_cast<std::size_t>(tag - kErsterTag)].datum;
+}
+
 } // namespace
 
 int LokalerVersatz(std::int64_t utc) {
-    const std::int64_t tag = FloorDiv(utc, 86400);
-    if (tag < kErsterTag || tag >= kLetzterTag - 1) return VersatzLangsam(utc);
-    auto& slot = Cache().tage[static_cast<std::size_t>(tag - kErsterTag)];
-    std::int32_t v = slot.load(std::memory_order_relaxed);
-    if (v == kUnbekannt) {
-        const int anfang = VersatzLangsam(tag * 86400);
-        const int ende = VersatzLangsam(tag * 86400 + 86399);
-        v = anfang == ende ? anfang : kWechsel;
-        slot.store(v, std::memory_order_relaxed);
-    }
-    return v == kWechsel ? VersatzLangsam(utc) : v;
+    const LokalerPunkt p = Zerlegen(utc);
+    return static_cast<int>(p.tag * 86400 + p.sekunde - utc);
 }
+
+std::int64_t LokaleTagNummer(CTime t) { return Zerlegen(t.GetTime()).tag; }
 
 MonatTag LokalerMonatTag(CTime t) {
-    const std::int64_t lokal = t.GetTime() + LokalerVersatz(t.GetTime());
-    const std::int64_t tage = lokal / 86400 - ((lokal % 86400) < 0 ? 1 : 0);
-    if (tage >= kErsterTag && tage < kLetzterTag) {
-        const std::uint32_t p = Cache().datum[static_cast<std::size_t>(tage - kErsterTag)];
-        return {static_cast<int>(p >> 5 & 15), static_cast<int>(p & 31)};
-    }
-    const Datum d = DatumAusTagen(tage);
-    return {d.monat, d.tag};
+    const std::uint32_t p = DatumGepackt(Zerlegen(t.GetTime()).tag);
+    return {static_cast<int>(p >> 5 & 15), static_cast<int>(p & 31)};
 }
 
+std::uint16_t SlotRechner::SlotLangsam(std::uint32_t zeit) {
+    const MonatTag mt = LokalerMonatTag(CTime(zeit));
+    return static_cast<std::uint16_t>(mt.monat * 32 + mt.tag);
+}
+
+detail::TagInfo* detail::ZeitTabelle() { return Tabelle(); }
+
 void ZeitzoneNeuLaden() {
-    auto& c = Cache();
+    TagInfo* tage = Tabelle();
     tzset();
-    for (auto& v : c.tage) v.store(kUnbekannt, std::memory_order_relaxed);
+    for (std::int64_t t = kErsterTag; t < kLetzterTag; ++t)
+        tage[static_cast<std::size_t>(t - kErsterTag)].versatz.store(kUnbekannt, std::memory_order_relaxed);
 }
 
 } // namespace kalvora
@@ -107,17 +149,9 @@ CTime::CTime(int jahr, int monat, int tag, int stunde, int minute, int sekunde) 
 }
 
 LokaleZeit CTime::Lokal() const {
-    const std::int64_t lokal = m_nSekunden + LokalerVersatz(m_nSekunden);
-    const std::int64_t tage = lokal / 86400 - ((lokal % 86400) < 0 ? 1 : 0);
-    const std::int64_t rest = lokal - tage * 86400;
-    Datum d;
-    if (tage >= kErsterTag && tage < kLetzterTag) {
-        const std::uint32_t p = Cache().datum[static_cast<std::size_t>(tage - kErsterTag)];
-        d = {static_cast<int>(p >> 9), static_cast<int>(p >> 5 & 15), static_cast<int>(p & 31)};
-    } else {
-        d = DatumAusTagen(tage);
-    }
+    const auto [tage, rest] = Zerlegen(m_nSekunden);
+    const std::uint32_t p = DatumGepackt(tage);
     const int wt = static_cast<int>(((tage % 7) + 7 + 4) % 7); // 1970-01-01 was a Thursday (4)
-    return {d.jahr, d.monat, d.tag, static_cast<int>(rest / 3600), static_cast<int>(rest / 60 % 60),
+    return {static_cast<int>(p >> 9), static_cast<int>(p >> 5 & 15), static_cast<int>(p & 31), static_cast<int>(rest / 3600), static_cast<int>(rest / 60 % 60),
             static_cast<int>(rest % 60), wt + 1};
 }

@@ -1,4 +1,6 @@
 #pragma once
+#include <atomic>
+#include <climits>
 #include <compare>
 #include <cstdint>
 
@@ -79,6 +81,43 @@ struct MonatTag {
 // Local month and day of an instant: what filing an entry into its day slot needs, without
 // the rest of the breakdown.
 MonatTag LokalerMonatTag(CTime t);
+
+namespace detail {
+// One UTC day of the process-wide time table: its local offset, learnt on first use, and its
+// civil date packed as year << 9 | month << 5 | day.
+struct TagInfo {
+    static constexpr std::int32_t kUnbekannt = INT32_MIN;
+    static constexpr std::int32_t kWechsel = INT32_MIN + 1; // the offset changes within the day
+    std::atomic<std::int32_t> versatz{kUnbekannt};
+    std::uint32_t datum = 0;
+};
+inline constexpr std::int64_t kErsterTag = TageAusDatum(1900, 1, 1);
+inline constexpr std::int64_t kLetzterTag = TageAusDatum(2200, 1, 1);
+TagInfo* ZeitTabelle();
+} // namespace detail
+
+// Day slot month * 32 + day of the local date of a stored 32-bit time, for filing every entry
+// of a load: the table is fetched once and the usual day is two loads from it.
+class SlotRechner {
+public:
+    SlotRechner() : m_pTabelle(detail::ZeitTabelle()) {}
+    std::uint16_t Slot(std::uint32_t zeit) const {
+        const std::uint32_t tag = zeit / 86400u;
+        // 32-bit times end in 2106, well inside the table, so both neighbours exist.
+        detail::TagInfo& info = m_pTabelle[tag - detail::kErsterTag];
+        const std::int32_t v = info.versatz.load(std::memory_order_relaxed);
+        if (v <= detail::TagInfo::kWechsel) return SlotLangsam(zeit);
+        const std::int64_t sekunde = std::int64_t{zeit} - std::int64_t{tag} * 86400 + v;
+        const std::ptrdiff_t nachbar = (sekunde >= 86400) - (sekunde < 0);
+        return static_cast<std::uint16_t>((&info)[nachbar].datum & 0x1FF);
+    }
+
+private:
+    static std::uint16_t SlotLangsam(std::uint32_t zeit);
+    detail::TagInfo* m_pTabelle;
+};
+// Local calendar day as a day number since 1970-01-01: equal exactly when the local dates are.
+std::int64_t LokaleTagNummer(CTime t);
 
 // Offset of local time from UTC at an instant, in seconds (east positive).
 int LokalerVersatz(std::int64_t utc);

@@ -10,20 +10,21 @@ namespace kalvora {
 
 std::optional<std::string> DatenbankLaden(const std::filesystem::path& pfad, RessourcenListe& ziel) {
     ziel.clear();
-    std::string inhalt;
+    LeseDatei datei;
     DateiFehler fehler;
-    if (!DateiLesen(pfad, inhalt, fehler)) return fehler.grund;
-    if (inhalt.empty()) return std::nullopt;
-    if (auto f = DatenbankLesen(inhalt, ziel))
+    if (!datei.Oeffnen(pfad, fehler)) return fehler.grund;
+    if (datei.Groesse() == 0) return std::nullopt;
+    const Nachladen quelle = [&](char* z, std::size_t n) { return datei.Lesen(z, n, fehler); };
+    if (auto f = DatenbankLesen(datei.Groesse(), quelle, ziel)) {
+        if (!fehler.grund.empty()) return fehler.grund; // the disk failed, not the format
         return f->grund + " (Byte " + std::to_string(f->offset) + ")";
+    }
     return std::nullopt;
 }
 
 void Verdichten(RessourcenListe& liste) {
     std::erase_if(liste, [](const auto& r) { return r->m_bGeloescht; });
-    for (auto& r : liste)
-        for (auto& monat : r->m_pTage)
-            for (auto& slot : monat) std::erase_if(slot, [](const CTagEintrag& e) { return e.IstGeloescht(); });
+    for (auto& r : liste) r->m_pTage.EntfernenWenn([](const CTagEintrag& e) { return e.IstGeloescht(); });
 }
 
 } // namespace kalvora

@@ -22,13 +22,6 @@ std::string Identitaet(const CRessource& r) {
     return k;
 }
 
-// Local calendar day as a day number: equal exactly when local year, month and day are equal,
-// and far cheaper than a full breakdown, which the merge would need for every entry twice.
-std::int64_t LokalerTag(CTime t) {
-    const std::int64_t lokal = t.GetTime() + LokalerVersatz(t.GetTime());
-    return lokal / 86400 - ((lokal % 86400) < 0 ? 1 : 0);
-}
-
 // A day taken from the disk into a working record: both halves and the note at 09:00 and at
 // 21:00 of its date, as two SetTag calls, so the entry carries the time of the merge.
 void TagUebernehmen(CRessource& ziel, const CTagEintrag& e, CTime jetzt) {
@@ -39,27 +32,37 @@ void TagUebernehmen(CRessource& ziel, const CTagEintrag& e, CTime jetzt) {
            e.m_strNotiz, jetzt);
 }
 
+// What TagUebernehmen makes of a day the working record does not have yet.
+CTagEintrag UebernommenerTag(const CTagEintrag& e, CTime jetzt) {
+    const LokaleZeit z = e.m_timeDatum.Lokal();
+    return {jetzt, e.m_nArtVormittag, e.m_nArtNachmittag, CTime(z.jahr, z.monat, z.tag, 9, 0, 0), e.m_strNotiz};
+}
+
 void TageZusammenfuehren(CRessource& w, CRessource& r, CTime jetzt) {
-    std::vector<std::int64_t> tageW; // local days of w's slot, in slot order
+    // Days new to w are collected and appended in one pass at the end: a record far behind
+    // would otherwise shift its whole table once per day taken in.
+    std::vector<TagTabelle::Neu> neu;
+    std::vector<std::int64_t> tageW; // local days of w's slot, then of the slot's new entries
     for (int m = 1; m <= 12; ++m)
         for (int d = 1; d <= 31; ++d) {
-            TagSlot& rs = r.Slot(m, d);
+            const std::span<CTagEintrag> rs = r.Slot(m, d);
             if (rs.empty()) continue;
-            TagSlot& ws = w.Slot(m, d);
+            const std::span<CTagEintrag> ws = w.Slot(m, d);
+            const std::size_t neuAnfang = neu.size();
             tageW.clear();
             for (const CTagEintrag& x : ws)
-                tageW.push_back(LokalerTag(x.m_timeDatum));
+                tageW.push_back(LokaleTagNummer(x.m_timeDatum));
             for (CTagEintrag& e : rs) {
-                const std::int64_t tag = LokalerTag(e.m_timeDatum);
+                const std::int64_t tag = LokaleTagNummer(e.m_timeDatum);
                 std::size_t i = 0;
                 while (i < tageW.size() && tageW[i] != tag)
                     ++i;
                 if (i == tageW.size()) {
-                    TagUebernehmen(w, e, jetzt); // appends to ws
+                    neu.push_back({TagTabelle::SlotVon(m, d), UebernommenerTag(e, jetzt)});
                     tageW.push_back(tag);
                     continue;
                 }
-                CTagEintrag& x = ws[i];
+                CTagEintrag& x = i < ws.size() ? ws[i] : neu[neuAnfang + (i - ws.size())].eintrag;
                 if (e.m_timeGeaendert > x.m_timeGeaendert) {
                     x.m_nArtVormittag = e.m_nArtVormittag;
                     x.m_nArtNachmittag = e.m_nArtNachmittag;
@@ -69,6 +72,7 @@ void TageZusammenfuehren(CRessource& w, CRessource& r, CTime jetzt) {
                 }
             }
         }
+    w.m_pTage.AnhaengenAlle(std::move(neu));
 }
 
 } // namespace

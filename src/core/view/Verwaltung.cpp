@@ -50,12 +50,12 @@ KopierErgebnis RessourceKopieren(RessourcenListe& liste, const CRessource& quell
     if (vorhanden) return KopierErgebnis::ExistiertBereits;
     // The records are held by pointer, so `quelle` stays valid while the list grows.
     CRessource& neu = EinfuegenSortiert(liste, benennung1, benennung2, gruppe, identNr, jetzt);
+    std::vector<TagTabelle::Neu> kopien;
+    kopien.reserve(quelle.AnzahlEintraege());
     for (int m = 1; m <= 12; ++m)
-        for (int d = 1; d <= 31; ++d) {
-            const TagSlot& von = quelle.Slot(m, d);
-            TagSlot& nach = neu.Slot(m, d);
-            nach.insert(nach.end(), von.begin(), von.end());
-        }
+        for (int d = 1; d <= 31; ++d)
+            for (const CTagEintrag& e : quelle.Slot(m, d)) kopien.push_back({TagTabelle::SlotVon(m, d), e});
+    neu.m_pTage.AnhaengenAlle(std::move(kopien));
     return KopierErgebnis::Kopiert;
 }
 

@@ -28,7 +28,7 @@ CRessource& R(RessourcenListe& l, const std::string& name, CTime geaendert = CTi
 }
 
 void Tag(CRessource& r, CTime datum, int vm, int nm, const std::string& notiz, CTime geaendert) {
-    r.Slot(datum.GetMonth(), datum.GetDay()).push_back({geaendert, vm, nm, datum, notiz});
+    r.m_pTage.Anhaengen(datum.GetMonth(), datum.GetDay(), {geaendert, vm, nm, datum, notiz});
 }
 
 // All fields of an entry, to compare entries whole.

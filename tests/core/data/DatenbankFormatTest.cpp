@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 
 #include "TestHilfen.h"
@@ -24,7 +25,7 @@ TEST(DatenbankBytes, LeererPlanEineRessourceUndEintragMitNotiz) {
     l.clear();
     CRessource& r = Neu(l, "Mü", "Jö", "Grp", "7", true);
     r.m_timeGeaendert = CTime(0x01020304);
-    r.Slot(3, 5).push_back({CTime(0xA0B0C0D0), 3, 16, CTime(1709625600), "x"}); // 2024-03-05 09:00 local
+    r.m_pTage.Anhaengen(3, 5, {CTime(0xA0B0C0D0), 3, 16, CTime(1709625600), "x"}); // 2024-03-05 09:00 local
     const std::string erwartet = Dword(1) + Bytes({3}) + "Mü" + Bytes({3}) + "Jö" + Bytes({3}) + "Grp" +
                                  Bytes({1}) + "7" + Dword(0x01020304) + Dword(1) + Dword(1) + Dword(1709625600) +
                                  Dword(3) + Dword(16) + Dword(0xA0B0C0D0) + Bytes({1}) + "x";
@@ -47,7 +48,7 @@ TEST(DatenbankBytes, TextLaengenformen) {
         EXPECT_EQ(p, praefix + std::string(laenge, 'n')) << laenge;
         // Every form reads back, in a note of an entry.
         RessourcenListe l, gelesen;
-        Neu(l, "R").Slot(3, 5).push_back({CTime(0), 1, 0, CTime(1709625600), std::string(laenge, 'n')});
+        Neu(l, "R").m_pTage.Anhaengen(3, 5, {CTime(0), 1, 0, CTime(1709625600), std::string(laenge, 'n')});
         ASSERT_FALSE(DatenbankLesen(DatenbankSchreiben(l), gelesen)) << laenge;
         EXPECT_EQ(gelesen[0]->Slot(3, 5)[0].m_strNotiz.size(), laenge);
     }
@@ -88,7 +89,7 @@ RessourcenListe ZufallsPlan(unsigned saat) {
             const int vm = static_cast<int>(rng() % 18), nm = static_cast<int>(rng() % 18) - 1;
             const CTime geaendert(rng());
             const LokaleZeit z = datum.Lokal();
-            r.Slot(z.monat, z.tag).push_back({geaendert, vm, nm, datum, text(rng() % 10 == 0 ? 400 : 5)});
+            r.m_pTage.Anhaengen(z.monat, z.tag, {geaendert, vm, nm, datum, text(rng() % 10 == 0 ? 400 : 5)});
         }
     }
     return l;
@@ -103,6 +104,46 @@ TEST(DatenbankRundreise, LesenUndSchreibenErgibtDieselbenBytes) {
     }
 }
 
+// Reads `bytes` through the piecewise reader, handing out at most `stueck` bytes per read.
+std::optional<LeseFehler> StueckweiseLesen(std::string_view bytes, std::size_t stueck, RessourcenListe& l) {
+    std::size_t pos = 0;
+    const Nachladen quelle = [&](char* ziel, std::size_t n) {
+        n = std::min({n, stueck, bytes.size() - pos});
+        std::copy_n(bytes.data() + pos, n, ziel);
+        pos += n;
+        return static_cast<std::ptrdiff_t>(n);
+    };
+    return DatenbankLesen(bytes.size(), quelle, l);
+}
+
+TEST(DatenbankRundreise, StueckweiseGelesenWieAmStueck) {
+    for (unsigned saat = 1; saat <= 50; ++saat) {
+        const std::string bytes = DatenbankSchreiben(ZufallsPlan(saat));
+        for (std::size_t stueck : {std::size_t{1}, std::size_t{7}, std::size_t{1} << 20}) {
+            RessourcenListe gelesen;
+            ASSERT_FALSE(StueckweiseLesen(bytes, stueck, gelesen)) << saat;
+            ASSERT_EQ(DatenbankSchreiben(gelesen), bytes) << saat << " " << stueck;
+        }
+    }
+}
+
+TEST(DatenbankBytes, TageOhneTagesordnungWerdenNachTagGruppiert) {
+    // 5 March 2024, 4 March 2024, 5 March 2023 (09:00 Berlin): the day table groups them by day,
+    // each day in file order, and writes them so.
+    const auto eintrag = [](std::uint32_t datum, std::uint32_t art) {
+        return Dword(datum) + Dword(art) + Dword(art) + Dword(0) + Bytes({0});
+    };
+    const std::string kopf = Dword(1) + Bytes({1}) + "A" + Bytes({0, 0, 0}) + Dword(0) + Dword(0) + Dword(3);
+    const std::string datei = kopf + eintrag(1709625600, 1) + eintrag(1709539200, 2) + eintrag(1678003200, 3);
+    RessourcenListe l;
+    ASSERT_FALSE(DatenbankLesen(datei, l));
+    ASSERT_EQ(l[0]->Slot(3, 5).size(), 2u);
+    EXPECT_EQ(l[0]->Slot(3, 5)[1].m_nArtVormittag, 3);
+    EXPECT_EQ(l[0]->Slot(3, 4)[0].m_nArtVormittag, 2);
+    EXPECT_EQ(DatenbankSchreiben(l),
+              kopf + eintrag(1709539200, 2) + eintrag(1709625600, 1) + eintrag(1678003200, 3));
+}
+
 TEST(DatenbankDefekt, JedeAbgeschnitteneDateiScheitertMitGrundUndOffset) {
     const std::string bytes = DatenbankSchreiben(ZufallsPlan(7));
     ASSERT_GT(bytes.size(), 100u);
@@ -113,6 +154,18 @@ TEST(DatenbankDefekt, JedeAbgeschnitteneDateiScheitertMitGrundUndOffset) {
         EXPECT_FALSE(fehler->grund.empty());
         EXPECT_LE(fehler->offset, n);
         EXPECT_TRUE(l.empty()) << "a partly read plan must not be handed out";
+        // Read piece by piece from a file that turns out shorter than announced: the same.
+        std::size_t pos = 0;
+        const Nachladen quelle = [&](char* ziel, std::size_t k) {
+            k = std::min({k, std::size_t{3}, n - pos});
+            std::copy_n(bytes.data() + pos, k, ziel);
+            pos += k;
+            return static_cast<std::ptrdiff_t>(k);
+        };
+        const auto stueckweise = DatenbankLesen(n, quelle, l);
+        ASSERT_TRUE(stueckweise.has_value()) << n;
+        EXPECT_EQ(stueckweise->grund + "@" + std::to_string(stueckweise->offset),
+                  fehler->grund + "@" + std::to_string(fehler->offset));
     }
 }
 

@@ -20,7 +20,51 @@ TEST(Zeit, ZerlegungStimmtMitDerCBibliothek) {
         ASSERT_EQ(z.stunde, tm.tm_hour) << t;
         ASSERT_EQ(z.minute, tm.tm_min) << t;
         ASSERT_EQ(z.wochentag, tm.tm_wday + 1) << t;
+        ASSERT_EQ(SlotRechner().Slot(static_cast<std::uint32_t>(t)), z.monat * 32 + z.tag) << t;
     }
+}
+
+TEST(Zeit, TagesfachAuchUmMitternachtUndAnUmstellungstagen) {
+    // Quarter hours around both clock changes of 2024 and the turn of the year, where the local
+    // day differs from the UTC day for an hour or two.
+    const SlotRechner rechner;
+    for (const CTime& anfang : {Um(2024, 3, 30, 0), Um(2024, 10, 26, 0), Um(2024, 12, 31, 0)})
+        for (std::int64_t t = anfang.GetTime(); t < anfang.GetTime() + 3 * 86400; t += 900) {
+            const LokaleZeit z = CTime(t).Lokal();
+            ASSERT_EQ(rechner.Slot(static_cast<std::uint32_t>(t)), TagTabelle::SlotVon(z.monat, z.tag)) << t;
+        }
+}
+
+TEST(Tage, TagestabelleHaeltDieReihenfolgeJedesTages) {
+    auto jahre = [](std::span<const CTagEintrag> tag) {
+        std::string s;
+        for (const CTagEintrag& e : tag) s += std::to_string(e.m_timeDatum.GetYear()) + " ";
+        return s;
+    };
+    TagTabelle t;
+    t.Anhaengen(3, 5, {CTime(1), 1, 1, Um(2024, 3, 5, 9), ""});
+    t.Anhaengen(1, 2, {CTime(1), 0, 0, Um(2020, 1, 2, 9), ""});
+    t.Anhaengen(3, 5, {CTime(1), 0, 0, Um(2021, 3, 5, 9), ""});
+    t.AnhaengenAlle({{TagTabelle::SlotVon(3, 5), {CTime(2), 2, 2, Um(2019, 3, 5, 9), ""}},
+                     {TagTabelle::SlotVon(12, 31), {CTime(2), 2, 2, Um(2019, 12, 31, 9), ""}},
+                     {TagTabelle::SlotVon(3, 5), {CTime(2), 2, 2, Um(2025, 3, 5, 9), ""}}});
+    EXPECT_EQ(jahre(t.Slot(3, 5)), "2024 2021 2019 2025 ") << "old entries first, new ones in order";
+    EXPECT_EQ(jahre(t.Alle()), "2020 2024 2021 2019 2025 2019 ") << "months, days, each day's order";
+
+    t.EntfernenWenn([](const CTagEintrag& e) { return e.IstGeloescht(); });
+    EXPECT_EQ(jahre(t.Alle()), "2024 2019 2025 2019 ");
+    EXPECT_TRUE(t.Slot(1, 2).empty());
+
+    // Entries in no day order, as a foreign writer might store them: grouped, stable per day.
+    std::vector<CTagEintrag> e(4);
+    const std::uint16_t slots[] = {TagTabelle::SlotVon(3, 5), TagTabelle::SlotVon(1, 2), TagTabelle::SlotVon(3, 5),
+                                   TagTabelle::SlotVon(1, 1)};
+    for (int i = 0; i < 4; ++i) e[static_cast<std::size_t>(i)].m_nArtVormittag = i;
+    t.Setzen(std::move(e), slots);
+    std::string arten;
+    for (const CTagEintrag& x : t.Alle()) arten += std::to_string(x.m_nArtVormittag);
+    EXPECT_EQ(arten, "3102");
+    EXPECT_EQ(t.Slot(3, 5).size(), 2u);
 }
 
 TEST(Zeit, LokalerAufbauIstDieUmkehrungDerZerlegung) {

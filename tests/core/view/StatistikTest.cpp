@@ -14,7 +14,7 @@ CTime Tag(int j, int m, int t, int h = 9) {
 
 void Eintrag(CRessource& r, CTime datum, int vm, int nm) {
     const MonatTag mt = LokalerMonatTag(datum);
-    r.Slot(mt.monat, mt.tag).push_back({CTime(1), vm, nm, datum, {}});
+    r.m_pTage.Anhaengen(mt.monat, mt.tag, {CTime(1), vm, nm, datum, {}});
 }
 
 float Zahl(const TagesZahlen& z, int art) {
