@@ -53,16 +53,21 @@ public:
         m_p += laenge;
         return nullptr;
     }
-    // A day entry with a note shorter than 255 bytes, checked once: nearly every entry of a
-    // file. False leaves the position alone for the careful path.
-    bool KurzerEintrag(std::uint32_t (&werte)[4], std::string_view& notiz) {
-        if (!Bereit(17)) return false;
-        const std::size_t laenge = static_cast<unsigned char>(m_p[16]);
-        if (laenge == 0xFF || !Bereit(17 + laenge)) return false;
-        for (std::size_t i = 0; i < 4; ++i) werte[i] = DwordBei(m_p + 4 * i);
-        notiz = std::string_view(m_p + 17, laenge);
-        m_p += 17 + laenge;
-        return true;
+    // Hands day entries with notes shorter than 255 bytes to `f(datum, vm, nm, zeit, notiz)` while
+    // the window holds them whole, at most `max`; returns how many. Nearly every entry of a file
+    // goes this way, with the cursor kept in a register.
+    template <class F> std::uint32_t KurzeEintraege(std::uint32_t max, F&& f) {
+        const char* p = m_p;
+        std::uint32_t k = 0;
+        while (k < max && m_pEnde - p >= 17) {
+            const std::size_t laenge = static_cast<unsigned char>(p[16]);
+            if (laenge == 0xFF || static_cast<std::size_t>(m_pEnde - p) < 17 + laenge) break;
+            f(DwordBei(p), DwordBei(p + 4), DwordBei(p + 8), DwordBei(p + 12), std::string_view(p + 17, laenge));
+            p += 17 + laenge;
+            ++k;
+        }
+        m_p = p;
+        return k;
     }
 
 private:
@@ -165,7 +170,6 @@ std::optional<LeseFehler> Lesen(Leser& l, RessourcenListe& ziel) {
     liste.reserve(anzahl);
 
     const SlotRechner rechner;
-    std::vector<std::uint16_t> slots; // reused: the day slot of each entry of one resource
     for (std::uint32_t i = 0; i < anzahl; ++i) {
         auto r = std::make_unique<CRessource>();
         for (std::string* s : {&r->m_strBenennung1, &r->m_strBenennung2, &r->m_strGruppe, &r->m_strIdentNr}) {
@@ -182,27 +186,26 @@ std::optional<LeseFehler> Lesen(Leser& l, RessourcenListe& ziel) {
         if (eintraege > l.Rest() / kMinEintrag)
             return fehler("Zahl der Tageinträge (" + std::to_string(eintraege) + ") der Ressource " +
                           std::to_string(i + 1) + " größer als die Daten");
-        std::vector<CTagEintrag> tage;
-        tage.reserve(eintraege);
-        slots.resize(eintraege);
-        for (std::uint32_t k = 0; k < eintraege; ++k) {
-            std::uint32_t w[4];
-            std::string_view notiz;
-            if (!l.KurzerEintrag(w, notiz)) {
-                if (!l.Dword(w[0]) || !l.Dword(w[1]) || !l.Dword(w[2]) || !l.Dword(w[3]))
-                    return fehler("Datei endet in einem Tageintrag");
-                if (const char* grund = l.Text(notiz)) return fehler(std::string(grund) + " (Notiz)");
-            }
-            const auto [datum, vm, nm, zeit] = w;
-            CTagEintrag& e = tage.emplace_back();
+        TagTabelle::Aufbau aufbau(eintraege);
+        const auto aufnehmen = [&](std::uint32_t datum, std::uint32_t vm, std::uint32_t nm, std::uint32_t zeit,
+                                   std::string_view notiz) {
+            CTagEintrag& e = aufbau.Neu(rechner.Slot(datum));
             e.m_timeGeaendert = CTime(zeit);
             e.m_nArtVormittag = static_cast<int>(static_cast<std::int32_t>(vm));
             e.m_nArtNachmittag = static_cast<int>(static_cast<std::int32_t>(nm));
             e.m_timeDatum = CTime(datum);
             if (!notiz.empty()) e.m_strNotiz = notiz;
-            slots[k] = rechner.Slot(datum);
+        };
+        for (std::uint32_t k = 0; (k += l.KurzeEintraege(eintraege - k, aufnehmen)) < eintraege; ++k) {
+            // The window runs dry or a long note: one entry the careful way, which refills it.
+            std::uint32_t w[4];
+            std::string_view notiz;
+            if (!l.Dword(w[0]) || !l.Dword(w[1]) || !l.Dword(w[2]) || !l.Dword(w[3]))
+                return fehler("Datei endet in einem Tageintrag");
+            if (const char* grund = l.Text(notiz)) return fehler(std::string(grund) + " (Notiz)");
+            aufnehmen(w[0], w[1], w[2], w[3], notiz);
         }
-        r->m_pTage.Setzen(std::move(tage), slots);
+        aufbau.Fertig(r->m_pTage);
         liste.push_back(std::move(r));
     }
     ziel = std::move(liste);

@@ -55,36 +55,40 @@ void TagTabelle::AnhaengenAlle(std::vector<Neu> neu) {
 }
 
 void TagTabelle::Setzen(std::vector<CTagEintrag> eintraege, std::span<const std::uint16_t> slots) {
+    // A counting sort, stable within each day; out-of-range slots are dropped.
     m_anfang.assign(kSlots + 1, 0);
     const std::size_t n = eintraege.size();
-    // One pass without branches: each day's end is where its last entry stands; a slot out of
-    // order or out of range sends the table to the sort below.
-    bool ungeordnet = false;
-    std::uint16_t vorher = 0;
-    for (std::size_t i = 0; i < n; ++i) {
-        const std::uint16_t s = slots[i];
-        ungeordnet |= s < vorher || s >= kSlots;
-        vorher = s;
-        m_anfang[std::min<std::size_t>(s, kSlots - 1) + 1] = static_cast<std::uint32_t>(i + 1);
-    }
-    if (!ungeordnet) {
-        // What every saved file holds: already grouped by day. An empty day ends where the one
-        // before it does.
-        for (std::size_t s = 1; s <= kSlots; ++s) m_anfang[s] = std::max(m_anfang[s], m_anfang[s - 1]);
-        m_eintraege = std::move(eintraege);
-    } else {
-        // A counting sort, stable within each day; out-of-range slots are dropped.
-        std::fill(m_anfang.begin(), m_anfang.end(), 0);
-        for (std::size_t i = 0; i < n; ++i)
-            if (slots[i] < kSlots) ++m_anfang[slots[i] + 1u];
-        for (std::size_t s = 1; s <= kSlots; ++s) m_anfang[s] += m_anfang[s - 1];
-        std::vector<std::uint32_t> naechster(m_anfang.begin(), m_anfang.end() - 1);
-        std::vector<CTagEintrag> sortiert(m_anfang[kSlots]);
-        for (std::size_t i = 0; i < n; ++i)
-            if (slots[i] < kSlots) sortiert[naechster[slots[i]]++] = std::move(eintraege[i]);
-        m_eintraege = std::move(sortiert);
-    }
+    for (std::size_t i = 0; i < n; ++i)
+        if (slots[i] < kSlots) ++m_anfang[slots[i] + 1u];
+    for (std::size_t s = 1; s <= kSlots; ++s) m_anfang[s] += m_anfang[s - 1];
+    std::vector<std::uint32_t> naechster(m_anfang.begin(), m_anfang.end() - 1);
+    std::vector<CTagEintrag> sortiert(m_anfang[kSlots]);
+    for (std::size_t i = 0; i < n; ++i)
+        if (slots[i] < kSlots) sortiert[naechster[slots[i]]++] = std::move(eintraege[i]);
+    m_eintraege = std::move(sortiert);
     if (m_eintraege.empty()) m_anfang.clear();
+}
+
+void TagTabelle::Aufbau::Fertig(TagTabelle& ziel) {
+    if (m_bUngeordnet) {
+        // Rare: a file not grouped by day. Sort it the general way.
+        std::vector<std::uint16_t> slots;
+        slots.reserve(m_eintraege.size());
+        for (const CTagEintrag& e : m_eintraege) {
+            const MonatTag mt = LokalerMonatTag(e.m_timeDatum);
+            slots.push_back(static_cast<std::uint16_t>(SlotVon(mt.monat, mt.tag)));
+        }
+        ziel.Setzen(std::move(m_eintraege), slots);
+        return;
+    }
+    if (m_eintraege.empty()) {
+        ziel = TagTabelle();
+        return;
+    }
+    // An empty day ends where the one before it does.
+    for (std::size_t s = 1; s <= kSlots; ++s) m_ende[s] = std::max(m_ende[s], m_ende[s - 1]);
+    ziel.m_anfang.assign(m_ende.begin(), m_ende.end());
+    ziel.m_eintraege = std::move(m_eintraege);
 }
 
 } // namespace kalvora

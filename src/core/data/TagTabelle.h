@@ -1,4 +1,6 @@
 #pragma once
+#include <algorithm>
+#include <array>
 #include <cstdint>
 #include <span>
 #include <utility>
@@ -36,6 +38,28 @@ public:
     // Replaces the table by `eintraege`, the entry i belonging to day slot slots[i]; the order
     // within a day is kept. Entries whose slot is out of range are dropped.
     void Setzen(std::vector<CTagEintrag> eintraege, std::span<const std::uint16_t> slots);
+
+    // Fills a table entry by entry in stored order, keeping the day bookkeeping on the way, so
+    // that a load needs no second pass over its entries.
+    class Aufbau {
+    public:
+        explicit Aufbau(std::size_t anzahl) { m_eintraege.reserve(anzahl); }
+        // A new entry at the end, belonging to day slot `slot`.
+        CTagEintrag& Neu(std::uint16_t slot) {
+            m_bUngeordnet |= slot < m_nVorher || slot >= kSlots;
+            m_nVorher = slot;
+            // The last entry of a day marks its end; out-of-range slots only flag the disorder.
+            m_ende[std::min<std::size_t>(slot, kSlots - 1) + 1] = static_cast<std::uint32_t>(m_eintraege.size() + 1);
+            return m_eintraege.emplace_back();
+        }
+        void Fertig(TagTabelle& ziel);
+
+    private:
+        std::vector<CTagEintrag> m_eintraege;
+        std::array<std::uint32_t, kSlots + 1> m_ende{};
+        std::uint16_t m_nVorher = 0;
+        bool m_bUngeordnet = false;
+    };
 
     // Removes the entries for which `weg` holds.
     template <class P> void EntfernenWenn(P&& weg) {
