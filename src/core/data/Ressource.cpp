@@ -70,6 +70,43 @@ void SetTagAnzeige(CRessource& ressource, CTime datum, int nVormittag, int nNach
     Markiere(ressource, datum, nVormittag, nNachmittag, notiz, true);
 }
 
+void TageAnzeigen(const CRessource& quelle, CRessource& zeile) {
+    if (zeile.AnzahlEintraege() != 0) {
+        quelle.FuerAlleTage([&](const CTagEintrag& e) {
+            SetTagAnzeige(zeile, e.m_timeDatum, e.m_nArtVormittag, e.m_nArtNachmittag, e.m_strNotiz);
+        });
+        return;
+    }
+    TagTabelle::Aufbau aufbau(quelle.AnzahlEintraege());
+    std::vector<std::pair<std::int64_t, CTagEintrag*>> tage; // the row's days of the current slot
+    for (int m = 1; m <= 12; ++m)
+        for (int d = 1; d <= 31; ++d) {
+            tage.clear();
+            for (const CTagEintrag& e : quelle.Slot(m, d)) {
+                const std::int64_t tag = LokaleTagNummer(e.m_timeDatum);
+                const auto gleich = std::find_if(tage.begin(), tage.end(), [&](const auto& t) { return t.first == tag; });
+                if (gleich != tage.end()) {
+                    // The same date twice: what SetTagAnzeige does to the day already there.
+                    CTagEintrag& x = *gleich->second;
+                    if (e.m_timeDatum.GetHour() >= 12)
+                        x.m_nArtNachmittag = e.m_nArtNachmittag;
+                    else
+                        x.m_nArtVormittag = e.m_nArtVormittag;
+                    x.m_strNotiz = e.m_strNotiz;
+                    continue;
+                }
+                // Reserved for every entry, so the references stay valid.
+                CTagEintrag& neu = aufbau.Neu(static_cast<std::uint16_t>(TagTabelle::SlotVon(m, d)));
+                neu.m_timeDatum = e.m_timeDatum;
+                neu.m_nArtVormittag = e.m_nArtVormittag;
+                neu.m_nArtNachmittag = e.m_nArtNachmittag;
+                neu.m_strNotiz = e.m_strNotiz;
+                tage.emplace_back(tag, &neu);
+            }
+        }
+    aufbau.Fertig(zeile.m_pTage);
+}
+
 RessourcenListe KopiereListe(const RessourcenListe& liste) {
     RessourcenListe kopie;
     kopie.reserve(liste.size());

@@ -55,6 +55,10 @@ void SetTag(CRessource* pRessource, CTime datum, int nVormittag, int nNachmittag
             CTime jetzt);
 // The same on a display record, replacing the note and leaving the change time alone.
 void SetTagAnzeige(CRessource& ressource, CTime datum, int nVormittag, int nNachmittag, const std::string& notiz);
+// Copies every day of `quelle` into the empty display row `zeile` with the result of one
+// SetTagAnzeige per entry in file order, in a single pass: the display is rebuilt on every tick.
+// Relies on every entry sitting in the slot of its own local date, as all setters keep it.
+void TageAnzeigen(const CRessource& quelle, CRessource& zeile);
 
 // Deep copy of a list, order kept.
 RessourcenListe KopiereListe(const RessourcenListe& liste);

@@ -59,9 +59,7 @@ void Zeigen(CRessource& r, const std::string& strAbteilung, bool bAlpha, Ressour
     zeile->m_strBenennung1 = Label(r, bAlpha);
     zeile->m_nZeile = static_cast<int>(anzeige.size()) + 1;
     r.m_nZeile = zeile->m_nZeile;
-    r.FuerAlleTage([&](const CTagEintrag& e) {
-        SetTagAnzeige(*zeile, e.m_timeDatum, e.m_nArtVormittag, e.m_nArtNachmittag, e.m_strNotiz);
-    });
+    TageAnzeigen(r, *zeile);
     anzeige.push_back(std::move(zeile));
 }
 
