@@ -3,6 +3,7 @@
 // recorder and a fixed clock.
 #include <cstdlib>
 #include <deque>
+#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -13,6 +14,7 @@
 #include "app/EinstellungsSpeicher.h"
 #include "app/Meldungen.h"
 #include "app/Uhr.h"
+#include "calendar/Regionen.h"
 #include "data/Ressource.h"
 
 namespace kalvora::test {
@@ -45,6 +47,24 @@ inline std::string DateiInhalt(const std::filesystem::path& p) {
 inline void DateiSchreibenTest(const std::filesystem::path& p, const std::string& inhalt) {
     std::ofstream f(p, std::ios::binary | std::ios::trunc);
     f << inhalt;
+}
+
+// Sets an OS lock (F_RDLCK, F_WRLCK) on the whole file behind `fd`, as another process would.
+inline bool FremdeSperre(int fd, short art) {
+    struct flock fl {};
+    fl.l_type = art;
+    return ::fcntl(fd, F_OFD_SETLK, &fl) == 0;
+}
+
+// A local time, to the hour.
+inline CTime Um(int jahr, int monat, int tag, int stunde = 0) { return CTime(jahr, monat, tag, stunde, 0, 0); }
+
+// The given states selected, with the flags derived from them as the settings dialog does.
+inline Regionen Laender(std::initializer_list<int> laender) {
+    Regionen r{};
+    for (int l : laender) r[static_cast<std::size_t>(l)] = 1;
+    AbgeleiteteFlagsSetzen(r);
+    return r;
 }
 
 class SpeicherAttrappe : public EinstellungsSpeicher {
@@ -130,6 +150,13 @@ inline CRessource& Neu(RessourcenListe& l, std::string b1, std::string b2 = {}, 
                        std::string nr = {}, bool geloescht = false) {
     l.push_back(NeueRessource(std::move(b1), std::move(b2), std::move(gruppe), std::move(nr), geloescht));
     return *l.back();
+}
+
+// "b1 b2 ..." of a list, for order expectations.
+inline std::string Namen(const RessourcenListe& l) {
+    std::string s;
+    for (const auto& r : l) s += (s.empty() ? "" : " ") + r->m_strBenennung1;
+    return s;
 }
 
 // Bytes from a list of values, for byte-layout expectations.
