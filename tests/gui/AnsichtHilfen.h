@@ -17,6 +17,12 @@ inline std::unique_ptr<CRessource> Ressource(std::string b1, std::string b2, std
     r->m_timeGeaendert = CTime(1700000000);
     return r;
 }
+template <typename... R> RessourcenListe Liste(R... r) {
+    RessourcenListe liste;
+    (liste.push_back(std::move(r)), ...);
+    return liste;
+}
+
 struct AnsichtUmgebung {
     RahmenUmgebung u;
     CUrlaubDoc doc{u.meldungen};

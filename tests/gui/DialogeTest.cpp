@@ -1,39 +1,54 @@
+// The small dialogs on their own, and the pixels of the colour button. "Löschen" and the
+// unmarked-half rule of the note dialog run in MausAnsichtTest.
 #include <gtest/gtest.h>
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "GuiHilfen.h"
+#include "AnsichtHilfen.h"
 #include "dialogs/BedeutungDlg.h"
 #include "dialogs/FarbButton.h"
+#include "dialogs/GruppeDlg.h"
 #include "dialogs/InfoDlg.h"
+#include "dialogs/NotizDlg.h"
+#include "dialogs/RessourceDlg.h"
 
+using namespace kalvora;
 using namespace kalvora::test;
 
-namespace {
-
-} // namespace
-
-// Alignment 2 is the third radio ("Mitte"); the fourth gives 3. An empty meaning is allowed.
-TEST(BedeutungDlg, ZeigtDieWerteUndGibtSieNachOkZurueck) {
+// Alignment 2 is the third radio ("Mitte"); typed text the code page cannot hold is refused.
+TEST(BedeutungDlg, ZeigtDieWerteUndGibtNurSpeicherbareZeichenZurueck) {
     CBedeutungDlg dlg;
     dlg.m_farbe = 0x00C800;
     dlg.m_strBedeutung = "Gr\xfc\x6e"; // Windows-1252 "Grün"
     dlg.m_nAusrichtung = 2;
     dlg.show();
-    EXPECT_EQ(Kind<CFarbButton>(dlg, "id1063")->Flaeche(), 0x00C800u);
-    auto* edit = Kind<QLineEdit>(dlg, "id1064");
+    EXPECT_EQ(Kind<CFarbButton>(dlg, 1063)->Flaeche(), 0x00C800u);
+    auto* edit = Kind<QLineEdit>(dlg, 1064);
     EXPECT_EQ(edit->text(), QStringLiteral("Grün"));
-    EXPECT_TRUE(Kind<QRadioButton>(dlg, "id1065")->isChecked());
-
-    edit->setText(QString{});
-    Kind<QRadioButton>(dlg, "id1066")->setChecked(true);
-    Kind<QPushButton>(dlg, "id1")->click();
+    EXPECT_TRUE(Kind<QRadioButton>(dlg, 1065)->isChecked());
+    edit->clear();
+    for (const QString& s : {QStringLiteral("Büro €"), QStringLiteral("ł"), QStringLiteral("\t")})
+        edit->insert(s);
+    EXPECT_EQ(edit->text(), QStringLiteral("Büro €"));
+    Kind<QRadioButton>(dlg, 1066)->setChecked(true);
+    Klick(dlg, 1);
     EXPECT_EQ(dlg.result(), QDialog::Accepted);
-    EXPECT_EQ(dlg.m_strBedeutung, "");
+    EXPECT_EQ(dlg.m_strBedeutung, "B\xFCro \x80");
     EXPECT_EQ(dlg.m_nAusrichtung, 3);
+
+    CBedeutungDlg leer; // an empty meaning is allowed; no radio for 7: nothing to take back
+    leer.m_strBedeutung = "x";
+    leer.m_nAusrichtung = 7;
+    leer.show();
+    Kind<QLineEdit>(leer, 1064)->clear();
+    Klick(leer, 1);
+    EXPECT_EQ(leer.m_strBedeutung, "");
+    EXPECT_EQ(leer.m_nAusrichtung, 7);
 }
 
 TEST(BedeutungDlg, FarbwahlUebernehmenOderVerwerfen) {
@@ -41,12 +56,9 @@ TEST(BedeutungDlg, FarbwahlUebernehmenOderVerwerfen) {
     dlg.m_farbe = 0x0000C8;
     std::vector<QColor> angeboten;
     std::optional<QColor> antwort; // nullopt: cancelled
-    dlg.m_farbWahl = [&](const QColor& start) {
-        angeboten.push_back(start);
-        return antwort;
-    };
+    dlg.m_farbWahl = [&](const QColor& start) { return angeboten.push_back(start), antwort; };
     dlg.show();
-    auto* farbe = Kind<CFarbButton>(dlg, "id1063");
+    auto* farbe = Kind<CFarbButton>(dlg, 1063);
     farbe->click();
     EXPECT_EQ(dlg.m_farbe, 0x0000C8u);
     antwort = QColor(10, 20, 30);
@@ -56,18 +68,15 @@ TEST(BedeutungDlg, FarbwahlUebernehmenOderVerwerfen) {
     EXPECT_EQ(angeboten, (std::vector<QColor>{QColor(200, 0, 0), QColor(200, 0, 0)}));
 }
 
-TEST(BedeutungDlg, NurSpeicherbareZeichenUndUngueltigeAusrichtung) {
-    CBedeutungDlg dlg;
-    dlg.m_nAusrichtung = 7;
+// Typed one by one through the validator: Omega has no place in the code page, the euro sign has.
+TEST(RessourceDlg, NurZeichenDesZeichensatzes) {
+    CRessourceDlg dlg;
     dlg.show();
-    auto* edit = Kind<QLineEdit>(dlg, "id1064");
-    edit->insert(QStringLiteral("Büro €"));
-    edit->insert(QStringLiteral("ł")); // no place for it in Windows-1252
-    edit->insert(QStringLiteral("\t"));
-    EXPECT_EQ(edit->text(), QStringLiteral("Büro €"));
-    Kind<QPushButton>(dlg, "id1")->click();
-    EXPECT_EQ(dlg.m_strBedeutung, "B\xFCro \x80");
-    EXPECT_EQ(dlg.m_nAusrichtung, 7); // no radio checked: nothing to take back
+    for (const QChar c : QStringLiteral("\u03a9\u20acB"))
+        Kind<QLineEdit>(dlg, 1004)->insert(QString(c));
+    Klick(dlg, 1);
+    EXPECT_EQ(dlg.m_strBenennung1, "\x80"
+                                   "B");
 }
 
 TEST(InfoDlg, NameVersionUndHersteller) {
@@ -76,4 +85,174 @@ TEST(InfoDlg, NameVersionUndHersteller) {
     EXPECT_EQ(Kind<QLabel>(dlg, "version")->text(), QStringLiteral("Kalvora Version 1.15"));
     EXPECT_EQ(Kind<QLabel>(dlg, "adresse")->text(), QStringLiteral("www.tervolan.de"));
     EXPECT_FALSE(Kind<QLabel>(dlg, "symbol")->pixmap().isNull());
+}
+
+// Enter must not close the dialog and counts as CR LF: 98 + 2 + 100 is exactly 200. Set up again
+// with a 201st character: shown with plain line breaks, cut back on OK with a message.
+TEST(NotizDlg, EnterZaehltZweiZeichenBisZurGrenzeVon200) {
+    MeldungsRekorder m;
+    CNotizDlg dlg(m);
+    dlg.Einrichten("t", "");
+    dlg.show();
+    QTest::keyClicks(dlg.Eingabe(), QString(98, QLatin1Char('a')));
+    QTest::keyClick(dlg.Eingabe(), Qt::Key_Return);
+    QTest::keyClicks(dlg.Eingabe(), QString(100, QLatin1Char('b')));
+    EXPECT_TRUE(dlg.isVisible());
+    Klick(dlg, 1);
+    EXPECT_EQ(dlg.result(), QDialog::Accepted);
+    EXPECT_TRUE(m.m_gezeigt.empty());
+    EXPECT_EQ(dlg.m_strNotiz, std::string(98, 'a') + "\r\n" + std::string(100, 'b'));
+
+    CNotizDlg zweiter(m);
+    zweiter.Einrichten(" 5. 3.2024 * M\xFCller", dlg.m_strNotiz + "c");
+    EXPECT_EQ(zweiter.windowTitle(), QStringLiteral(" 5. 3.2024 * Müller"));
+    EXPECT_EQ(zweiter.Eingabe()->toPlainText(), QString(98, u'a') + u'\n' + QString(100, u'b') + u'c');
+    Klick(zweiter, 1);
+    EXPECT_EQ(m.m_gezeigt.size(), 1u);
+    EXPECT_EQ(zweiter.m_strNotiz, dlg.m_strNotiz);
+
+    CNotizDlg fremd(m); // characters outside Windows-1252 are replaced visibly
+    fremd.Einrichten("t", "");
+    fremd.Eingabe()->setPlainText(QStringLiteral("5 € für Ω und 😀\u00A0!"));
+    Klick(fremd, 1);
+    EXPECT_EQ(fremd.m_strNotiz, "5 \x80 f\xFCr ? und ?\xA0!");
+}
+
+namespace {
+
+const std::string kKueche = "K\xFC"
+                            "che"; // Windows-1252
+
+RessourcenListe GruppenPlan() {
+    RessourcenListe liste;
+    for (const char* gruppe :
+         {"beta", "Zeta", kKueche.c_str(), "Alpha", "", "beta", "Beta", "!dringend", CGruppeDlg::kAlle})
+        liste.push_back(Ressource("N", "V", gruppe));
+    liste.push_back(Ressource("F", "6", "Alt", "", true)); // only a deleted one has it
+    return liste;
+}
+
+} // namespace
+
+// Case-insensitive, accents with their letters; "Beta" before "beta" only by its bytes; no empty
+// group, each once, none only of deleted ones, a group named like the "all" item is that item;
+// "!" sorts before the "all" item. Only the exact text preselects.
+TEST(GruppeDlg, EintraegeAufsteigendUndVorgabeAusgewaehlt) {
+    const RessourcenListe plan = GruppenPlan();
+    const std::pair<std::string, QString> faelle[] = {{"", "!dringend"},
+                                                      {kKueche, "Küche"},
+                                                      {"zeta", "!dringend"},
+                                                      {"Alt", "!dringend"},
+                                                      {CGruppeDlg::kAlle, "--- Alle Ressourcen ---"}};
+    for (const auto& [vorgabe, ausgewaehlt] : faelle) {
+        CGruppeDlg dlg;
+        dlg.m_pListe = &plan;
+        dlg.m_strGruppe = vorgabe;
+        dlg.OnInitDialog();
+        EXPECT_EQ(dlg.windowTitle(), QStringLiteral("Wählen Sie die anzuzeigende Gruppe!"));
+        QStringList texte;
+        for (int i = 0; i < dlg.Liste()->count(); ++i)
+            texte << dlg.Liste()->item(i)->text();
+        EXPECT_EQ(texte, (QStringList{"!dringend", "--- Alle Ressourcen ---", "Alpha", "Beta", "beta",
+                                      "Küche", "Zeta"}));
+        ASSERT_EQ(dlg.Liste()->selectedItems().size(), 1) << vorgabe;
+        EXPECT_EQ(dlg.Liste()->currentItem()->text(), ausgewaehlt) << vorgabe;
+    }
+}
+
+// The real modal run; the "all" item and no selection both give "", Abbrechen keeps the group.
+TEST(GruppeDlg, OkGibtDieGruppeAbbrechenLaesstSie) {
+    const RessourcenListe plan = GruppenPlan();
+    const std::tuple<int, bool, std::string> faelle[] = {// row (-1: none selected), OK, group
+                                                         {5, true, kKueche},
+                                                         {1, true, ""},
+                                                         {-1, true, ""},
+                                                         {5, false, "beta"}};
+    for (const auto& [zeile, ok, erwartet] : faelle) {
+        CGruppeDlg dlg;
+        dlg.m_pListe = &plan;
+        dlg.m_strGruppe = "beta";
+        QTimer::singleShot(0, &dlg, [&] {
+            if (zeile < 0)
+                dlg.Liste()->clearSelection();
+            else
+                dlg.Liste()->setCurrentRow(zeile);
+            Klick(dlg, ok ? 1 : 2);
+        });
+        EXPECT_EQ(dlg.exec(), ok ? QDialog::Accepted : QDialog::Rejected);
+        EXPECT_EQ(dlg.m_strGruppe, erwartet) << zeile;
+    }
+}
+
+namespace {
+
+constexpr COLORREF kRot = 0x0000C8, kStreifen = 0xDCFFFF;
+
+struct FarbButtonTest : ::testing::Test {
+    CFarbButton knopf{QStringLiteral("Urlaub")};
+    void SetUp() override { knopf.SetFarbe(0x000000, kRot, kStreifen); }
+
+    QImage Bild(const CFarbButton::Zustand& zustand, QRect r = {0, 0, 80, 22}) const {
+        return Malen({r.right() + 1, r.bottom() + 1}, Qt::magenta,
+                     [&](QPainter& p) { knopf.DrawItem(p, r, zustand); });
+    }
+    QRgb Palette(QPalette::ColorRole rolle) const {
+        return knopf.palette().color(QPalette::Active, rolle).rgb() & 0xFFFFFF;
+    }
+    // Caption pixels matching `treffer`, away from the frame rings.
+    static QRect Text(const QImage& bild, const std::function<bool(QRgb)>& treffer) {
+        return Umriss(bild, QRect(3, 3, 74, 16), treffer);
+    }
+};
+
+} // namespace
+
+TEST_F(FarbButtonTest, RahmenJeZustandGedrueckteBeschriftungEinenPixelTieferUndRechts) {
+    const auto dunkel = [](QRgb c) { return qRed(c) < 90 && qGreen(c) < 90; };
+    const QRect los = Text(Bild({}), dunkel);
+    ASSERT_FALSE(los.isEmpty());
+    EXPECT_EQ(Text(Bild({.bGedrueckt = true}), dunkel), los.translated(1, 1));
+
+    knopf.setText(QString{});
+    const QRgb glanz = Palette(QPalette::Light), hell = Palette(QPalette::Midlight);
+    const QRgb schatten = Palette(QPalette::Dark), schwarz = Palette(QPalette::Shadow);
+    const struct {
+        CFarbButton::Zustand zustand;
+        std::vector<QRgb> pixel; // corner, top right, inner ring left and bottom, second inner ring
+    } faelle[] = {
+        // raised: highlight/dark shadow outside, light/shadow inside; the lower-right colour wins the corner
+        {{}, {glanz, schwarz, hell, schatten, Rgb(kRot)}},
+        {{.bGedrueckt = true}, {schwarz, schwarz, schatten, schatten, Rgb(kRot)}},
+        {{.bStandard = true}, {0, 0, glanz, schwarz, hell}},
+        {{.bFokus = true}, {0, 0, glanz, schwarz, hell}},
+    };
+    for (const auto& f : faelle) {
+        const QImage b = Bild(f.zustand);
+        EXPECT_EQ((std::vector<QRgb>{Pixel(b, 0, 0), Pixel(b, 79, 0), Pixel(b, 1, 10), Pixel(b, 40, 20),
+                                     Pixel(b, 2, 10)}),
+                  f.pixel)
+            << &f - faelle;
+    }
+}
+
+TEST_F(FarbButtonTest, StreifenZehnPixelBreitUmLinksPlusZehn) {
+    knopf.setText(QString{});
+    const QRect versetzt(30, 5, 80, 22); // any item rectangle, not only one at the origin
+    const int y = versetzt.center().y();
+    knopf.SetMarkiert(true);
+    const QImage bild = Bild({}, versetzt);
+    for (int x = 32; x < 50; ++x)
+        EXPECT_EQ(Pixel(bild, x, y), x >= 35 && x < 45 ? Rgb(kStreifen) : Rgb(kRot)) << "x=" << x;
+    knopf.SetMarkiert(false);
+    EXPECT_EQ(Pixel(Bild({}, versetzt), 40, y), Rgb(kRot));
+}
+
+// The system's face, the caption engraved: a white copy one pixel down-right of the grey one.
+TEST_F(FarbButtonTest, DeaktiviertMitSystemflaecheUndGravierterSchrift) {
+    const QImage bild = Bild({.bDeaktiviert = true});
+    EXPECT_EQ(Pixel(bild, 4, 4), Palette(QPalette::Button));
+    const QRect weiss = Text(bild, [](QRgb c) { return qRed(c) > 0xF8 && qBlue(c) > 0xF8; });
+    const QRect grau = Text(bild, [](QRgb c) { return qRed(c) < 0x98; });
+    ASSERT_FALSE(weiss.isEmpty() || grau.isEmpty());
+    EXPECT_EQ(weiss.bottomRight(), grau.bottomRight() + QPoint(1, 1));
 }

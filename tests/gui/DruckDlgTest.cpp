@@ -1,11 +1,20 @@
-// The print dialog: preselection, the buttons, the pickers and "Drucken" with its two checks.
+// The print dialog: preselection, the buttons, the pickers and "Drucken" with its two checks. The
+// view's print commands end to end with their modal steps scripted: print dialog, printer dialog
+// into a PDF file, preview, printer set-up, and resource management's year overview.
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QDateEdit>
 #include <QListWidget>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
 #include <QRadioButton>
 
 #include "AnsichtHilfen.h"
+#include "dialogs/JahresFeld.h"
+#include "frame/Befehle.h"
+#include "print/DruckBefehle.h"
 #include "print/DruckDlg.h"
 
 using namespace kalvora;
@@ -17,23 +26,17 @@ class DruckDlgTest : public ::testing::Test {
 protected:
     UhrFixiert uhr{CTime(2025, 1, 1, 12, 0, 0)};
     MeldungsRekorder meldungen;
-    RessourcenListe liste;
 
-    void SetUp() override {
-        liste.push_back(Ressource("Wolf", "Noah", "Service", "204"));
-        liste.push_back(Ressource("Becker", "Jonas", "Entwicklung", "101"));
-        liste.push_back(Ressource("Alt", "Ute", "Service", "9", true));
-        liste.push_back(Ressource("Braun", "Emma", "Service", "201"));
-        liste.push_back(Ressource("Huber", "Eva", "", "7"));
-    }
+    RessourcenListe liste =
+        Liste(Ressource("Wolf", "Noah", "Service", "204"), Ressource("Becker", "Jonas", "Entwicklung", "101"),
+              Ressource("Alt", "Ute", "Service", "9", true), Ressource("Braun", "Emma", "Service", "201"),
+              Ressource("Huber", "Eva", "", "7"));
+
     static QStringList Ausgewaehlt(QListWidget& l) {
         QStringList texte;
         for (int i = 0; i < l.count(); ++i)
             if (l.item(i)->isSelected()) texte << l.item(i)->text();
         return texte;
-    }
-    static void Klick(CDruckDlg& dlg, const char* id) {
-        dlg.findChild<QAbstractButton*>(QString::fromLatin1(id))->click();
     }
 };
 
@@ -46,31 +49,29 @@ TEST_F(DruckDlgTest, VorauswahlNachGruppeUndDieAuswahlKnoepfe) {
     ASSERT_EQ(l.count(), 4); // the deleted record has no line
     EXPECT_EQ(l.item(0)->text(), ": Huber, Eva (7)");
     EXPECT_EQ(Ausgewaehlt(l), (QStringList{"Service: Braun, Emma (201)", "Service: Wolf, Noah (204)"}));
-    EXPECT_TRUE(dlg.findChild<QRadioButton*>(QStringLiteral("id1054"))->isChecked()); // "Nach Gruppen"
+    EXPECT_TRUE(Kind<QRadioButton>(dlg, 1054)->isChecked()); // "Nach Gruppen"
 
-    Klick(dlg, "id1042"); // "Alle auswählen" adds the other groups
+    Klick(dlg, 1042); // "Alle auswählen" adds the other groups
     EXPECT_EQ(Ausgewaehlt(l).size(), 4);
-    Klick(dlg, "id1043"); // "Auswahl aufheben"
+    Klick(dlg, 1043); // "Auswahl aufheben"
     EXPECT_TRUE(Ausgewaehlt(l).isEmpty());
     // Nothing selected: the message, and the dialog stays open.
-    Klick(dlg, "id1");
+    Klick(dlg, 1);
     EXPECT_TRUE(dlg.isVisible());
-    ASSERT_EQ(meldungen.m_gezeigt.size(), 1u);
-    EXPECT_EQ(meldungen.m_gezeigt[0].text, "Kein Mitarbeiter ausgewählt!");
+    EXPECT_EQ(Gezeigt(meldungen), Texte{"Kein Mitarbeiter ausgewählt!"});
 }
 
 TEST_F(DruckDlgTest, MehrAlsVierhundertTageBleibenImDialog) {
     CDruckDlg dlg(liste, "", meldungen);
     dlg.show();
     dlg.LetzterTag()->setDate(QDate(2026, 2, 6));
-    Klick(dlg, "id1");
+    Klick(dlg, 1);
     EXPECT_TRUE(dlg.isVisible());
-    ASSERT_EQ(meldungen.m_gezeigt.size(), 1u);
-    EXPECT_EQ(meldungen.m_gezeigt[0].text,
-              "Maximal kann nur 1 Jahr ausgedruckt werden! Überprüfen Sie bitte die Datumseingabe!");
+    EXPECT_EQ(Gezeigt(meldungen),
+              Texte{"Maximal kann nur 1 Jahr ausgedruckt werden! Überprüfen Sie bitte die Datumseingabe!"});
 
     dlg.LetzterTag()->setDate(QDate(2026, 2, 5)); // exactly 400 days, at the same time of day
-    Klick(dlg, "id1");
+    Klick(dlg, 1);
     EXPECT_EQ(dlg.result(), QDialog::Accepted);
     EXPECT_EQ(dlg.m_timeLetzterTag, CTime(2026, 2, 5, 12, 0, 0));
 }
@@ -82,4 +83,116 @@ TEST_F(DruckDlgTest, ErsterTagNachDemLetztenZiehtIhnMit) {
     EXPECT_EQ(dlg.LetzterTag()->date(), QDate(2025, 3, 12));
     dlg.LetzterTag()->setDate(QDate(2025, 3, 1)); // before the first: back to it
     EXPECT_EQ(dlg.LetzterTag()->date(), QDate(2025, 3, 12));
+}
+
+namespace {
+
+class DruckBefehleTest : public ::testing::Test {
+protected:
+    UhrFixiert uhr{CTime(2025, 3, 10, 12, 0, 0)};
+    AnsichtUmgebung a;
+    CDruckBefehle* befehle = nullptr;
+    std::string pdf;
+    int druckDialoge = 0;
+    int druckerDialoge = 0;
+
+    void SetUp() override {
+        a.Speichern(Liste(Ressource("Wolf", "Noah"), Ressource("Becker", "Jonas")));
+        a.Starten();
+        pdf = a.u.ordner / "plan.pdf";
+        befehle = &DruckenAnschliessen(*a.ansicht);
+        // The dialog as the user leaves it: 10.–16.3., alphabetical; the printer writes a PDF.
+        befehle->m_druckDialog = [this](CDruckDlg& dlg) {
+            ++druckDialoge;
+            dlg.LetzterTag()->setDate(QDate(2025, 3, 16));
+            Klick(dlg, 1053);
+            return (dlg.accept(), dlg.result());
+        };
+        befehle->m_druckerDialog = [this](QPrinter& drucker, QWidget*) {
+            ++druckerDialoge;
+            drucker.setOutputFormat(QPrinter::PdfFormat);
+            drucker.setOutputFileName(QString::fromStdString(pdf));
+            return true;
+        };
+    }
+    // What the command would print, painted into an image of 1200 × 900: the painted extent.
+    QRect Gemalt() const {
+        const QImage bild = Malen({1200, 900}, Qt::white, [&](QPainter& dc) {
+            befehle->Zeichnen(dc, {0, 0, 1200, 900});
+        });
+        return Umriss(bild, bild.rect(), [](QRgb p) { return p != 0xFFFFFFu; });
+    }
+};
+
+} // namespace
+
+TEST_F(DruckBefehleTest, DruckenSchreibtEineSeiteAlsPdfAbbrechenNichts) {
+    const auto druckDialog = befehle->m_druckDialog;
+    befehle->m_druckDialog = [](CDruckDlg& dlg) { return (dlg.reject(), dlg.result()); };
+    a.ansicht->Befehl(befehl::Drucken);
+    EXPECT_EQ(druckerDialoge, 0);
+    befehle->m_druckDialog = druckDialog;
+    a.Aktion(befehl::Drucken)->trigger();
+    EXPECT_EQ(druckerDialoge, 1);
+    const std::string inhalt = DateiInhalt(pdf);
+    EXPECT_TRUE(inhalt.starts_with("%PDF"));
+    EXPECT_NE(inhalt.find("/Count 1"), std::string::npos); // one page
+    EXPECT_EQ(befehle->Drucker().pageLayout().orientation(), QPageLayout::Landscape);
+    // The view keeps the dialog's choice; the job holds both resources in stored order.
+    EXPECT_EQ(a.ansicht->m_timeDruckBis, CTime(2025, 3, 16, 12, 0, 0));
+    EXPECT_EQ(befehle->Auftrag().m_namen, (std::vector<std::string>{"Wolf, Noah", "Becker, Jonas"}));
+    // The dialog confirmed, the printer dialog cancelled: no new file.
+    std::filesystem::remove(pdf);
+    befehle->m_druckerDialog = [](QPrinter&, QWidget*) { return false; };
+    a.ansicht->Befehl(befehl::Drucken);
+    EXPECT_FALSE(std::filesystem::exists(pdf));
+}
+
+TEST_F(DruckBefehleTest, SeitenansichtZeigtEineSeiteOhneDruckerdialog) {
+    int seiten = -1;
+    befehle->m_vorschau = [&](QPrintPreviewDialog& dlg) {
+        auto* vorschau = dlg.findChild<QPrintPreviewWidget*>();
+        ASSERT_NE(vorschau, nullptr);
+        vorschau->updatePreview();
+        seiten = vorschau->pageCount();
+    };
+    a.Aktion(befehl::Seitenansicht)->trigger();
+    EXPECT_EQ(druckDialoge, 1);
+    EXPECT_EQ(druckerDialoge, 0);
+    EXPECT_EQ(seiten, 1);
+}
+
+TEST_F(DruckBefehleTest, EinrichtungGiltFuerDieNaechstenDrucke) {
+    QPrinter* eingerichtet = nullptr;
+    befehle->m_einrichtung = [&](QPrinter& drucker, QWidget*) {
+        eingerichtet = &drucker;
+        drucker.setPageOrientation(QPageLayout::Portrait);
+    };
+    a.Aktion(befehl::DruckerEinrichtung)->trigger();
+    EXPECT_EQ(druckDialoge, 0); // the set-up asks nothing about the plan
+    QPrinter* gedruckt = nullptr;
+    befehle->m_druckerDialog = [&](QPrinter& drucker, QWidget*) { return (gedruckt = &drucker, false); };
+    a.ansicht->Befehl(befehl::Drucken);
+    EXPECT_EQ(gedruckt, eingerichtet);
+    EXPECT_EQ(gedruckt->pageLayout().orientation(), QPageLayout::Portrait);
+}
+
+TEST_F(DruckBefehleTest, AusDerVerwaltungNurDieJahresuebersicht) {
+    EintragsartTabelle tabelle = EintragsartTabelle::Standard();
+    CJahresFeld feld;
+    feld.SetTabelle(&tabelle);
+    feld.SetJahr(2025, "Wolf, Noah - ");
+    QRect gemalt;
+    befehle->m_druckerDialog = [&](QPrinter&, QWidget*) {
+        ++druckerDialoge;
+        gemalt = Gemalt();
+        return false;
+    };
+    a.ansicht->m_bVerwaltungOffen = true;
+    VerwaltungDrucken(*a.ansicht, feld);
+    EXPECT_EQ(druckDialoge, 0); // no print dialog
+    EXPECT_EQ(druckerDialoge, 1);
+    EXPECT_LT(gemalt.bottom(), 400); // 3:1 on a page of 1200 × 900
+    // Afterwards the pane is forgotten: nothing is drawn while resource management stays open.
+    EXPECT_TRUE(Gemalt().isNull());
 }

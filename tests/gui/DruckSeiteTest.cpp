@@ -2,8 +2,6 @@
 // first day column at x = 211 and the first row at y = 52.
 #include <gtest/gtest.h>
 
-#include <QPainter>
-
 #include "GuiHilfen.h"
 #include "dialogs/JahresFeld.h"
 #include "print/DruckBild.h"
@@ -34,9 +32,7 @@ DruckAuftrag Auftrag(int schema = 1) {
         a.m_arten.m_strBedeutung[static_cast<std::size_t>(j)] = "Typ " + std::to_string(j);
     }
     for (int i = 0; i < 5; ++i) {
-        auto r = std::make_unique<CRessource>();
-        r->m_strBenennung1 = "Name" + std::to_string(i);
-        a.m_zeilen.push_back(std::move(r));
+        a.m_zeilen.push_back(NeueRessource("Name" + std::to_string(i)));
         a.m_namen.push_back("Name" + std::to_string(i) + ", Vorname");
     }
     a.m_nAnzahl = 5;
@@ -44,19 +40,16 @@ DruckAuftrag Auftrag(int schema = 1) {
 }
 
 QImage Seite(const DruckAuftrag& a) {
-    QImage bild(kB, kH, QImage::Format_RGB32);
-    bild.fill(Qt::white);
-    QPainter dc(&bild);
-    DruckseiteZeichnen(dc, bild.rect(), a);
-    return bild;
+    return Malen({kB, kH}, Qt::white, [&](QPainter& dc) { DruckseiteZeichnen(dc, {0, 0, kB, kH}, a); });
 }
 
 } // namespace
 
 TEST(DruckSeite, FuenfZeilenDannDieLegendeDannNichts) {
     const QImage bild = Seite(Auftrag());
-    for (int i = 0; i < 5; ++i) EXPECT_EQ(Pixel(bild, 300, 62 + 21 * i), Rgb(0xE6E6E6)) << i; // C1
-    EXPECT_EQ(Pixel(bild, 998, 40), Rgb(0x000000)); // the last header's dark edge
+    for (int i = 0; i < 5; ++i)
+        EXPECT_EQ(Pixel(bild, 300, 62 + 21 * i), Rgb(0xE6E6E6)) << i; // C1
+    EXPECT_EQ(Pixel(bild, 998, 40), Rgb(0x000000));                   // the last header's dark edge
     // Legend rows at 159..175 and 180..196; all 16 types in their colours, in order.
     for (int j = 1; j <= 16; ++j) {
         const int i = (j - 1) % 8, rechts = 100 * (i + 1) + (50 * i) / 2;
@@ -73,13 +66,11 @@ TEST(DruckSeite, HalbeUndGanzeTage) {
     CRessource& r = *a.m_zeilen[0];
     const CTime jetzt(2025, 1, 1, 0, 0, 0);
     // 10 March full, 11 March two halves (notes are not printed), 12 March second half; 2024 not here.
-    for (auto [j, t, vm, nm] : {std::array{2025, 10, 3, 3}, {2025, 11, 3, 5}, {2025, 12, 0, 5},
-                                {2024, 13, 1, 1}})
+    for (auto [j, t, vm, nm] :
+         {std::array{2025, 10, 3, 3}, {2025, 11, 3, 5}, {2025, 12, 0, 5}, {2024, 13, 1, 1}})
         SetTag(&r, CTime(j, 3, t, 9, 0, 0), vm, nm, t == 11 ? "Notiz" : "", jetzt);
     const QImage bild = Seite(a);
-    const auto umriss = [&](int x, COLORREF c) {
-        return Umriss(bild, QRect(x, 52, 197, 21), [&](QRgb p) { return p == Rgb(c); });
-    };
+    const auto umriss = [&](int x, COLORREF c) { return Umriss(bild, QRect(x, 52, 197, 21), Ist(Rgb(c))); };
     // Full day, "Voll": y 57..67, fill inside the edges.
     EXPECT_EQ(umriss(211, Farbe(3)), QRect(QPoint(212, 58), QPoint(406, 66)));
     // Two halves: 408..506 "Voll", 507..604 "Unten" (64..70).
@@ -105,18 +96,17 @@ TEST(DruckSeite, JederMontagJederZeileTraegtDieWochennummer) {
 TEST(DruckSeite, JahresuebersichtImVerhaeltnisDreiZuEins) {
     UhrFixiert uhr{CTime(2025, 6, 1, 10, 0, 0)};
     EintragsartTabelle tabelle = EintragsartTabelle::Standard();
-    for (int j = 1; j <= kAnzahlArten; ++j) tabelle.m_strBedeutung[static_cast<std::size_t>(j)] = "Typ";
+    for (int j = 1; j <= kAnzahlArten; ++j)
+        tabelle.m_strBedeutung[static_cast<std::size_t>(j)] = "Typ";
     CJahresFeld feld;
     feld.SetTabelle(&tabelle);
     feld.SetJahr(2025, "Becker, Jonas - ");
     feld.AddTag(CTime(2025, 12, 30, 9, 0, 0), 0x0000FF, true, true, 0);
     // A portrait page of 900 x 1200: the overview fills the width at 3:1 (900 x 300) from the top
     // (areas: DruckLayoutTest).
-    QImage bild(900, 1200, QImage::Format_RGB32);
-    bild.fill(Qt::white);
-    QPainter dc(&bild);
-    JahresUebersichtDrucken(dc, bild.rect(), feld);
-    dc.end();
+    const QImage bild = Malen({900, 1200}, Qt::white, [&](QPainter& dc) {
+        JahresUebersichtDrucken(dc, {0, 0, 900, 1200}, feld);
+    });
     const QRect gemalt = Umriss(bild, bild.rect(), [](QRgb p) { return p != kWeiss; });
     // The cells of 31 days end at 34.5 columns of W/36, the legend lies in the last two of 16 rows.
     EXPECT_LT(gemalt.right(), 900);
@@ -124,7 +114,7 @@ TEST(DruckSeite, JahresuebersichtImVerhaeltnisDreiZuEins) {
     EXPECT_LT(gemalt.bottom(), 300);
     EXPECT_GT(gemalt.bottom(), 300 * 14 / 16);
     // The mark of 30 December in the last month row.
-    const QRect mark = Umriss(bild, bild.rect(), [](QRgb p) { return p == 0xFF0000u; });
+    const QRect mark = Umriss(bild, bild.rect(), Ist(0xFF0000));
     EXPECT_GT(mark.top(), 300 * 13 / 16);
     EXPECT_LT(mark.bottom(), 300 * 14 / 16);
 }

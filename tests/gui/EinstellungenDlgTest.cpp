@@ -1,16 +1,15 @@
+// Command 32785 with its dialog driven from inside, and command 32786 through the program.
 #include <gtest/gtest.h>
 
 #include <QAction>
 #include <QCheckBox>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QRadioButton>
 
 #include "AnsichtHilfen.h"
 #include "app/EintragsartDatei.h"
 #include "app/QtWandlung.h"
 #include "data/DatenbankFormat.h"
-#include "data/UrlaubDoc.h"
 #include "dialogs/BedeutungDlg.h"
 #include "dialogs/EinstellungenBefehle.h"
 #include "dialogs/EinstellungenDlg.h"
@@ -22,12 +21,6 @@ using namespace kalvora::test;
 namespace fs = std::filesystem;
 
 namespace {
-
-template <typename T = QWidget> T* Finde(QWidget& w, int id) {
-    T* kind = w.findChild<T*>(QStringLiteral("id%1").arg(id));
-    EXPECT_NE(kind, nullptr) << id;
-    return kind;
-}
 
 // Region boxes in region order as the users see them.
 constexpr int kRegionsIds[kAnzahlLaender] = {1013, 1001, 1002, 1003, 1005, 1006, 1016, 1007, 1008,
@@ -51,8 +44,7 @@ struct EinstellungenBefehl : ::testing::Test {
                               [=](COLORREF c) { log("heute " + QString::number(c, 16).toStdString()); },
                               [=] { log("aufbauen"); }, [] { return 7; },
                               [=](int a) { log("art " + std::to_string(a)); }};
-        u.speicher.m_texte.clear();
-        u.speicher.m_zahlen.clear();
+        u.speicher = {};
     }
 
     // Runs command 32785; `bedienen` works on the shown dialog, then OK or Abbrechen is clicked.
@@ -60,13 +52,13 @@ struct EinstellungenBefehl : ::testing::Test {
         befehle->m_ausfuehren = [&](CEinstellungenDlg& dlg) {
             dlg.show();
             bedienen(dlg);
-            Finde<QPushButton>(dlg, ok ? 1 : 2)->click();
+            Klick(dlg, ok ? 1 : 2);
             return dlg.result();
         };
         return befehle->OnEinstellungen();
     }
     static void PfadEingeben(CEinstellungenDlg& dlg, const std::string& pfad) {
-        Finde<QLineEdit>(dlg, 1026)->setText(TextAusPfad(pfad));
+        Kind<QLineEdit>(dlg, 1026)->setText(TextAusPfad(pfad));
     }
     // The meaning dialog of a colour button answers with these values.
     static void Bedeutung(CEinstellungenDlg& dlg, COLORREF farbe, std::string text, int ausr,
@@ -85,13 +77,13 @@ TEST_F(EinstellungenBefehl, DialogZeigtRegionenUndKnopfReihen) {
     rahmen->m_tabelle.m_nRegion[kFlagOesterreich] = 1;
     Ausfuehren(
         [&](CEinstellungenDlg& dlg) {
-            EXPECT_EQ(Finde<QCheckBox>(dlg, kRegionsIds[17])->text(), QStringLiteral("Kämten"));
-            EXPECT_EQ(Finde<QCheckBox>(dlg, kRegionsIds[23])->text(), QStringLiteral("Voralberg"));
+            EXPECT_EQ(Kind<QCheckBox>(dlg, kRegionsIds[17])->text(), QStringLiteral("Kämten"));
+            EXPECT_EQ(Kind<QCheckBox>(dlg, kRegionsIds[23])->text(), QStringLiteral("Voralberg"));
             for (int id : {1051, 1052}) { // the hidden country boxes
-                EXPECT_FALSE(Finde<QCheckBox>(dlg, id)->isVisible());
-                EXPECT_EQ(Finde<QCheckBox>(dlg, id)->isChecked(), id == 1052);
+                EXPECT_FALSE(Kind<QCheckBox>(dlg, id)->isVisible());
+                EXPECT_EQ(Kind<QCheckBox>(dlg, id)->isChecked(), id == 1052);
             }
-            EXPECT_GT(Finde(dlg, 1063)->y(), Finde(dlg, 1055)->geometry().bottom()); // type 9 under type 1
+            EXPECT_GT(Kind(dlg, 1063)->y(), Kind(dlg, 1055)->geometry().bottom()); // type 9 under type 1
         },
         false);
 }
@@ -110,7 +102,7 @@ TEST_F(EinstellungenBefehl, SchemaUndReihenfolgeNachOk) {
         ansicht.clear();
         u.app.m_nFarbschema = f.vorher;
         ASSERT_TRUE(Ausfuehren([&](CEinstellungenDlg& dlg) {
-            if (f.radio) Finde<QRadioButton>(dlg, f.radio)->click();
+            if (f.radio) Klick(dlg, f.radio);
         }));
         EXPECT_EQ(u.app.m_nFarbschema, f.nachher);
         EXPECT_EQ(u.speicher.m_zahlen["Farbschema"], static_cast<std::uint32_t>(f.nachher));
@@ -157,11 +149,11 @@ TEST_F(EinstellungenBefehl, PfadRegeln) {
         u.speicher.m_bOeffnenGelingt = f.wie != 'f';
         ASSERT_TRUE(Ausfuehren([&](CEinstellungenDlg& dlg) {
             if (f.wie != 'w') PfadEingeben(dlg, f.eingabe);
-            if (f.wie == 'f') Finde<QRadioButton>(dlg, 1028)->click(), Finde<QCheckBox>(dlg, 1003)->click();
+            if (f.wie == 'f') Klick(dlg, 1028), Klick(dlg, 1003);
             if (f.wie == 't' || f.wie == 'f') return;
             dlg.m_dateiWahl = [&] { return f.wie == 'a' ? QString() : TextAusPfad(f.eingabe); };
-            Finde<QPushButton>(dlg, 1025)->click();
-            EXPECT_EQ(Finde<QLineEdit>(dlg, 1026)->text(), TextAusPfad(f.eingabe));
+            Klick(dlg, 1025);
+            EXPECT_EQ(Kind<QLineEdit>(dlg, 1026)->text(), TextAusPfad(f.eingabe));
             EXPECT_EQ(fs::exists(f.eingabe) && fs::exists(stamm + ".d"), f.wie == 'w') << "made by browsing";
             EXPECT_TRUE(u.speicher.m_texte.empty()) << "browsing does not store the path";
         }));
@@ -190,7 +182,7 @@ TEST_F(EinstellungenBefehl, AbbrechenNachFarbwechselBehaeltDieAenderungOhneDatei
     const EintragsartTabelle vorher = rahmen->m_tabelle;
     EXPECT_FALSE(Ausfuehren(
         [&](CEinstellungenDlg& dlg) {
-            auto* knopf = Finde<CFarbButton>(dlg, 1057);
+            auto* knopf = Kind<CFarbButton>(dlg, 1057);
             Bedeutung(dlg, 0x00FF00, "weg", 1, false); // meaning dialog cancelled
             knopf->click();
             EXPECT_EQ(rahmen->m_tabelle, vorher);
@@ -199,7 +191,7 @@ TEST_F(EinstellungenBefehl, AbbrechenNachFarbwechselBehaeltDieAenderungOhneDatei
             EXPECT_EQ(knopf->Flaeche(), 0x123456u);
             EXPECT_EQ(knopf->text(), QStringLiteral("Dienst reise"));
             PfadEingeben(dlg, u.ordner / "anders.dat");
-            Finde<QCheckBox>(dlg, 1002)->setChecked(true);
+            Kind<QCheckBox>(dlg, 1002)->setChecked(true);
         },
         false));
     EintragsartTabelle erwartet = vorher;
@@ -216,9 +208,9 @@ TEST_F(EinstellungenBefehl, AbbrechenNachFarbwechselBehaeltDieAenderungOhneDatei
 TEST_F(EinstellungenBefehl, EintragsartDateiNachEinerAenderung) {
     ASSERT_TRUE(Ausfuehren([&](CEinstellungenDlg& dlg) {
         Bedeutung(dlg, 0x123456, "Dienst reise", 2);
-        Finde<CFarbButton>(dlg, 1056)->click();
-        Finde<QCheckBox>(dlg, 1013)->setChecked(true); // Sachsen-Anhalt
-        Finde<QCheckBox>(dlg, 1032)->setChecked(true); // Wien
+        Kind<CFarbButton>(dlg, 1056)->click();
+        Kind<QCheckBox>(dlg, 1013)->setChecked(true); // Sachsen-Anhalt
+        Kind<QCheckBox>(dlg, 1032)->setChecked(true); // Wien
     }));
     EXPECT_EQ(rahmen->Aktion(kArtBefehl[2])->text(), QStringLiteral("Dienst reise"));
     const std::string inhalt = DateiInhalt(ButPfad());
@@ -244,9 +236,9 @@ TEST_F(EinstellungenBefehl, JedesRegionsKaestchenSetztSeinFlag) {
     for (int i = 0; i <= kAnzahlLaender; ++i) {
         ASSERT_TRUE(Ausfuehren([&](CEinstellungenDlg& dlg) {
             for (int j = 0; j < kAnzahlLaender; ++j)
-                Finde<QCheckBox>(dlg, kRegionsIds[j])->setChecked(i == j);
+                Kind<QCheckBox>(dlg, kRegionsIds[j])->setChecked(i == j);
             for (int id : {1051, 1052})
-                Finde<QCheckBox>(dlg, id)->setChecked(i == kAnzahlLaender);
+                Kind<QCheckBox>(dlg, id)->setChecked(i == kAnzahlLaender);
         }));
         Regionen erwartet{};
         if (i < kAnzahlLaender)
@@ -285,9 +277,7 @@ TEST_F(EinstellungenBefehl, DatenbankOptimierenUeberDasProgramm) {
 
 TEST(EinstellungenAnsicht, GitterUndHeuteKnopfNehmenDasNeueSchema) {
     AnsichtUmgebung a;
-    RessourcenListe liste;
-    liste.push_back(Ressource("Bauer", "Anna"));
-    a.Speichern(std::move(liste));
+    a.Speichern(Liste(Ressource("Bauer", "Anna")));
     a.rahmen->show();
     VIduvavIzoz& v = *a.ansicht;
     CEinstellungenBefehle befehle(a.u.app, *a.rahmen, a.doc, a.u.speicher, a.u.meldungen);
@@ -296,8 +286,8 @@ TEST(EinstellungenAnsicht, GitterUndHeuteKnopfNehmenDasNeueSchema) {
                          [&] { return v.AktiveArt(); }, [&](int art) { v.Kalender()->SetAktiveArt(art); }};
     befehle.m_ausfuehren = [](CEinstellungenDlg& dlg) {
         dlg.show();
-        Finde<QRadioButton>(dlg, 1030)->click(); // "Dark"
-        Finde<QPushButton>(dlg, 1)->click();
+        Klick(dlg, 1030); // "Dark"
+        Klick(dlg, 1);
         return dlg.result();
     };
     // Inside a working-day cell of the first row, clear of its edges: C1 of the scheme.

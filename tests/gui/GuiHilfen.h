@@ -1,12 +1,16 @@
 #pragma once
-// Shared pieces of the GUI tests: a frame on an in-memory store, pixel helpers, waiting.
+// Shared pieces of the GUI tests: a frame on an in-memory store, child widgets, modal dialogs,
+// pixel helpers, waiting.
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
-#include <QWidget>
+#include <QAbstractButton>
+#include <QApplication>
 #include <QElapsedTimer>
 #include <QImage>
+#include <QPainter>
 #include <QTest>
+#include <QTimer>
+#include <QWidget>
 #include <functional>
 #include <memory>
 
@@ -15,6 +19,8 @@
 #include "frame/MainFrame.h"
 
 namespace kalvora::test {
+
+using Texte = std::vector<std::string>;
 
 // A main frame beside a database in a temporary folder.
 struct RahmenUmgebung {
@@ -30,11 +36,49 @@ struct RahmenUmgebung {
     std::unique_ptr<CMainFrame> Rahmen() { return std::make_unique<CMainFrame>(app, speicher, meldungen); }
 };
 
-// A child widget by object name; a missing one fails the test.
-template <typename T> T* Kind(QWidget& w, const char* name) {
+// The texts of the messages shown so far.
+inline Texte Gezeigt(const MeldungsRekorder& m) {
+    Texte texte;
+    for (const auto& g : m.m_gezeigt)
+        texte.push_back(g.text);
+    return texte;
+}
+
+// A child widget by object name, or by its number as "id<n>"; a missing one fails the test.
+template <typename T = QWidget> T* Kind(QWidget& w, const char* name) {
     T* kind = w.findChild<T*>(QString::fromLatin1(name));
     EXPECT_NE(kind, nullptr) << name;
     return kind;
+}
+template <typename T = QWidget> T* Kind(QWidget& w, int id) {
+    return Kind<T>(w, QStringLiteral("id%1").arg(id).toLatin1().constData());
+}
+inline void Klick(QWidget& w, const char* name) {
+    Kind<QAbstractButton>(w, name)->click();
+}
+inline void Klick(QWidget& w, int id) {
+    Kind<QAbstractButton>(w, id)->click();
+}
+
+// Runs `schritt` on the next modal dialog of type T as soon as its event loop runs.
+template <typename T> void BeimNaechstenDialog(std::function<void(T&)> schritt, int versuche = 100) {
+    QTimer::singleShot(0, [schritt, versuche] {
+        if (auto* dlg = qobject_cast<T*>(QApplication::activeModalWidget()))
+            schritt(*dlg);
+        else if (versuche > 0)
+            BeimNaechstenDialog<T>(schritt, versuche - 1);
+        else
+            ADD_FAILURE() << "kein modaler Dialog";
+    });
+}
+
+// An image of `groesse` filled with `grund`, then painted by `zeichnen`.
+inline QImage Malen(QSize groesse, QColor grund, const std::function<void(QPainter&)>& zeichnen) {
+    QImage bild(groesse, QImage::Format_RGB32);
+    bild.fill(grund);
+    QPainter dc(&bild);
+    zeichnen(dc);
+    return bild;
 }
 
 inline QRgb Pixel(const QImage& bild, int x, int y) {
@@ -44,6 +88,9 @@ inline QRgb Rgb(COLORREF c) {
     return qRgb(static_cast<int>(c & 0xFF), static_cast<int>((c >> 8) & 0xFF),
                 static_cast<int>((c >> 16) & 0xFF)) &
            0xFFFFFF;
+}
+inline std::function<bool(QRgb)> Ist(QRgb f) {
+    return [f](QRgb c) { return c == f; };
 }
 
 // Bounding box of the pixels for which `treffer` holds, inside `bereich`.

@@ -1,8 +1,6 @@
 // Pixel checks of the two panes of resource management, rendered at fixed sizes.
 #include <gtest/gtest.h>
 
-#include <QPainter>
-
 #include "GuiHilfen.h"
 #include "dialogs/JahresFeld.h"
 #include "dialogs/StatistikFeld.h"
@@ -17,19 +15,17 @@ constexpr QRgb kLeer = 0xFF00FF; // untouched pixels
 constexpr COLORREF kSamstag = 0x00A0A0, kSonntag = 0x0000A0, kWerktag = 0xE6E6E6, kHeute = 0xDCFFFF;
 using Pixels = std::vector<QRgb>;
 
-QImage Malen(QSize groesse, const std::function<void(QPainter&)>& zeichnen) {
-    QImage bild(groesse, QImage::Format_RGB32);
-    bild.fill(QColor::fromRgb(kLeer));
-    QPainter dc(&bild);
-    zeichnen(dc);
-    return bild;
-}
 // A pane of 720 x 320: columns and rows of exactly 20 pixels; cells start at x = 70, y = 40.
-int ZellX(int tag) { return 70 + (tag - 1) * 20; }
-int ZellY(int monat) { return 40 + (monat - 1) * 20; }
-std::function<bool(QRgb)> Ist(QRgb f) { return [f](QRgb c) { return c == f; }; }
+int ZellX(int tag) {
+    return 70 + (tag - 1) * 20;
+}
+int ZellY(int monat) {
+    return 40 + (monat - 1) * 20;
+}
 // Inside a cell, away from its frame and from any mark.
-QRgb Grund(const QImage& b, int monat, int tag) { return Pixel(b, ZellX(tag) + 3, ZellY(monat) + 2); }
+QRgb Grund(const QImage& b, int monat, int tag) {
+    return Pixel(b, ZellX(tag) + 3, ZellY(monat) + 2);
+}
 
 class JahresFeldPixel : public ::testing::Test {
 protected:
@@ -43,7 +39,9 @@ protected:
         feld.SetJahr(2025, "M\xFCller, Anna - ");
     }
     QImage Bild(bool drucken = false) {
-        return Malen({720, 320}, [&](QPainter& dc) { feld.Zeichnen(dc, drucken, QSize(720, 320)); });
+        return Malen({720, 320}, QColor::fromRgb(kLeer), [&](QPainter& dc) {
+            feld.Zeichnen(dc, drucken, {720, 320});
+        });
     }
 };
 
@@ -104,7 +102,11 @@ TEST(StatistikFeldPixel, BeschriftungenOhneZahlenDannBalkenNachAnteilAmHoechstwe
     tabelle.m_strBedeutung[2] = "Krank";
     CStatistikFeld feld;
     feld.SetTabelle(&tabelle);
-    const auto bild = [&] { return Malen({320, 220}, [&](QPainter& dc) { feld.Zeichnen(dc, {320, 220}); }); };
+    const auto bild = [&] {
+        return Malen({320, 220}, QColor::fromRgb(kLeer), [&](QPainter& dc) {
+            feld.Zeichnen(dc, {320, 220});
+        });
+    };
     const auto dunkel = [](QRgb c) { return qGray(c) < 100; };
     QImage b = bild(); // no counts: labels on the hatch, no bar, nothing left untouched
     EXPECT_FALSE(Umriss(b, b.rect(), Ist(Rgb(0x0000C8))).isValid());

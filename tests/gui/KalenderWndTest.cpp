@@ -1,11 +1,15 @@
-// The grid rendered into its back buffer at fixed sizes, checked pixel by pixel.
+// The grid rendered into its back buffer at fixed sizes, checked pixel by pixel; the cell
+// painters; the grid on a high-DPI device.
 #include <gtest/gtest.h>
 
-#include <QPainter>
+#include <limits>
 
 #include "GuiHilfen.h"
 #include "calendar/Feiertage.h"
 #include "view/KalenderWnd.h"
+#include "view/KopfZelle.h"
+#include "view/ZellSchrift.h"
+#include "view/Zelle.h"
 
 using namespace kalvora;
 using namespace kalvora::test;
@@ -14,6 +18,7 @@ namespace {
 
 constexpr QRgb kSchraffur = 0xF0F0F0;
 constexpr QRgb kWeiss = 0xFFFFFF;
+using Punkte = std::vector<std::tuple<int, int, QRgb>>;
 
 // Today is Thursday 2 January 2025; Saturday 4th, Sunday 5th, Monday 6th a holiday in Bayern.
 struct Gitter {
@@ -40,129 +45,124 @@ struct Gitter {
     int Y(int k) const { return 2 * wnd.ZeilenHoehe() + 2 + k * (wnd.ZeilenHoehe() + 1); }
 };
 
-} // namespace
-
-TEST(KalenderWnd, SpaltenUndZeilenLiegenAufDenPixelnDerGeometrie) {
-    Gitter g;
-    // Columns 151..181 and 182..212, header 31..61, rows 62..92 and 93..123; headers and names
-    // raised (C6 upper-left, C7 lower-right), day cells sunken.
-    struct Punkt {
-        int x, y, farbe;
-    };
-    const Punkt punkte[] = {{151, 45, 6}, {181, 45, 7}, {182, 45, 6}, {212, 45, 7},
-                            {190, 31, 6}, {190, 61, 7}, {182, 70, 7}, {212, 70, 6},
-                            {190, 62, 7}, {190, 92, 6}, {190, 93, 7}, {190, 123, 6},
-                            {184, 64, 1}, {150, 70, 7}, {160, 0, 6},  {160, 30, 7}};
-    const QImage& bild = g.Bild();
-    for (const Punkt& p : punkte)
-        EXPECT_EQ(Pixel(bild, p.x, p.y), g.C(p.farbe)) << p.x << "," << p.y;
+void PunkteErwarten(const QImage& bild, const Punkte& punkte) {
+    for (auto [x, y, farbe] : punkte)
+        EXPECT_EQ(Pixel(bild, x, y), farbe) << x << "," << y;
 }
 
+} // namespace
+
+// Columns 151..181 and 182..212, header 31..61, rows 62..92 and 93..123; headers and names
+// raised (C6 upper-left, C7 lower-right), day cells sunken.
+TEST(KalenderWnd, SpaltenUndZeilenLiegenAufDenPixelnDerGeometrie) {
+    Gitter g;
+    const int punkte[][3] = {{151, 45, 6}, {181, 45, 7}, {182, 45, 6}, {212, 45, 7},
+                             {190, 31, 6}, {190, 61, 7}, {182, 70, 7}, {212, 70, 6},
+                             {190, 62, 7}, {190, 92, 6}, {190, 93, 7}, {190, 123, 6},
+                             {184, 64, 1}, {150, 70, 7}, {160, 0, 6},  {160, 30, 7}};
+    const QImage& bild = g.Bild();
+    for (const auto& [x, y, farbe] : punkte)
+        EXPECT_EQ(Pixel(bild, x, y), g.C(farbe)) << x << "," << y;
+}
+
+// Fill of the day header and of the day cells per column; only Monday 6 January's cells carry
+// text, the week number.
 TEST(KalenderWnd, FuellungNachHeuteWochenendeUndFeiertagWochennummerAmMontag) {
     Gitter g;
-    struct Fall {
-        int j, kopf, zelle; // column, fill of the day header, fill of the day cells
-    };
-    const Fall faelle[] = {{0, 3, 3}, {1, 2, 1}, {2, 4, 4}, {3, 4, 4}, {4, 4, 4}, {5, 2, 1}};
+    const int faelle[][3] = {{0, 3, 3}, {1, 2, 1}, {2, 4, 4}, {3, 4, 4}, {4, 4, 4}, {5, 2, 1}};
     const QImage& bild = g.Bild();
-    for (const Fall& f : faelle) {
-        EXPECT_EQ(Pixel(bild, g.X(f.j) + 2, 33), g.C(f.kopf)) << f.j;
+    for (const auto& [j, kopf, zelle] : faelle) {
+        EXPECT_EQ(Pixel(bild, g.X(j) + 2, 33), g.C(kopf)) << j;
         for (int k = 0; k < 2; ++k)
-            EXPECT_EQ(Pixel(bild, g.X(f.j) + 28, g.Y(k) + 28), g.C(f.zelle)) << f.j;
-        // Only Monday 6 January's cells carry text, the week number.
+            EXPECT_EQ(Pixel(bild, g.X(j) + 28, g.Y(k) + 28), g.C(zelle)) << j;
         const QRect text =
-            Umriss(bild, QRect(g.X(f.j) + 1, g.Y(0) + 1, 29, 29), [&](QRgb p) { return p != g.C(f.zelle); });
-        EXPECT_EQ(text.isEmpty(), f.j != 4) << f.j;
+            Umriss(bild, QRect(g.X(j) + 1, g.Y(0) + 1, 29, 29), [&](QRgb p) { return p != g.C(zelle); });
+        EXPECT_EQ(text.isEmpty(), j != 4) << j;
     }
     g.arten.m_nRegion = {}; // without a region the Monday is a working day
     EXPECT_EQ(Pixel(g.Bild(), g.X(4) + 28, g.Y(0) + 28), g.C(1));
 }
 
+// Below the rows only hatch lines on white, with gaps: some whole rows and columns are hatch,
+// not all rows. Above, cells abut: no hatch.
 TEST(KalenderWnd, SchraffurNurUnterDenZeilen) {
     Gitter g;
     const QImage& bild = g.Bild();
     const int w = bild.width(), h = bild.height();
-    // Below the rows only hatch lines on white, with gaps: some whole rows and columns are hatch,
-    // not all rows. Above, cells abut: no hatch.
+    const auto weiss = Ist(kWeiss);
     int zeilen = 0, spalten = 0;
     for (int y = 124; y < h; ++y)
         for (int x = 0; x < w; ++x)
             ASSERT_TRUE(Pixel(bild, x, y) == kSchraffur || Pixel(bild, x, y) == kWeiss) << x << "," << y;
     for (int y = 124; y < h; ++y)
-        zeilen += Umriss(bild, QRect(0, y, w, 1), [](QRgb p) { return p == kWeiss; }).isEmpty();
+        zeilen += Umriss(bild, QRect(0, y, w, 1), weiss).isEmpty();
     for (int x = 0; x < w; ++x)
-        spalten += Umriss(bild, QRect(x, 124, 1, h - 124), [](QRgb p) { return p == kWeiss; }).isEmpty();
+        spalten += Umriss(bild, QRect(x, 124, 1, h - 124), weiss).isEmpty();
     EXPECT_TRUE(zeilen > 0 && spalten > 0 && zeilen < h - 124) << zeilen << " " << spalten;
-    EXPECT_TRUE(Umriss(bild, QRect(0, 0, w, 124), [](QRgb p) { return p == kSchraffur; }).isEmpty());
+    EXPECT_TRUE(Umriss(bild, QRect(0, 0, w, 124), Ist(kSchraffur)).isEmpty());
 }
 
 TEST(KalenderWnd, NamensspalteWirdAmFensterBegrenzt) {
-    struct Fall {
-        int breite, nw, erwartet;
-    };
-    for (const Fall f : {Fall{700, 150, 150}, Fall{100, 150, 90}, Fall{700, 3, 10}, Fall{15, 3, 5}}) {
-        Gitter g(f.breite, 100, 1);
-        g.wnd.SetNamenBreite(f.nw);
+    const int faelle[][3] = {{700, 150, 150}, {100, 150, 90}, {700, 3, 10}, {15, 3, 5}}; // window, asked, got
+    for (const auto& [breite, nw, erwartet] : faelle) {
+        Gitter g(breite, 100, 1);
+        g.wnd.SetNamenBreite(nw);
         const QImage& bild = g.Bild();
-        EXPECT_EQ(g.wnd.NamenBreite(), f.erwartet) << f.breite << " " << f.nw;
-        EXPECT_EQ(Pixel(bild, f.erwartet, 40), g.C(7)) << f.breite;
-        if (f.erwartet + 1 < f.breite) EXPECT_EQ(Pixel(bild, f.erwartet + 1, 40), g.C(6)) << f.breite;
+        EXPECT_EQ(g.wnd.NamenBreite(), erwartet) << breite << " " << nw;
+        EXPECT_EQ(Pixel(bild, erwartet, 40), g.C(7)) << breite;
+        if (erwartet + 1 < breite) EXPECT_EQ(Pixel(bild, erwartet + 1, 40), g.C(6)) << breite;
     }
 }
 
+// "Dark": C1, today C3, weekend C4, header C2; column 5 shows halves 2 | 5 ending at x + 15 and
+// x + 30; the name in white on black.
 TEST(KalenderWnd, SchemaDarkUndHalbtageNebeneinander) {
     Gitter g(700, 240, 1);
     g.wnd.SetFarbschema(4);
-    g.wnd.SetTagAnzeige(1, CTime(2025, 1, 7, 9, 0, 0), 2, 5, ""); // column 5: halves 2 | 5
+    g.wnd.SetTagAnzeige(1, CTime(2025, 1, 7, 9, 0, 0), 2, 5, "");
     const QImage& bild = g.Bild();
-    const int x = g.X(5), y = g.Y(0) + 15;
-    const std::tuple<int, int, QRgb> punkte[] = {{g.X(1) + 28, g.Y(0) + 28, 0x000000},
-                                                 {g.X(0) + 28, g.Y(0) + 28, 0x000096}, // C1, today C3
-                                                 {g.X(2) + 28, g.Y(0) + 28, 0x006400},
-                                                 {g.X(1) + 28, 33, 0x646464}, // C4, C2
-                                                 {x + 14, y, 0x00C800},
-                                                 {x + 15, y, g.C(7)},
-                                                 {x + 16, y, g.C(6)}, // halves end at x + 15, x + 30
-                                                 {x + 17, y, 0x00C8C8},
-                                                 {x + 29, y, 0x00C8C8},
-                                                 {x + 30, y, g.C(7)}};
-    for (auto [px, py, farbe] : punkte)
-        EXPECT_EQ(Pixel(bild, px, py), farbe) << px << "," << py;
-    // Name text in white on black.
-    EXPECT_FALSE(Umriss(bild, QRect(1, g.Y(0) + 1, 149, 29), [](QRgb p) { return p == kWeiss; }).isEmpty());
+    const int x = g.X(5), y = g.Y(0) + 15, z = g.Y(0) + 28;
+    PunkteErwarten(bild, {{g.X(1) + 28, z, 0x000000},
+                          {g.X(0) + 28, z, 0x000096},
+                          {g.X(2) + 28, z, 0x006400},
+                          {g.X(1) + 28, 33, 0x646464},
+                          {x + 14, y, 0x00C800},
+                          {x + 15, y, g.C(7)},
+                          {x + 16, y, g.C(6)},
+                          {x + 17, y, 0x00C8C8},
+                          {x + 29, y, 0x00C8C8},
+                          {x + 30, y, g.C(7)}});
+    EXPECT_FALSE(Umriss(bild, QRect(1, g.Y(0) + 1, 149, 29), Ist(kWeiss)).isEmpty());
 }
 
 TEST(KalenderWnd, BandHoeheNachAusrichtung) {
-    struct Fall {
-        int z, ausrichtung, oben, unten; // band rectangle incl. edges, relative to the row top
-    };
-    const Fall faelle[] = {{30, 0, 7, 23}, {30, 1, 3, 13}, {30, 2, 10, 20}, {30, 3, 18, 28},
-                           {10, 0, 2, 8},  {10, 1, 1, 4},  {10, 2, 3, 6},   {10, 3, 6, 9}};
-    for (const Fall& f : faelle) {
+    const int faelle[][4] = {
+        {30, 0, 7, 23}, {30, 1, 3, 13}, {30, 2, 10, 20}, {30, 3, 18, 28}, // zoom, alignment,
+        {10, 0, 2, 8},  {10, 1, 1, 4},  {10, 2, 3, 6},   {10, 3, 6, 9}};  // band incl. edges
+    for (const auto& [z, ausrichtung, oben, unten] : faelle) {
         Gitter g(700, 240, 1);
-        g.wnd.SetZellgroesse(f.z);
-        g.arten.m_nAusrichtung[1] = f.ausrichtung;
+        g.wnd.SetZellgroesse(z);
+        g.arten.m_nAusrichtung[1] = ausrichtung;
         g.wnd.SetTagAnzeige(1, CTime(2025, 1, 3, 9, 0, 0), 1, 1, ""); // Friday, column 1
         const QImage& bild = g.Bild();
         const int x = g.X(1), y = g.Y(0);
-        SCOPED_TRACE(testing::Message() << "Z " << f.z << " Ausrichtung " << f.ausrichtung);
-        const QRect fuellung = Umriss(bild, QRect(x, y, f.z + 1, f.z + 1),
-                                      [](QRgb p) { return p == (qRgb(200, 0, 0) & 0xFFFFFF); });
-        EXPECT_EQ(fuellung, QRect(QPoint(x + 1, y + f.oben + 1), QPoint(x + f.z - 1, y + f.unten - 1)));
-        EXPECT_EQ(Pixel(bild, x + f.z / 2, y + f.oben), g.C(6));
-        EXPECT_EQ(Pixel(bild, x + f.z / 2, y + f.unten), g.C(7));
+        SCOPED_TRACE(testing::Message() << "Z " << z << " Ausrichtung " << ausrichtung);
+        EXPECT_EQ(Umriss(bild, QRect(x, y, z + 1, z + 1), Ist(0xC80000)),
+                  QRect(QPoint(x + 1, y + oben + 1), QPoint(x + z - 1, y + unten - 1)));
+        EXPECT_EQ(Pixel(bild, x + z / 2, y + oben), g.C(6));
+        EXPECT_EQ(Pixel(bild, x + z / 2, y + unten), g.C(7));
     }
 }
 
+// Inside the band (y + 8 .. y + 22) anything but its fill is the letter "N" of a noted day.
 TEST(KalenderWnd, NotizZeigtN) {
     Gitter g(700, 240, 1);
     g.wnd.SetTagAnzeige(1, CTime(2025, 1, 3, 9, 0, 0), 3, 3, "Arzt");
     g.wnd.SetTagAnzeige(1, CTime(2025, 1, 7, 9, 0, 0), 3, 3, "");
     const QImage& bild = g.Bild();
-    // Inside the band (y + 8 .. y + 22) anything but its fill is the letter.
-    auto buchstabe = [&](int j) {
+    const auto buchstabe = [&](int j) {
         return !Umriss(bild, QRect(g.X(j) + 1, g.Y(0) + 8, 29, 15), [](QRgb p) {
-                    return p != (qRgb(0, 0, 200) & 0xFFFFFF);
+                    return p != 0x0000C8;
                 }).isEmpty();
     };
     EXPECT_TRUE(buchstabe(1));
@@ -178,4 +178,88 @@ TEST(KalenderWnd, PufferFolgtDerGroesse) {
     g.wnd.resize(0, 0);
     g.wnd.Neuzeichnen();
     EXPECT_TRUE(g.wnd.Puffer().isNull());
+}
+
+// The edge of columns 0 | 1 (logical 181 | 182) on device pixels 363 | 364; column 1's band from
+// logical y 69 to 85.
+TEST(KalenderWnd, DoppeltePixeldichteVerdoppeltDieGeometrie) {
+    Gitter g(400, 150, 1);
+    g.wnd.SetTagAnzeige(1, CTime(2025, 1, 3, 9, 0, 0), 1, 1, "");
+    QImage bild(800, 300, QImage::Format_RGB32);
+    bild.setDevicePixelRatio(2);
+    GitterLayout layout;
+    QPainter p(&bild);
+    g.wnd.Zeichnen(p, QSize(400, 150), layout);
+    p.end();
+    PunkteErwarten(bild, {{361, 130, g.C(3)},
+                          {363, 130, g.C(6)},
+                          {364, 130, g.C(7)},
+                          {400, 138, g.C(6)},
+                          {400, 154, 0xC80000},
+                          {400, 171, g.C(7)}});
+}
+
+namespace {
+
+constexpr QRgb kFuellung = 0x604020, kLinksOben = 0x00C000; // as painted from the COLORREFs below
+
+template <class Z> QImage Gemalt(Z& zelle, int l, int o, int r, int u, int w, int h) {
+    return Malen({w, h}, Qt::black, [&](QPainter& p) {
+        zelle.SetRechteck(l, o, r, u);
+        zelle.SetFarben(0x204060, 0x000080, 0x00C000, 0xFFFFFF);
+        zelle.Zeichnen(p);
+    });
+}
+
+} // namespace
+
+// Text left with a margin and cut before the right edge; reversed, empty and overflowing
+// rectangles on an active and on an inactive painter do not crash.
+TEST(Zelle, TextLinksMitAbstandAbgeschnittenUndVerdrehteRechteckeOhneAbsturz) {
+    CZelle z;
+    z.SetText(QStringLiteral("Mitarbeiterin mit sehr langem Namen"));
+    const QRect text = Umriss(Gemalt(z, 10, 10, 60, 40, 200, 60), QRect(11, 11, 189, 29),
+                              [](QRgb p) { return p != kFuellung && p != 0 && p != 0x800000; });
+    EXPECT_TRUE(text.left() >= 15 && text.left() <= 17) << text.left();
+    EXPECT_LE(text.right(), 59);
+    constexpr int kMax = std::numeric_limits<int>::max(), kMin = std::numeric_limits<int>::min();
+    QImage bild(80, 60, QImage::Format_RGB32);
+    QPainter aktiv(&bild), inaktiv;
+    CKopfZelle k;
+    k.SetTexte(QStringLiteral("1"), QStringLiteral("MO"), true);
+    for (auto r : {Rechteck{20, 20, 10, 10}, Rechteck{0, 0, 1, 0}, Rechteck{kMin, kMin, kMax, kMax},
+                   Rechteck{kMax - 1, 0, kMax, kMax}})
+        for (QPainter* p : {&aktiv, &inaktiv}) {
+            z.SetRechteck(r), k.SetRechteck(r);
+            z.Zeichnen(*p), k.Zeichnen(*p);
+        }
+}
+
+TEST(KopfZelle, SchriftSchrumpftBisDieTexteBreitePasst) {
+    EXPECT_EQ(CKopfZelle::SchriftZehntel(30, 30, 2), 75); // wide enough at once: trunc(H × 2.5)
+    int vorher = CKopfZelle::SchriftZehntel(30, 300, 9);
+    for (int w = 280; w >= 20; w -= 20) { // narrower: never a larger font, and the text fits
+        const int jetzt = CKopfZelle::SchriftZehntel(30, w, 9);
+        EXPECT_LE(jetzt, vorher) << w;
+        EXPECT_LE(ZellSchriftFuer(jetzt, 96).BreiteM(9), w) << w;
+        vorher = jetzt;
+    }
+    // Nothing fits: the loop ends at its smallest factor instead of shrinking to nothing.
+    const int kleinste = CKopfZelle::SchriftZehntel(300, 1, 60000);
+    EXPECT_TRUE(kleinste == 29 || kleinste == 30) << kleinste;
+}
+
+// Both texts centred; the mark is a dot in the box (70 − 10, 11) .. (69, 20) exclusive (D = 40).
+TEST(KopfZelle, TexteZentriertMarkeObenRechts) {
+    for (bool marke : {false, true}) {
+        CKopfZelle k;
+        k.SetTexte(QStringLiteral("2025"), QStringLiteral("Januar"), marke);
+        const QImage bild = Gemalt(k, 10, 10, 70, 50, 120, 80);
+        const auto text = [](QRgb p) { return p != kFuellung && p != kLinksOben; };
+        EXPECT_NEAR(Umriss(bild, QRect(11, 11, 45, 19), text).center().x(), 40, 2);
+        EXPECT_NEAR(Umriss(bild, QRect(11, 30, 59, 20), text).center().x(), 40, 2);
+        const QRect punkt = Umriss(bild, QRect(55, 11, 15, 12), Ist(kLinksOben));
+        EXPECT_EQ(punkt.isEmpty(), !marke);
+        EXPECT_EQ(QRect(60, 11, 9, 9).contains(punkt) && punkt.width() >= 6, marke);
+    }
 }

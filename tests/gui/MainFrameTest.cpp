@@ -1,16 +1,20 @@
+// The main frame: menus, tool bars, window place, keys; and the status bar's busy lamp.
 #include <gtest/gtest.h>
 
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
+#include <QProcess>
 #include <QSignalSpy>
 #include <QToolButton>
 #include <QUrl>
 
 #include "GuiHilfen.h"
 #include "app/EintragsartDatei.h"
+#include "app/Stempel.h"
 #include "dialogs/FarbButton.h"
 #include "frame/Befehle.h"
+#include "frame/StatusLeiste.h"
 #include "frame/TypLeiste.h"
 
 using namespace kalvora::test;
@@ -47,7 +51,6 @@ TEST_F(MainFrameTest, MenuesUndSymbolleiste) {
         menues << texte.join('|');
     }
     EXPECT_EQ(menues, (QStringList{
-
                           "&Datei|&Drucken\tStrg+P|Sei&tenansicht...|Drucker&einrichtung...|-|&Beenden",
                           "&Bearbeiten|&Ressource verwalten ...|&Gruppe anzeigen ...",
                           "&Ansicht|&Symbolleiste|S&tatusleiste|-|Ansicht ver&größern|Ansicht ver&kleinern|-|"
@@ -61,7 +64,7 @@ TEST_F(MainFrameTest, MenuesUndSymbolleiste) {
               QStringLiteral("Druckt das aktive Dokument.|Drucken"));
     EXPECT_EQ(drucken->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_P));
     EXPECT_FALSE(drucken->isEnabled());
-    EXPECT_EQ(rahmen->Aktion(32788)->shortcut(), QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_D));
+    EXPECT_EQ(rahmen->Aktion(32788)->shortcut(), QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_D)); // diagnosis
     EXPECT_EQ(rahmen->windowTitle(), QStringLiteral("Kalvora - www.tervolan.de"));
 
     QStringList namen;
@@ -196,4 +199,77 @@ TEST_F(MainFrameTest, ZeichentastenLoesenNurFreigegebeneBefehleAus) {
         QTest::keyClick(rahmen.get(), taste, mod);
     EXPECT_EQ(groesser.count(), 2);
     EXPECT_EQ(kleiner.count(), 1);
+}
+
+namespace {
+
+struct StatusLeisteTest : ::testing::Test {
+    TempOrdner ordner;
+    const std::string stempel = ordner / "Ressource.d";
+    bool abgleichOffen = false;
+    CStatusLeiste leiste{stempel, abgleichOffen};
+};
+
+} // namespace
+
+// Written by another process, as another instance would; the bar polls within a second.
+TEST_F(StatusLeisteTest, LampeFolgtDemStempelBinnenEinerSekunde) {
+    kalvora::StempelSchreiben(stempel, {0, 4});
+    leiste.show();
+    EXPECT_FALSE(leiste.IstBeschaeftigt());
+    for (const auto& [inhalt, beschaeftigt] : {std::pair{"1 5", true}, std::pair{"0 5", false}}) {
+        QProcess sh;
+        sh.start(QStringLiteral("sh"),
+                 {QStringLiteral("-c"), QStringLiteral("printf '%1' > \"$0\"").arg(QLatin1String(inhalt)),
+                  QString::fromStdString(stempel)});
+        ASSERT_TRUE(sh.waitForFinished(5000) && sh.exitCode() == 0);
+        const qint64 dauer = WartenBis([&] { return leiste.IstBeschaeftigt() == beschaeftigt; }, 3000);
+        EXPECT_GE(dauer, 0) << inhalt;
+        EXPECT_LE(dauer, 1300) << inhalt;
+    }
+}
+
+TEST_F(StatusLeisteTest, BeschaeftigtJeStempelUndOffenemAbgleich) {
+    const struct {
+        const char* inhalt; // nullptr: no file
+        bool offen, vorher, danach;
+    } faelle[] = {// A pending sync alone, any lock other than 0; a missing file changes nothing.
+                  {"0 7", true, false, true},
+                  {"-1 3", false, false, true},
+                  {nullptr, false, false, false},
+                  {nullptr, false, true, true}};
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.inhalt ? f.inhalt : "(fehlt)");
+        abgleichOffen = false;
+        DateiSchreibenTest(stempel, f.vorher ? "1 0" : "0 0");
+        leiste.OnTimer();
+        ASSERT_EQ(leiste.IstBeschaeftigt(), f.vorher);
+        std::filesystem::remove(stempel);
+        if (f.inhalt) DateiSchreibenTest(stempel, f.inhalt);
+        abgleichOffen = f.offen;
+        leiste.OnTimer();
+        EXPECT_EQ(leiste.IstBeschaeftigt(), f.danach);
+    }
+}
+
+// "Bereit" when no prompt; the lamp green, red when busy; the size grip's diagonals in the corner.
+TEST_F(StatusLeisteTest, BereitLampeUndGriffImBild) {
+    leiste.showMessage(QStringLiteral("Ressource verwalten."));
+    leiste.clearMessage();
+    EXPECT_EQ(leiste.PaneText(), QStringLiteral("Bereit"));
+    const QRect lampe = CStatusLeiste::LampenRechteck(QRect(0, 0, 300, 22));
+    EXPECT_EQ(lampe, QRect(280, 5, 8, 8));
+    const auto bild = [&] {
+        return Malen({300, 22}, Qt::white, [&](QPainter& p) { leiste.Zeichnen(p, {0, 0, 300, 22}); });
+    };
+    const QRgb gruen = bild().pixel(lampe.topLeft() + QPoint(4, 4));
+    EXPECT_TRUE(qGreen(gruen) > 150 && qRed(gruen) < 100) << std::hex << gruen;
+    DateiSchreibenTest(stempel, "1 9");
+    leiste.OnTimer();
+    const QImage b = bild();
+    const QRgb rot = b.pixel(lampe.topLeft() + QPoint(4, 4));
+    EXPECT_TRUE(qRed(rot) > 150 && qGreen(rot) < 100) << std::hex << rot;
+    const QRgb hell = leiste.palette().color(QPalette::Light).rgb() & 0xFFFFFF;
+    EXPECT_EQ((std::vector<QRgb>{Pixel(b, 284, 21), Pixel(b, 299, 6), Pixel(b, 285, 21)}),
+              (std::vector<QRgb>{hell, hell, leiste.palette().color(QPalette::Dark).rgb() & 0xFFFFFF}));
 }

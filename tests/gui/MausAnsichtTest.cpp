@@ -3,8 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <QPlainTextEdit>
-#include <QPushButton>
-#include <QTest>
 
 #include "AnsichtHilfen.h"
 #include "dialogs/NotizDlg.h"
@@ -18,10 +16,15 @@ namespace {
 // 152 + 15.5(k − 1) up to 152 + 15.5k, row k is centred on y = 78 + 31k.
 const CTime kHeute(2025, 3, 3, 10, 0, 0);
 const CTime kAlt(1700000000);
-int HalbX(int k) { return 152 + 31 * k / 2 + 7; }
-int ZeileY(int k) { return 78 + 31 * k; }
-CTime Tag(int t, int stunde = 12) { return CTime(2025, 3, 3 + t, stunde, 0, 0); }
-using Texte = std::vector<std::string>;
+int HalbX(int k) {
+    return 152 + 31 * k / 2 + 7;
+}
+int ZeileY(int k) {
+    return 78 + 31 * k;
+}
+CTime Tag(int t, int stunde = 12) {
+    return CTime(2025, 3, 3 + t, stunde, 0, 0);
+}
 
 struct Plan {
     UhrFixiert uhr{kHeute};
@@ -29,10 +32,9 @@ struct Plan {
 
     // Rows 1 "Bauer, Anna" and 2 "Kurz, Karl"; Kurz holds days `von`..`bis` as vm/nm before the start.
     explicit Plan(int von = 0, int bis = -1, int vm = 0, int nm = 0, const std::string& notiz = {}) {
-        RessourcenListe liste;
-        liste.push_back(Ressource("Bauer", "Anna"));
-        liste.push_back(Ressource("Kurz", "Karl"));
-        for (int t = von; t <= bis; ++t) SetTag(liste[1].get(), Tag(t, 9), vm, nm, notiz, kAlt);
+        RessourcenListe liste = Liste(Ressource("Bauer", "Anna"), Ressource("Kurz", "Karl"));
+        for (int t = von; t <= bis; ++t)
+            SetTag(liste[1].get(), Tag(t, 9), vm, nm, notiz, kAlt);
         a.u.app.m_nSpalte1 = 150;
         a.Speichern(std::move(liste));
         a.rahmen->show();
@@ -150,19 +152,16 @@ TEST(MausAnsicht, RechtsklickNotizNurAufTageszellenLoeschenDannOkOderAbbrechen) 
             aufrufe.push_back(t + "|" + n);
             CNotizDlg dlg(p.a.u.meldungen);
             dlg.Einrichten(t, n);
-            QTest::mouseClick(dlg.findChild<QPushButton*>(QStringLiteral("id1002")), Qt::LeftButton);
+            QTest::mouseClick(Kind(dlg, 1002), Qt::LeftButton);
             EXPECT_TRUE(dlg.Eingabe()->toPlainText().isEmpty());
-            QTest::mouseClick(dlg.findChild<QPushButton*>(QStringLiteral("id%1").arg(f.knopf)),
-                              Qt::LeftButton);
+            QTest::mouseClick(Kind(dlg, f.knopf), Qt::LeftButton);
             return dlg.result() == QDialog::Accepted ? std::optional(dlg.m_strNotiz) : std::nullopt;
         };
         p.uhr.uhr().Vorstellen(60);
         QTest::mouseClick(&p.G(), Qt::RightButton, {}, f.punkt);
         SCOPED_TRACE(testing::Message() << f.punkt.x() << " " << f.knopf);
         EXPECT_EQ(aufrufe, f.knopf ? Texte{" 4. 3.2025 * Kurz|alt"} : Texte{});
-        Texte meldungen;
-        for (const auto& m : p.a.u.meldungen.m_gezeigt) meldungen.push_back(m.text);
-        EXPECT_EQ(meldungen,
+        EXPECT_EQ(Gezeigt(p.a.u.meldungen),
                   f.meldung ? Texte{"Notizen sind nur bei eingetragenen Tagen möglich!"} : Texte{});
         const bool neu = f.knopf == 1;
         EXPECT_EQ(p.Datei(), Texte{neu ? "Kurz 1 4/0" : "Kurz 1 4/0 alt"});

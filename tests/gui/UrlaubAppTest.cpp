@@ -1,13 +1,12 @@
+// The application object: settings store, start and end, message boxes, the command wiring.
 #include <gtest/gtest.h>
 
-#include <QApplication>
+#include <QAction>
 #include <QDir>
 #include <QFile>
 #include <QMessageBox>
-#include <QPushButton>
 #include <QSettings>
 #include <QStandardPaths>
-#include <QTimer>
 
 #include "GuiHilfen.h"
 #include "app/QtEinstellungsSpeicher.h"
@@ -16,6 +15,7 @@
 #include "app/Stempel.h"
 #include "app/UrlaubApp.h"
 #include "frame/MainFrame.h"
+#include "view/VIduvavIzoz.h"
 
 using namespace kalvora::test;
 
@@ -95,11 +95,9 @@ TEST(QtMeldungen, TexteTitelUndAntworten) {
          {std::tuple{"&Nein", "Datenbank optimieren", kalvora::Antwort::Nein},
           {"OK", "", kalvora::Antwort::Ok}}) {
         QString gesehen;
-        QTimer::singleShot(0, [&, knopf = QString::fromUtf8(knopf)] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            ASSERT_NE(box, nullptr);
-            gesehen = box->text() + "|" + box->windowTitle();
-            for (QAbstractButton* b : box->buttons())
+        BeimNaechstenDialog<QMessageBox>([&, knopf = QString::fromUtf8(knopf)](QMessageBox& box) {
+            gesehen = box.text() + "|" + box.windowTitle();
+            for (QAbstractButton* b : box.buttons())
                 if (b->text() == knopf) b->click();
         });
         const auto knoepfe = *titel ? kalvora::Knoepfe::JaNein : kalvora::Knoepfe::Ok;
@@ -128,4 +126,51 @@ TEST(UrlaubApp, NurHilfeOderVersionBrauchenKeinFenster) {
     for (const auto& [argumente, auskunft] : faelle)
         EXPECT_EQ(CUrlaubApp::NurAuskunft(static_cast<int>(argumente.size()), argumente.data()), auskunft)
             << argumente.back();
+}
+
+namespace {
+
+// Answers the application's message boxes for the rest of the run, so a failing load does not
+// wait for a click.
+MeldungsRekorder& StilleMeldungen() {
+    static MeldungsRekorder rekorder;
+    struct Weiter : kalvora::Meldungen {
+        kalvora::Antwort Zeige(const std::string& t, const std::string& k, kalvora::Knoepfe b) override {
+            return rekorder.Zeige(t, k, b);
+        }
+    };
+    static const bool gesetzt = [] {
+        CUrlaubApp::Instanz()->SetzeDienste(nullptr, std::make_unique<Weiter>());
+        return true;
+    }();
+    (void)gesetzt;
+    return rekorder;
+}
+
+} // namespace
+
+// After the start the commands are wired; compacting stays disabled when the database did not load,
+// since it would save the empty list over it (nine resources announced, none there).
+TEST(Befehlsanschluss, BefehleNachDemStartOptimierenNurNachDemLaden) {
+    MeldungsRekorder& meldungen = StilleMeldungen();
+    for (const std::string inhalt : {std::string(4, '\0'), std::string("\x09\x00\x00\x00", 4)}) {
+        const bool kaputt = inhalt[0] != 0;
+        TempOrdner ordner;
+        const std::string datei = ordner / "Plan.dat";
+        DateiSchreibenTest(datei, inhalt);
+        kalvora::StempelSchreiben(ordner / "Plan.d", {0, 3});
+        meldungen.m_gezeigt.clear();
+        CUrlaubApp* app = CUrlaubApp::Instanz();
+        ASSERT_TRUE(app->InitInstance(QString::fromStdString(datei)));
+        ASSERT_TRUE(app->Ansicht()->IstGestartet());
+        ASSERT_EQ(meldungen.m_gezeigt.size(), kaputt ? 1u : 0u);
+        if (kaputt)
+            EXPECT_NE(meldungen.m_gezeigt[0].text.find("kann nicht geöffnet werden"), std::string::npos);
+        const auto aktiv = [&](int id) { return app->Rahmen()->Aktion(id)->isEnabled(); };
+        for (int id : kaputt ? std::vector{32771} : std::vector{32771, 32785, 57606, 57607, 57609})
+            EXPECT_TRUE(aktiv(id)) << id;
+        EXPECT_EQ(aktiv(32786), !kaputt);
+        app->Rahmen()->close();
+        EXPECT_EQ(DateiInhalt(datei), inhalt);
+    }
 }
