@@ -1,14 +1,18 @@
+// The database file: its bytes, reading it whole or piecewise, damaged files, and the document
+// that opens, saves and compacts it.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <random>
+#include <unistd.h>
 
 #include "TestHilfen.h"
+#include "data/DateiZugriff.h"
 #include "data/DatenbankFormat.h"
+#include "data/UrlaubDoc.h"
 
 using namespace kalvora;
-using kalvora::test::Bytes;
-using kalvora::test::Neu;
+using namespace kalvora::test;
 
 namespace {
 
@@ -50,7 +54,7 @@ TEST(DatenbankBytes, TextLaengenformen) {
         RessourcenListe l, gelesen;
         Neu(l, "R").m_pTage.Anhaengen(3, 5, {CTime(0), 1, 0, CTime(1709625600), std::string(laenge, 'n')});
         ASSERT_FALSE(DatenbankLesen(DatenbankSchreiben(l), gelesen)) << laenge;
-        EXPECT_EQ(gelesen[0]->Slot(3, 5)[0].m_strNotiz.size(), laenge);
+        EXPECT_EQ(gelesen[0]->Slot(3, 5)[0].m_strNotiz.Text().size(), laenge);
     }
 }
 
@@ -63,13 +67,28 @@ TEST(DatenbankBytes, LangeSchreibweisenUnsinnigeWerteUndAngehaengteBytesWerdenGe
                               Dword(0xFFFFFFFF) + Dword(99) + Dword(0) + Bytes({0, 0xDE, 0xAD});
     RessourcenListe l;
     ASSERT_FALSE(DatenbankLesen(datei, l)) << "trailing bytes are accepted";
-    EXPECT_EQ(l[0]->m_strBenennung1, "A");
-    EXPECT_EQ(l[0]->m_strBenennung2, "B");
+    EXPECT_EQ(l[0]->m_strBenennung1 + l[0]->m_strBenennung2, "AB");
     EXPECT_TRUE(l[0]->m_bGeloescht); // any non-zero value
     ASSERT_EQ(l[0]->Slot(3, 5).size(), 1u);
     EXPECT_TRUE(l[0]->Slot(3, 4).empty());
     EXPECT_EQ(l[0]->Slot(3, 5)[0].m_nArtVormittag, -1);
     EXPECT_EQ(l[0]->Slot(3, 5)[0].m_nArtNachmittag, 99);
+}
+
+TEST(DatenbankBytes, TageOhneTagesordnungWerdenNachTagGruppiert) {
+    // 5 March 2024, 4 March 2024, 5 March 2023 (09:00 Berlin): the day table groups them by day,
+    // each day in file order, and writes them so.
+    const auto eintrag = [](std::uint32_t datum, std::uint32_t art) {
+        return Dword(datum) + Dword(art) + Dword(art) + Dword(0) + Bytes({0});
+    };
+    const std::string kopf = Dword(1) + Bytes({1}) + "A" + Bytes({0, 0, 0}) + Dword(0) + Dword(0) + Dword(3);
+    const std::string datei = kopf + eintrag(1709625600, 1) + eintrag(1709539200, 2) + eintrag(1678003200, 3);
+    RessourcenListe l;
+    ASSERT_FALSE(DatenbankLesen(datei, l));
+    ASSERT_EQ(l[0]->Slot(3, 5).size(), 2u);
+    EXPECT_EQ(l[0]->Slot(3, 5)[1].m_nArtVormittag, 3);
+    EXPECT_EQ(l[0]->Slot(3, 4)[0].m_nArtVormittag, 2);
+    EXPECT_EQ(DatenbankSchreiben(l), kopf + eintrag(1709539200, 2) + eintrag(1709625600, 1) + eintrag(1678003200, 3));
 }
 
 // A random well-formed plan; includes odd type values and bytes of the whole 8-bit range.
@@ -95,15 +114,6 @@ RessourcenListe ZufallsPlan(unsigned saat) {
     return l;
 }
 
-TEST(DatenbankRundreise, LesenUndSchreibenErgibtDieselbenBytes) {
-    for (unsigned saat = 1; saat <= 200; ++saat) {
-        const std::string bytes = DatenbankSchreiben(ZufallsPlan(saat));
-        RessourcenListe gelesen;
-        ASSERT_FALSE(DatenbankLesen(bytes, gelesen)) << saat;
-        ASSERT_EQ(DatenbankSchreiben(gelesen), bytes) << saat;
-    }
-}
-
 // Reads `bytes` through the piecewise reader, handing out at most `stueck` bytes per read.
 std::optional<LeseFehler> StueckweiseLesen(std::string_view bytes, std::size_t stueck, RessourcenListe& l) {
     std::size_t pos = 0;
@@ -116,32 +126,20 @@ std::optional<LeseFehler> StueckweiseLesen(std::string_view bytes, std::size_t s
     return DatenbankLesen(bytes.size(), quelle, l);
 }
 
-TEST(DatenbankRundreise, StueckweiseGelesenWieAmStueck) {
-    for (unsigned saat = 1; saat <= 50; ++saat) {
+// Whole, and piecewise in pieces of 1, 7 and 1 MiB bytes.
+TEST(DatenbankRundreise, LesenUndSchreibenErgibtDieselbenBytes) {
+    for (unsigned saat = 1; saat <= 200; ++saat) {
         const std::string bytes = DatenbankSchreiben(ZufallsPlan(saat));
+        RessourcenListe gelesen;
+        ASSERT_FALSE(DatenbankLesen(bytes, gelesen)) << saat;
+        ASSERT_EQ(DatenbankSchreiben(gelesen), bytes) << saat;
         for (std::size_t stueck : {std::size_t{1}, std::size_t{7}, std::size_t{1} << 20}) {
-            RessourcenListe gelesen;
-            ASSERT_FALSE(StueckweiseLesen(bytes, stueck, gelesen)) << saat;
-            ASSERT_EQ(DatenbankSchreiben(gelesen), bytes) << saat << " " << stueck;
+            if (saat > 50) break;
+            RessourcenListe stueckweise;
+            ASSERT_FALSE(StueckweiseLesen(bytes, stueck, stueckweise)) << saat;
+            ASSERT_EQ(DatenbankSchreiben(stueckweise), bytes) << saat << " " << stueck;
         }
     }
-}
-
-TEST(DatenbankBytes, TageOhneTagesordnungWerdenNachTagGruppiert) {
-    // 5 March 2024, 4 March 2024, 5 March 2023 (09:00 Berlin): the day table groups them by day,
-    // each day in file order, and writes them so.
-    const auto eintrag = [](std::uint32_t datum, std::uint32_t art) {
-        return Dword(datum) + Dword(art) + Dword(art) + Dword(0) + Bytes({0});
-    };
-    const std::string kopf = Dword(1) + Bytes({1}) + "A" + Bytes({0, 0, 0}) + Dword(0) + Dword(0) + Dword(3);
-    const std::string datei = kopf + eintrag(1709625600, 1) + eintrag(1709539200, 2) + eintrag(1678003200, 3);
-    RessourcenListe l;
-    ASSERT_FALSE(DatenbankLesen(datei, l));
-    ASSERT_EQ(l[0]->Slot(3, 5).size(), 2u);
-    EXPECT_EQ(l[0]->Slot(3, 5)[1].m_nArtVormittag, 3);
-    EXPECT_EQ(l[0]->Slot(3, 4)[0].m_nArtVormittag, 2);
-    EXPECT_EQ(DatenbankSchreiben(l),
-              kopf + eintrag(1709539200, 2) + eintrag(1709625600, 1) + eintrag(1678003200, 3));
 }
 
 TEST(DatenbankDefekt, JedeAbgeschnitteneDateiScheitertMitGrundUndOffset) {
@@ -155,14 +153,7 @@ TEST(DatenbankDefekt, JedeAbgeschnitteneDateiScheitertMitGrundUndOffset) {
         EXPECT_LE(fehler->offset, n);
         EXPECT_TRUE(l.empty()) << "a partly read plan must not be handed out";
         // Read piece by piece from a file that turns out shorter than announced: the same.
-        std::size_t pos = 0;
-        const Nachladen quelle = [&](char* ziel, std::size_t k) {
-            k = std::min({k, std::size_t{3}, n - pos});
-            std::copy_n(bytes.data() + pos, k, ziel);
-            pos += k;
-            return static_cast<std::ptrdiff_t>(k);
-        };
-        const auto stueckweise = DatenbankLesen(n, quelle, l);
+        const auto stueckweise = StueckweiseLesen(std::string_view(bytes).substr(0, n), 3, l);
         ASSERT_TRUE(stueckweise.has_value()) << n;
         EXPECT_EQ(stueckweise->grund + "@" + std::to_string(stueckweise->offset),
                   fehler->grund + "@" + std::to_string(fehler->offset));
@@ -170,22 +161,96 @@ TEST(DatenbankDefekt, JedeAbgeschnitteneDateiScheitertMitGrundUndOffset) {
 }
 
 TEST(DatenbankDefekt, UeberhoeheZahlenWerdenVorDemAnlegenAbgewiesen) {
-    const std::tuple<const char*, std::string, std::size_t> faelle[] = {
-        {"Ressourcen", Dword(0xFFFFFFFF) + std::string(64, '\0'), 4},
-        {"Ressourcen knapp", Dword(2) + Bytes({0, 0, 0, 0}) + Dword(0) + Dword(0) + Dword(0), 4},
-        {"Tageinträge", Dword(1) + Bytes({0, 0, 0, 0}) + Dword(0) + Dword(0) + Dword(0x7FFFFFFF), 20},
-        {"Textlänge 4 GB", Dword(1) + Bytes({0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}) + std::string(20, 'x'), 11},
-        {"Textlänge 16 Bit", Dword(1) + Bytes({0xFF, 0x00, 0x10}) + std::string(20, 'x'), 7},
-        {"Notiz zu lang", Dword(1) + Bytes({0, 0, 0, 0}) + Dword(0) + Dword(0) + Dword(1) + Dword(0) + Dword(1) +
-                              Dword(1) + Dword(0) + Bytes({9, 'a'}),
-         37},
+    const std::pair<std::string, std::size_t> faelle[] = { // bytes, offset of the error
+        {Dword(0xFFFFFFFF) + std::string(64, '\0'), 4},                                      // resources
+        {Dword(2) + Bytes({0, 0, 0, 0}) + Dword(0) + Dword(0) + Dword(0), 4},                // resources, barely
+        {Dword(1) + Bytes({0, 0, 0, 0}) + Dword(0) + Dword(0) + Dword(0x7FFFFFFF), 20},      // day entries
+        {Dword(1) + Bytes({0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}) + std::string(20, 'x'), 11}, // 4 GB text
+        {Dword(1) + Bytes({0xFF, 0x00, 0x10}) + std::string(20, 'x'), 7},                    // 16-bit text length
+        {Dword(1) + Bytes({0, 0, 0, 0}) + Dword(0) + Dword(0) + Dword(1) + Dword(0) + Dword(1) + Dword(1) +
+             Dword(0) + Bytes({9, 'a'}), 37}, // note too long
     };
-    for (const auto& [name, bytes, offset] : faelle) {
+    for (const auto& [bytes, offset] : faelle) {
         RessourcenListe l;
         const auto fehler = DatenbankLesen(bytes, l);
-        ASSERT_TRUE(fehler.has_value()) << name;
-        EXPECT_EQ(fehler->offset, offset) << name << ": " << fehler->grund;
+        ASSERT_TRUE(fehler.has_value()) << offset;
+        EXPECT_EQ(fehler->offset, offset) << fehler->grund;
     }
+}
+
+TEST(Dokument, LeereFehlendeOderDefekteDatei) {
+    TempOrdner t;
+    DateiSchreibenTest(t / "leer.dat", "");
+    DateiSchreibenTest(t / "kaputt.dat", std::string("\x05\x00\x00\x00\x01", 5));
+    for (const std::string name : {"leer.dat", "fehlt.dat", "kaputt.dat"}) {
+        MeldungsRekorder m;
+        CUrlaubDoc doc(m);
+        doc.m_pGeladen.push_back(NeueRessource("alt"));
+        EXPECT_EQ(doc.OnOpenDocument(t / name), name == "leer.dat") << "0 bytes are an empty plan";
+        EXPECT_TRUE(doc.m_pGeladen.empty()) << name;
+        ASSERT_EQ(m.m_gezeigt.size(), name == "leer.dat" ? 0u : 1u);
+        if (name != "leer.dat") EXPECT_NE(m.m_gezeigt[0].text.find("kann nicht geöffnet werden"), std::string::npos);
+    }
+}
+
+TEST(Dokument, SpeichernKuerztDieAlteDateiUndLaedtZurueck) {
+    TempOrdner t;
+    MeldungsRekorder m;
+    CUrlaubDoc doc(m);
+    doc.m_pRessourcen.push_back(NeueRessource("B"));
+    SetTag(doc.m_pRessourcen[0].get(), Um(2025, 6, 2, 9), 4, 4, "Notiz", CTime(100));
+    DateiSchreibenTest(t / "R.dat", std::string(5000, 'x'));
+    ASSERT_TRUE(doc.OnSaveDocument(t / "R.dat"));
+    EXPECT_EQ(DateiInhalt(t / "R.dat"), DatenbankSchreiben(doc.m_pRessourcen));
+    CUrlaubDoc zweites(m);
+    ASSERT_TRUE(zweites.ErstesLaden(t / "R.dat"));
+    EXPECT_EQ(zweites.m_pRessourcen[0]->FindeTag(Um(2025, 6, 2))->m_strNotiz, "Notiz");
+}
+
+TEST(Dokument, LesenUndSchreibenSchliessenSichGegenseitigAus) {
+    TempOrdner t;
+    const std::string pfad = t / "R.dat";
+    DateiSchreibenTest(pfad, std::string(4, '\0'));
+    const int fd = ::open(pfad.c_str(), O_RDWR); // another holder of a write lock
+    ASSERT_TRUE(FremdeSperre(fd, F_WRLCK));
+    std::string inhalt;
+    DateiFehler f;
+    EXPECT_FALSE(DateiLesen(pfad, inhalt, f, 50));
+    EXPECT_FALSE(DateiSchreiben(pfad, "abcd", f, 50));
+    EXPECT_EQ(DateiInhalt(pfad), std::string(4, '\0')) << "a refused save must not truncate";
+    ASSERT_TRUE(FremdeSperre(fd, F_RDLCK));
+    EXPECT_TRUE(DateiLesen(pfad, inhalt, f, 50)) << "readers share";
+    EXPECT_FALSE(DateiSchreiben(pfad, "abcd", f, 50));
+    ::close(fd);
+    EXPECT_TRUE(DateiSchreiben(pfad, "abcd", f, 50));
+    EXPECT_EQ(DateiInhalt(pfad), "abcd");
+}
+
+TEST(Verdichtung, EntferntGeloeschteRessourcenUndGeleerteTage) {
+    TempOrdner t;
+    MeldungsRekorder m;
+    m.m_antworten = {Antwort::Ja};
+    CUrlaubDoc doc(m);
+    doc.m_pRessourcen.push_back(NeueRessource("weg", "", "", "", true));
+    doc.m_pRessourcen.push_back(NeueRessource("bleibt"));
+    CRessource& r = *doc.m_pRessourcen[1];
+    SetTag(&r, Um(2024, 4, 1, 9), 0, 0, "", CTime(1));     // cleared: goes
+    SetTag(&r, Um(2025, 4, 1, 9), 0, 3, "halb", CTime(2)); // one half set: stays as it is
+    SetTag(&r, Um(2026, 4, 1, 9), 0, 0, "", CTime(3));     // cleared: goes
+    SetTag(&r, Um(2024, 4, 2, 9), 0, 0, "", CTime(4));     // only a cleared entry: slot empties
+    doc.OnDatenbankOptimieren(t / "R.dat");
+    ASSERT_EQ(m.m_gezeigt.size(), 2u);
+    EXPECT_EQ(m.m_gezeigt[0].text,
+              "Bitte stellen Sie sicher, dass kein anderer Mitarbeiter auf die Datenbank zugreift.\nOptimierung starten?");
+    EXPECT_EQ(m.m_gezeigt[0].titel, "Datenbank optimieren");
+    EXPECT_EQ(m.m_gezeigt[0].knoepfe, Knoepfe::JaNein);
+    EXPECT_EQ(m.m_gezeigt[1].text, "Datenbankoptimierung durchgeführt!");
+
+    ASSERT_EQ(doc.m_pRessourcen.size(), 1u);
+    ASSERT_EQ(r.Slot(4, 1).size(), 1u);
+    EXPECT_EQ(r.Slot(4, 1)[0].m_strNotiz, "halb");
+    EXPECT_TRUE(r.Slot(4, 2).empty());
+    EXPECT_EQ(DateiInhalt(t / "R.dat"), DatenbankSchreiben(doc.m_pRessourcen));
 }
 
 } // namespace

@@ -1,38 +1,48 @@
+// Local time, the day table, the half-day rules, the lists, inserting by key and merging a disk copy.
 #include <gtest/gtest.h>
 
+#include <sstream>
+
+#include "TestHilfen.h"
+#include "data/Einfuegen.h"
 #include "data/Ressource.h"
+#include "data/Zusammenfuehren.h"
 
 using namespace kalvora;
+using namespace kalvora::test;
 
 namespace {
 
-CTime Um(int j, int m, int t, int h) { return CTime(j, m, t, h, 0, 0); }
-
-TEST(Zeit, ZerlegungStimmtMitDerCBibliothek) {
-    for (std::int64_t t = 0; t < 2100000000; t += 7777777) {
-        std::time_t tt = static_cast<std::time_t>(t);
+// Coarse steps over the whole 32-bit range, then quarter hours around both clock changes of 2024
+// and the turn of the year, where the local day differs from the UTC day for an hour or two.
+TEST(Zeit, ZerlegungUndTagesfachStimmenMitDerCBibliothek) {
+    std::vector<std::int64_t> zeiten;
+    for (std::int64_t t = 0; t < 2100000000; t += 7777777) zeiten.push_back(t);
+    for (const CTime& anfang : {Um(2024, 3, 30), Um(2024, 10, 26), Um(2024, 12, 31)})
+        for (std::int64_t t = anfang.GetTime(); t < anfang.GetTime() + 3 * 86400; t += 900) zeiten.push_back(t);
+    const SlotRechner rechner;
+    for (const std::int64_t t : zeiten) {
+        const std::time_t tt = static_cast<std::time_t>(t);
         std::tm tm{};
         localtime_r(&tt, &tm);
         const LokaleZeit z = CTime(t).Lokal();
-        ASSERT_EQ(z.jahr, tm.tm_year + 1900) << t;
-        ASSERT_EQ(z.monat, tm.tm_mon + 1) << t;
-        ASSERT_EQ(z.tag, tm.tm_mday) << t;
-        ASSERT_EQ(z.stunde, tm.tm_hour) << t;
-        ASSERT_EQ(z.minute, tm.tm_min) << t;
-        ASSERT_EQ(z.wochentag, tm.tm_wday + 1) << t;
-        ASSERT_EQ(SlotRechner().Slot(static_cast<std::uint32_t>(t)), z.monat * 32 + z.tag) << t;
+        ASSERT_EQ(std::tuple(z.jahr, z.monat, z.tag, z.stunde, z.minute, z.wochentag),
+                  std::tuple(tm.tm_year + 1900, tm.tm_mon + 1, tm.tm_mday, tm.tm_hour, tm.tm_min, tm.tm_wday + 1))
+            << t;
+        ASSERT_EQ(rechner.Slot(static_cast<std::uint32_t>(t)), TagTabelle::SlotVon(z.monat, z.tag)) << t;
     }
 }
 
-TEST(Zeit, TagesfachAuchUmMitternachtUndAnUmstellungstagen) {
-    // Quarter hours around both clock changes of 2024 and the turn of the year, where the local
-    // day differs from the UTC day for an hour or two.
-    const SlotRechner rechner;
-    for (const CTime& anfang : {Um(2024, 3, 30, 0), Um(2024, 10, 26, 0), Um(2024, 12, 31, 0)})
-        for (std::int64_t t = anfang.GetTime(); t < anfang.GetTime() + 3 * 86400; t += 900) {
-            const LokaleZeit z = CTime(t).Lokal();
-            ASSERT_EQ(rechner.Slot(static_cast<std::uint32_t>(t)), TagTabelle::SlotVon(z.monat, z.tag)) << t;
-        }
+TEST(Zeit, LokalerAufbauIstDieUmkehrungDerZerlegung) {
+    for (int jahr : {1972, 2024, 2035})
+        for (int monat = 1; monat <= 12; ++monat)
+            for (int stunde : {0, 9, 21, 23}) {
+                const LokaleZeit z = Um(jahr, monat, 28, stunde).Lokal();
+                ASSERT_EQ(std::tuple(z.jahr, z.monat, z.tag, z.stunde), std::tuple(jahr, monat, 28, stunde));
+            }
+    // Both clock changes of 2024: 09:00 and 21:00 stay what they say.
+    EXPECT_EQ(Um(2024, 3, 31, 21).GetTime() - Um(2024, 3, 31, 9).GetTime(), 12 * 3600);
+    EXPECT_EQ(Um(2024, 10, 27, 21).GetTime() - Um(2024, 10, 27, 9).GetTime(), 12 * 3600);
 }
 
 TEST(Tage, TagestabelleHaeltDieReihenfolgeJedesTages) {
@@ -67,82 +77,191 @@ TEST(Tage, TagestabelleHaeltDieReihenfolgeJedesTages) {
     EXPECT_EQ(t.Slot(3, 5).size(), 2u);
 }
 
-TEST(Zeit, LokalerAufbauIstDieUmkehrungDerZerlegung) {
-    for (int jahr : {1972, 2024, 2035})
-        for (int monat = 1; monat <= 12; ++monat)
-            for (int stunde : {0, 9, 21, 23}) {
-                const LokaleZeit z = CTime(jahr, monat, 28, stunde, 0, 0).Lokal();
-                ASSERT_EQ(z.jahr * 10000 + z.monat * 100 + z.tag, jahr * 10000 + monat * 100 + 28);
-                ASSERT_EQ(z.stunde, stunde);
-            }
-    // Both clock changes of 2024: 09:00 and 21:00 stay what they say.
-    EXPECT_EQ(Um(2024, 3, 31, 21).GetTime() - Um(2024, 3, 31, 9).GetTime(), 12 * 3600);
-    EXPECT_EQ(Um(2024, 10, 27, 21).GetTime() - Um(2024, 10, 27, 9).GetTime(), 12 * 3600);
-}
-
 TEST(Tage, HalbtagNachLokalerStundeUndNotizRegeln) {
     CRessource r, anzeige;
-    // A new entry takes both type arguments, whatever the hour.
+    const auto halbe = [&] {
+        const CTagEintrag* e = r.FindeTag(Um(2024, 5, 6));
+        return e ? std::to_string(e->m_nArtVormittag) + "/" + std::to_string(e->m_nArtNachmittag) + " " +
+                       e->m_strNotiz.Text() + " " + std::to_string(e->m_timeGeaendert.GetTime())
+                 : "-";
+    };
     SetTag(&r, Um(2024, 5, 6, 21), 3, 4, "alt", CTime(1));
-    CTagEintrag* e = r.FindeTag(Um(2024, 5, 6, 0));
-    ASSERT_NE(e, nullptr);
-    EXPECT_EQ(e->m_nArtVormittag, 3);
-    EXPECT_EQ(e->m_nArtNachmittag, 4);
-    // Existing: hour < 12 changes only the first half, 12 or later only the second.
+    EXPECT_EQ(halbe(), "3/4 alt 1") << "a new entry takes both types, whatever the hour";
     SetTag(&r, Um(2024, 5, 6, 11), 7, 8, "neu", CTime(2));
-    EXPECT_EQ(e->m_nArtVormittag, 7);
-    EXPECT_EQ(e->m_nArtNachmittag, 4);
+    EXPECT_EQ(halbe(), "7/4 alt 2") << "hour < 12 changes only the first half; SetTag keeps the note";
     SetTag(&r, Um(2024, 5, 6, 12), 0, 0, "", CTime(3));
-    EXPECT_EQ(e->m_nArtVormittag, 7);
-    EXPECT_EQ(e->m_nArtNachmittag, 0);
-    EXPECT_EQ(e->m_strNotiz, "alt") << "SetTag keeps the note";
-    EXPECT_EQ(e->m_timeGeaendert, CTime(3));
+    EXPECT_EQ(halbe(), "7/0 alt 3") << "12 or later only the second";
     SetTag(&r, Um(2024, 5, 6, 9), 0, 0, "", CTime(4));
     ASSERT_EQ(r.Slot(5, 6).size(), 1u);
     EXPECT_TRUE(r.Slot(5, 6)[0].IstGeloescht()) << "a cleared entry stays";
 
     SetTagAnzeige(anzeige, Um(2024, 1, 2, 9), 1, 0, "alt");
     SetTagAnzeige(anzeige, Um(2024, 1, 2, 21), 0, 2, "neu");
-    EXPECT_EQ(anzeige.FindeTag(Um(2024, 1, 2, 0))->m_strNotiz, "neu") << "the display setter replaces it";
-    EXPECT_EQ(anzeige.FindeTag(Um(2024, 1, 2, 0))->m_timeGeaendert, CTime(0));
+    EXPECT_EQ(anzeige.FindeTag(Um(2024, 1, 2))->m_strNotiz, "neu") << "the display setter replaces it";
+    EXPECT_EQ(anzeige.FindeTag(Um(2024, 1, 2))->m_timeGeaendert, CTime(0));
     SetTag(nullptr, Um(2024, 1, 2, 9), 1, 1, "", CTime(3)); // no-op, no crash
 }
 
 TEST(Listen, ZeilennummerIstDieKleinsteFreie) {
     RessourcenListe l;
     EXPECT_EQ(FreieZeile(l), 1);
-    for (int z : {1, 2, 4}) {
-        l.push_back(std::make_unique<CRessource>());
-        l.back()->m_nZeile = z;
-    }
+    for (int z : {1, 2, 4}) Neu(l, "").m_nZeile = z;
     EXPECT_EQ(FreieZeile(l), 3);
 }
 
 TEST(Listen, KopieIstTiefUndOhneHilfsfelder) {
     RessourcenListe l;
     for (const char* name : {"B", "A"}) {
-        auto r = std::make_unique<CRessource>();
-        r->m_strBenennung1 = name;
-        r->m_nPosition = 5;
-        r->m_bDrucken = true;
-        r->m_nZeile = 2;
-        r->m_bGeloescht = true;
-        r->m_timeGeaendert = CTime(77);
-        SetTag(r.get(), Um(2024, 3, 3, 9), 1, 2, "n", CTime(8));
-        l.push_back(std::move(r));
+        CRessource& r = Neu(l, name, "", "", "", true);
+        r.m_nPosition = 5;
+        r.m_bDrucken = true;
+        r.m_nZeile = 2;
+        r.m_timeGeaendert = CTime(77);
+        SetTag(&r, Um(2024, 3, 3, 9), 1, 2, "n", CTime(8));
     }
     RessourcenListe k = KopiereListe(l);
     ASSERT_EQ(k.size(), 2u);
     EXPECT_EQ(k[0]->m_strBenennung1 + k[1]->m_strBenennung1, "BA");
-    EXPECT_EQ(k[0]->m_nPosition, 0);
-    EXPECT_EQ(k[0]->m_nZeile, 0);
-    EXPECT_FALSE(k[0]->m_bDrucken);
+    EXPECT_EQ(std::tuple(k[0]->m_nPosition, k[0]->m_nZeile, k[0]->m_bDrucken), std::tuple(0, 0, false));
     EXPECT_TRUE(k[0]->m_bGeloescht);
     EXPECT_EQ(k[0]->m_timeGeaendert, CTime(77));
     SetTag(k[0].get(), Um(2024, 3, 3, 9), 9, 0, "", CTime(9));
-    EXPECT_EQ(l[0]->FindeTag(Um(2024, 3, 3, 0))->m_nArtVormittag, 1) << "the original stays";
+    EXPECT_EQ(l[0]->FindeTag(Um(2024, 3, 3))->m_nArtVormittag, 1) << "the original stays";
     ListeFreigeben(l);
     EXPECT_TRUE(l.empty());
+}
+
+// A resource "B1.B2.Nr" (later parts optional) appended to `l`.
+CRessource& R(RessourcenListe& l, const std::string& name, CTime geaendert = CTime(1000), std::string gruppe = "") {
+    std::istringstream in(name);
+    std::string b1, b2, nr;
+    std::getline(in, b1, '.');
+    std::getline(in, b2, '.');
+    std::getline(in, nr);
+    CRessource& r = Neu(l, b1, b2, std::move(gruppe), nr);
+    r.m_timeGeaendert = geaendert;
+    return r;
+}
+
+// "B1/B2/Nr@Gruppe ..." of a list.
+std::string Reihe(const RessourcenListe& liste) {
+    std::string s;
+    for (const auto& r : liste)
+        s += (s.empty() ? "" : " ") + r->m_strBenennung1 + "/" + r->m_strBenennung2 + "/" + r->m_strIdentNr +
+             (r->m_strGruppe.empty() ? "" : "@" + r->m_strGruppe);
+    return s;
+}
+
+// "Neu" in resource management: the key is b1 + b2 + nr without separator.
+TEST(EinfuegenSortiert, StelleNachDemVerkettetenSchluessel) {
+    const std::tuple<const char*, const char*, const char*> faelle[] = {
+        // before (deleted ones marked "-"), new record, result
+        {"Ab.c A.bz", "A.bd", "Ab/c/ A/bd/@x A/bz/"}, // "Abd" goes between, though "A" < "Ab"
+        {"Abc", "Abc..1", "Abc// Abc//1@x"},
+        // Before an equal key, also an equal head, and deleted records count.
+        {"B -D F", "D", "B// D//@x D// F//"},
+        {"B", "B", "B//@x B//"},
+        {"B", "Z", "B// Z//@x"},
+        {"Zorn \xC4rger", "zorn", "Zorn// zorn//@x \xC4rger//"}, // unsigned bytes, upper case before lower
+        {"C A", "B", "B//@x C// A//"}, // unsorted: before the first record that is not smaller
+    };
+    for (const auto& [vorher, neu, erwartet] : faelle) {
+        RessourcenListe liste, n;
+        std::istringstream in(vorher);
+        for (std::string w; in >> w;) R(liste, w.substr(w[0] == '-')).m_bGeloescht = w[0] == '-';
+        const CRessource& x = R(n, neu);
+        EinfuegenSortiert(liste, x.m_strBenennung1, x.m_strBenennung2, "x", x.m_strIdentNr, CTime(1));
+        EXPECT_EQ(Reihe(liste), erwartet) << vorher;
+    }
+}
+
+const CTime kJetzt = Um(2025, 6, 2, 12);
+
+void Tag(CRessource& r, CTime datum, int vm, int nm, const std::string& notiz, CTime geaendert) {
+    r.m_pTage.Anhaengen(datum.GetMonth(), datum.GetDay(), {geaendert, vm, nm, datum, notiz});
+}
+
+// All fields of an entry, to compare entries whole.
+std::string Felder(const CTagEintrag& e) {
+    std::ostringstream s;
+    s << e.m_timeDatum.GetTime() << ' ' << e.m_nArtVormittag << ' ' << e.m_nArtNachmittag << ' ' << e.m_strNotiz
+      << ' ' << e.m_timeGeaendert.GetTime();
+    return s.str();
+}
+
+// The merge of a loaded disk copy into the working list: new resources go in by their first name.
+TEST(Zusammenfuehren, NeueRessourcenNachBenennung1Eingefuegt) {
+    const std::tuple<const char*, const char*, const char*> faelle[] = {
+        // Smaller than the head: new head. Equal to the head: after it. Equal to a later record:
+        // before it (the walk stops at the last smaller one).
+        {"B D F", "C A G B.2 D.2 A.2", "A A2 B2 B C D2 D F G"},
+        {"C A", "B", "C A B"}, // an unsorted list is not re-sorted
+        {"", "M Z A", "A M Z"},
+        {"Zorn", "\xC4rger adler Adler", "Adler Zorn adler \xC4rger"}, // unsigned bytes, upper before lower
+    };
+    for (const auto& [vorher, neu, erwartet] : faelle) {
+        RessourcenListe arbeit, geladen;
+        std::istringstream a(vorher), g(neu);
+        for (std::string w; a >> w;) R(arbeit, w);
+        for (std::string w; g >> w;) R(geladen, w);
+        Zusammenfuehren(arbeit, geladen, kJetzt);
+        std::string namen;
+        for (const auto& r : arbeit) namen += (namen.empty() ? "" : " ") + r->m_strBenennung1 + r->m_strBenennung2;
+        EXPECT_EQ(namen, erwartet) << neu;
+    }
+}
+
+TEST(Zusammenfuehren, StammdatenNurVonNeuererPlatteUndIdentitaetOhneGruppe) {
+    RessourcenListe arbeit, geladen;
+    for (int zeit : {100, 300, 200}) { // older than the disk's 200, newer, equal; the group differs
+        R(arbeit, "H" + std::to_string(zeit) + ".b.1", CTime(zeit), "hier");
+        R(geladen, "H" + std::to_string(zeit) + ".b.1", CTime(200), "dort").m_bGeloescht = true;
+    }
+    for (const char* anders : {"h100.b.1", "H100.B.1", "H100.b.2"}) R(geladen, anders); // case and number count
+    std::vector<CRessource*> hier;
+    for (auto& r : arbeit) hier.push_back(r.get());
+    Zusammenfuehren(arbeit, geladen, kJetzt);
+    EXPECT_EQ(arbeit.size(), 6u);
+    std::string stand;
+    for (const CRessource* r : hier)
+        stand += r->m_strGruppe + (r->m_bGeloescht ? " geloescht " : " ") + std::to_string(r->m_timeGeaendert.GetTime()) + "|";
+    EXPECT_EQ(stand, "dort geloescht 200|hier 300|hier 200|");
+}
+
+TEST(Zusammenfuehren, TagesregelnNachAenderungszeitUndNeueRessource) {
+    RessourcenListe arbeit, geladen;
+    CRessource& w = R(arbeit, "H");
+    CRessource& r = R(geladen, "H");
+    Tag(w, Um(2025, 5, 1, 9), 1, 1, "w-alt", CTime(100)); // disk newer: all fields change
+    Tag(r, Um(2025, 5, 1, 15), 2, 0, "r-neu", CTime(200));
+    Tag(w, Um(2025, 5, 2, 9), 1, 1, "w-neu", CTime(300)); // disk older: stays
+    Tag(r, Um(2025, 5, 2, 9), 3, 3, "r-alt", CTime(200));
+    Tag(w, Um(2025, 5, 3, 9), 1, 1, "w", CTime(200)); // equal: stays
+    Tag(r, Um(2025, 5, 3, 9), 4, 4, "r", CTime(200));
+    Tag(w, Um(2025, 5, 4, 9), 6, 6, "nur hier", CTime(1)); // only here: stays
+    Tag(w, Um(2025, 5, 5, 9), 7, 7, "", CTime(1));
+    Tag(r, Um(2024, 5, 5, 21), 8, 9, "nur dort", CTime(1)); // only there, same slot: appended, fresh time
+    // A new resource brings its master data as stored and its days, cleared ones too, with fresh times.
+    CRessource& n = R(geladen, "Neu.Nina.7", CTime(333), "Lager");
+    n.m_bGeloescht = true;
+    Tag(n, Um(2026, 3, 4, 15), 2, 5, "n1", CTime(50));
+    Tag(n, Um(2024, 3, 4, 9), 0, 0, "", CTime(60));
+    Zusammenfuehren(arbeit, geladen, kJetzt);
+
+    EXPECT_EQ(Felder(w.Slot(5, 1)[0]), Felder({CTime(200), 2, 0, Um(2025, 5, 1, 15), "r-neu"}));
+    for (const auto& [tag, notiz] : {std::pair{2, "w-neu"}, {3, "w"}, {4, "nur hier"}, {5, ""}})
+        EXPECT_EQ(w.Slot(5, tag)[0].m_strNotiz, notiz) << tag;
+    ASSERT_EQ(w.Slot(5, 5).size(), 2u);
+    EXPECT_EQ(Felder(w.Slot(5, 5)[1]), Felder({kJetzt, 8, 9, Um(2024, 5, 5, 9), "nur dort"}));
+
+    ASSERT_EQ(arbeit.size(), 2u);
+    const CRessource& neu = *arbeit[1];
+    EXPECT_EQ(neu.m_strBenennung2 + neu.m_strGruppe + neu.m_strIdentNr, "NinaLager7");
+    EXPECT_EQ(neu.m_timeGeaendert, CTime(333));
+    EXPECT_TRUE(neu.m_bGeloescht);
+    ASSERT_EQ(neu.Slot(3, 4).size(), 2u);
+    EXPECT_EQ(Felder(neu.Slot(3, 4)[0]), Felder({kJetzt, 2, 5, Um(2026, 3, 4, 9), "n1"}));
+    EXPECT_EQ(Felder(neu.Slot(3, 4)[1]), Felder({kJetzt, 0, 0, Um(2024, 3, 4, 9), ""}));
 }
 
 } // namespace

@@ -1,15 +1,17 @@
+// The display rows built from the working list, and what a drag or a note writes into both.
+// Labels, orders, the dialogs and marking with real mouse events are driven in tests/gui; here
+// the row numbers, the day rules and what the saved file cannot show.
 #include <gtest/gtest.h>
 
-#include <string>
-#include <tuple>
-#include <vector>
+#include <functional>
 
 #include "TestHilfen.h"
 #include "view/Anzeige.h"
+#include "view/Markierung.h"
+#include "view/Notiz.h"
 
 using namespace kalvora;
-using kalvora::test::MeldungsRekorder;
-using kalvora::test::Neu;
+using namespace kalvora::test;
 
 namespace {
 
@@ -33,29 +35,13 @@ struct Aufbau {
     }
 };
 
-// Stored (alphabetical) order, groups E..., I... and one without a group.
-RessourcenListe Beispiel() {
-    RessourcenListe l;
-    Neu(l, "Albers", "Jan", "IT", "1");
-    Neu(l, "Alt", "Ute", "Einkauf", "2", true);
-    Neu(l, "Huber", "Eva", "", "3");
-    Neu(l, "Meier", "Anna", "Einkauf", "4");
-    Neu(l, "Zorn", "Max", "einkauf", "5");
-    return l;
-}
-
 } // namespace
 
-// Labels and orders are also checked through the view in tests/gui/AnsichtAnzeigeTest; here the
-// row numbers the records get, which the mouse and note code rely on.
+// The row numbers the records get, which the mouse and note code rely on.
 TEST(Anzeige, ReihenfolgeUndZeilenDerDatensaetze) {
     using V = std::vector<std::string>;
-    const struct {
-        const char* filter;
-        bool alpha;
-        V labels;
-        std::vector<int> zeilen; // 0: not shown, also for a row left over from an earlier display
-    } faelle[] = {
+    const std::tuple<const char*, bool, V, std::vector<int>> faelle[] = {
+        // filter, alphabetical, labels, rows (0: not shown, also for a row left over from an earlier display)
         {"", true, V{"1 Albers, Jan", "2 Huber, Eva", "3 Meier, Anna", "4 Zorn, Max"}, {1, 0, 2, 3, 4}},
         // Keys "EinkaufMeier...", "einkaufZorn...", "HuberEva3", "ITAlbers...": case does not count.
         {"", false, V{"1 Einkauf: Meier, Anna", "2 einkauf: Zorn, Max", "3 Huber, Eva", "4 IT: Albers, Jan"},
@@ -63,13 +49,18 @@ TEST(Anzeige, ReihenfolgeUndZeilenDerDatensaetze) {
         {"Einkauf", false, V{"1 Einkauf: Meier, Anna"}, {0, 0, 0, 1, 0}}, // byte-exact, no deleted one
         {"Vertrieb", true, V{}, {0, 0, 0, 0, 0}},
     };
-    for (const auto& f : faelle) {
-        auto arbeit = Beispiel();
+    for (const auto& [filter, alpha, labels, zeilen] : faelle) {
+        RessourcenListe arbeit; // stored (alphabetical) order, groups E..., I... and one without a group
+        Neu(arbeit, "Albers", "Jan", "IT", "1");
+        Neu(arbeit, "Alt", "Ute", "Einkauf", "2", true);
+        Neu(arbeit, "Huber", "Eva", "", "3");
+        Neu(arbeit, "Meier", "Anna", "Einkauf", "4");
+        Neu(arbeit, "Zorn", "Max", "einkauf", "5");
         for (auto& r : arbeit) r->m_nZeile = 7;
         Aufbau a;
-        ASSERT_TRUE(a.Los(arbeit, f.filter, f.alpha));
-        EXPECT_EQ(Labels(a.anzeige), f.labels) << f.filter << f.alpha;
-        EXPECT_EQ(Zeilen(arbeit), f.zeilen) << f.filter << f.alpha;
+        ASSERT_TRUE(a.Los(arbeit, filter, alpha));
+        EXPECT_EQ(Labels(a.anzeige), labels) << filter << alpha;
+        EXPECT_EQ(Zeilen(arbeit), zeilen) << filter << alpha;
         EXPECT_TRUE(a.meldungen.m_gezeigt.empty());
     }
 }
@@ -78,8 +69,7 @@ TEST(Anzeige, GleicheNamenNachNummerAlsTextGeloeschterZwillingStoertNicht) {
     RessourcenListe arbeit;
     Neu(arbeit, "Lenz", "Tom", "Lager", "9");
     Neu(arbeit, "Lenz", "Tom", "Lager", "10");
-    Neu(arbeit, "Lenz", "Tom", "Lager", "10", true);
-    arbeit[2]->m_nZeile = 5;
+    Neu(arbeit, "Lenz", "Tom", "Lager", "10", true).m_nZeile = 5;
     Aufbau a;
     ASSERT_TRUE(a.Los(arbeit, "", false));
     EXPECT_EQ(Zeilen(arbeit), (std::vector<int>{2, 1, 0}));
@@ -99,15 +89,14 @@ TEST(Anzeige, DoppelterSchluesselBrichtNachGruppenAb) {
     // record points at a row that was never built.
     EXPECT_EQ(Labels(a.anzeige), (std::vector<std::string>{"1 A: Berg, Ina"}));
     EXPECT_EQ(Zeilen(arbeit), (std::vector<int>{1, 0, 0, 0}));
-    EXPECT_EQ(arbeit[1]->m_nPosition, 2);
-    EXPECT_EQ(arbeit[2]->m_nPosition, -1);
+    EXPECT_EQ(std::pair(arbeit[1]->m_nPosition, arbeit[2]->m_nPosition), std::pair(2, -1));
 }
 
 TEST(Anzeige, TageWerdenKopiert) {
     RessourcenListe arbeit;
     CRessource& r = Neu(arbeit, "Berg", "Ina");
-    SetTag(&r, CTime(2024, 2, 29, 9, 0, 0), 3, 4, "Arzt", CTime(1));
-    SetTag(&r, CTime(2028, 2, 29, 9, 0, 0), 0, 0, "", CTime(2)); // a cleared day still copies
+    SetTag(&r, Um(2024, 2, 29, 9), 3, 4, "Arzt", CTime(1));
+    SetTag(&r, Um(2028, 2, 29, 9), 0, 0, "", CTime(2)); // a cleared day still copies
     Aufbau a;
     ASSERT_TRUE(a.Los(arbeit, "", true));
     const auto& slot = a.anzeige.at(0)->Slot(2, 29);
@@ -131,3 +120,137 @@ TEST(Anzeige, GruppenUndFilterRueckfall) {
         EXPECT_EQ(filter, nachher);
     }
 }
+
+namespace {
+
+const CTime kJetzt(1750000000);
+
+TEST(Markierung, LoeschenLeertNurDieGezogenenHaelften) {
+    CRessource anzeige, arbeit;
+    MarkierungUebernehmen(&anzeige, &arbeit, Um(2025, 3, 3, 9), Um(2025, 3, 5, 21), 4, kJetzt);
+    MarkierungUebernehmen(&anzeige, &arbeit, Um(2025, 3, 3, 21), Um(2025, 3, 5, 9), 0, CTime(kJetzt.GetTime() + 5));
+    for (const CRessource* r : {&anzeige, &arbeit}) {
+        EXPECT_EQ(r->FindeTag(Um(2025, 3, 3))->m_nArtVormittag, 4) << "untouched half of the first day";
+        EXPECT_TRUE(r->FindeTag(Um(2025, 3, 4))->IstGeloescht()) << "the entry stays, both halves 0";
+    }
+    EXPECT_EQ(arbeit.FindeTag(Um(2025, 3, 4))->m_timeGeaendert, CTime(kJetzt.GetTime() + 5));
+}
+
+TEST(Markierung, NotizBleibtImPlanDieAnzeigeZeigtSieErstNachDemAbgleich) {
+    CRessource anzeige, arbeit;
+    SetTag(&arbeit, Um(2025, 3, 4, 9), 1, 1, "Arzt", CTime(1));
+    SetTagAnzeige(anzeige, Um(2025, 3, 4, 9), 1, 1, "Arzt");
+    MarkierungUebernehmen(&anzeige, &arbeit, Um(2025, 3, 4, 9), Um(2025, 3, 4, 21), 3, kJetzt);
+    EXPECT_EQ(arbeit.FindeTag(Um(2025, 3, 4))->m_strNotiz, "Arzt");
+    EXPECT_EQ(arbeit.FindeTag(Um(2025, 3, 4))->m_nArtVormittag, 3);
+    EXPECT_EQ(anzeige.FindeTag(Um(2025, 3, 4))->m_strNotiz, "") << "the display row takes the empty note until rebuilt";
+}
+
+TEST(Markierung, UeberDieZeitumstellungBleibenDieHaelftenRichtig) {
+    // 43,200-second steps from 09:00 winter time land on 10:00 and 22:00 summer time.
+    CRessource arbeit;
+    MarkierungUebernehmen(nullptr, &arbeit, Um(2025, 3, 29, 21), CTime(Um(2025, 3, 29, 21).GetTime() + 5 * 43200), 9,
+                          kJetzt);
+    EXPECT_EQ(arbeit.FindeTag(Um(2025, 3, 29))->m_nArtVormittag, 0);
+    EXPECT_EQ(arbeit.FindeTag(Um(2025, 3, 30))->m_nArtVormittag, 9);
+    EXPECT_EQ(arbeit.FindeTag(Um(2025, 4, 1))->m_nArtVormittag, 9);
+    EXPECT_EQ(arbeit.FindeTag(Um(2025, 4, 1))->m_nArtNachmittag, 0);
+    EXPECT_EQ(arbeit.AnzahlEintraege(), 4u);
+}
+
+const CTime kNotizJetzt(1760000000);
+
+// Row 2: "M\xFCller" with 2024-03-05 first half only (note "alt") and 2023-03-05 both halves.
+struct Plan {
+    RessourcenListe arbeit;
+    MeldungsRekorder meldungen;
+    UhrFixiert uhr{kNotizJetzt};
+    int aufrufe = 0;
+    std::string titel, vorher;
+
+    Plan() {
+        CRessource& r = Neu(arbeit, "M\xFCller", "", "", "7");
+        r.m_nZeile = 2;
+        SetTag(&r, Um(2023, 3, 5, 9), 2, 2, "", CTime(1000));
+        SetTag(&r, Um(2024, 3, 5, 9), 4, 0, "alt", CTime(1000));
+    }
+    CTagEintrag& Tag(int jahr) { return *arbeit[0]->FindeTag(Um(jahr, 3, 5, 12)); }
+
+    bool Bearbeiten(int zeile, CTime zeit, std::optional<std::string> antwort,
+                    const std::function<void()>& waehrend = {}) {
+        return NotizBearbeiten(arbeit, zeile, zeit, meldungen, [&](const std::string& t, const std::string& n) {
+            ++aufrufe;
+            titel = t;
+            vorher = n;
+            if (waehrend) waehrend();
+            return antwort;
+        });
+    }
+};
+
+// "Löschen" with OK and "Abbrechen", Enter and 200 vs 201 characters are driven through the real
+// dialogs in tests/gui.
+TEST(Notiz, NurEineMarkierteHaelfteOeffnetDieNotiz) {
+    const std::tuple<int, CTime, bool> faelle[] = {
+        {2, Um(2024, 3, 5, 9), true},   // marked first half
+        {2, Um(2024, 3, 5, 21), false}, // empty second half
+        {2, Um(2023, 3, 5, 21), true},  // the other year in the same slot
+        {9, Um(2024, 3, 5, 9), false},  // a row without a record
+    };
+    for (const auto& [zeile, zeit, oeffnet] : faelle) {
+        Plan p;
+        EXPECT_FALSE(p.Bearbeiten(zeile, zeit, std::nullopt));
+        EXPECT_EQ(p.aufrufe, oeffnet ? 1 : 0) << zeit.GetTime();
+        ASSERT_EQ(p.meldungen.m_gezeigt.size(), oeffnet ? 0u : 1u) << zeit.GetTime();
+        if (!oeffnet) EXPECT_EQ(p.meldungen.m_gezeigt[0].text, "Notizen sind nur bei eingetragenen Tagen möglich!");
+    }
+}
+
+TEST(Notiz, OkSpeichertMitNeuerZeitAbbrechenLaesstAlles) {
+    Plan p;
+    EXPECT_FALSE(p.Bearbeiten(2, Um(2024, 3, 5, 9), std::nullopt));
+    EXPECT_EQ(p.titel, " 5. 3.2024 * M\xFCller") << "blanks before one-digit numbers";
+    EXPECT_EQ(NotizTitel(Um(2024, 11, 12, 21), "X"), "12.11.2024 * X");
+    EXPECT_EQ(p.vorher, "alt");
+    EXPECT_EQ(p.Tag(2024).m_timeGeaendert, CTime(1000));
+
+    EXPECT_TRUE(p.Bearbeiten(2, Um(2024, 3, 5, 9), std::string("neu\r\nzwei")));
+    EXPECT_EQ(p.Tag(2024).m_strNotiz, "neu\r\nzwei");
+    EXPECT_EQ(p.Tag(2024).m_timeGeaendert, kNotizJetzt);
+    EXPECT_EQ(p.Tag(2023).m_timeGeaendert, CTime(1000)); // the other year in the slot stays
+
+    EXPECT_TRUE(p.Bearbeiten(2, Um(2024, 3, 5, 9), std::string()));
+    EXPECT_EQ(p.Tag(2024).m_nArtVormittag, 4) << "the halves stay";
+}
+
+// A sync while the dialog is open may move the slot's entries and insert records before the row.
+TEST(Notiz, GespeichertWirdAmTagNachDemDialog) {
+    Plan p;
+    EXPECT_TRUE(p.Bearbeiten(2, Um(2024, 3, 5, 9), std::string("nach"), [&] {
+        for (int jahr = 2000; jahr < 2020; ++jahr) SetTag(p.arbeit[0].get(), Um(jahr, 3, 5, 9), 1, 1, "", kNotizJetzt);
+        p.arbeit.insert(p.arbeit.begin(), NeueRessource("M\xFCller", "", "", "8")); // same name, another resource
+    }));
+    EXPECT_EQ(p.arbeit[1]->FindeTag(Um(2024, 3, 5, 9))->m_strNotiz, "nach");
+    EXPECT_EQ(p.arbeit[0]->AnzahlEintraege(), 0u);
+}
+
+TEST(Notiz, HoechstensZweihundertZeichen) {
+    const std::string z198(198, 'x'), z199(199, 'x'), z200(200, 'a');
+    const std::tuple<std::string, std::string, bool> faelle[] = {
+        {z200, z200, false},
+        {z199 + "\r\n", z199, true}, // a line break cut in half goes altogether
+        {z198 + "\r\nz", z198 + "\r\n", true},
+    };
+    for (const auto& [eingabe, gespeichert, meldung] : faelle) {
+        MeldungsRekorder m;
+        std::string notiz = eingabe;
+        EXPECT_EQ(NotizBegrenzen(notiz, m), meldung) << eingabe.size();
+        EXPECT_EQ(notiz, gespeichert) << eingabe.size();
+        ASSERT_EQ(m.m_gezeigt.size(), meldung ? 1u : 0u);
+        if (meldung)
+            EXPECT_EQ(m.m_gezeigt[0].text,
+                      "Es sind nur maximal 200 Zeichen zulässig - es werden nur die ersten 200 Zeichen gespeichert!");
+    }
+}
+
+} // namespace

@@ -1,0 +1,232 @@
+// Printing: the selection, the page layout, and kalvora-admin drucken as a real process.
+#include <gtest/gtest.h>
+
+#include "TestHilfen.h"
+#include "calendar/Feiertage.h"
+#include "data/AdminProzess.h"
+#include "print/DruckAuftrag.h"
+#include "print/DruckAuswahl.h"
+#include "print/DruckLayout.h"
+
+using namespace kalvora;
+using namespace kalvora::test;
+
+namespace {
+
+// Lines sort ": Huber" < "Einkauf: M\xFCller" < "IT: Albers" < "it: Zorn".
+RessourcenListe Beispiel() {
+    RessourcenListe l;
+    Neu(l, "Albers", "X", "IT", "1");
+    Neu(l, "Alt", "X", "Einkauf", "2", true);
+    Neu(l, "Huber", "X", "", "3");
+    Neu(l, "M\xFCller", "X", "Einkauf", "4");
+    Neu(l, "Zorn", "X", "it", "5");
+    return l;
+}
+
+// The dialog's checks, preselection and selection buttons are driven in tests/gui/DruckDlgTest;
+// here the second past 400 days, the order of the checks and what the list cannot show.
+TEST(DruckAuswahl, PruefungenInDerReihenfolgeDesDialogs) {
+    EXPECT_EQ(DruckPruefen(Um(2025, 1, 1, 12), Um(2026, 2, 5, 12), true), DruckFehler::Keiner);
+    EXPECT_EQ(DruckPruefen(Um(2025, 1, 1, 12), CTime(2026, 2, 5, 12, 0, 1), true), DruckFehler::ZeitraumZuLang);
+    EXPECT_EQ(DruckPruefen(Um(2025, 1, 1, 12), Um(2027, 1, 1, 12), false), DruckFehler::ZeitraumZuLang);
+    EXPECT_EQ(DruckPruefen(Um(2025, 3, 1, 12), Um(2025, 3, 1, 12), false), DruckFehler::NichtsAusgewaehlt);
+}
+
+TEST(DruckAuswahl, UebernahmeNachEinemAbgleich) {
+    RessourcenListe l = Beispiel();
+    DruckAuswahl a;
+    a.Fuellen(l, "IT"); // exact: "it" is another group
+    EXPECT_TRUE(a.Zeilen()[2].m_bAusgewaehlt);
+    EXPECT_FALSE(a.Zeilen()[3].m_bAusgewaehlt);
+    l[1]->m_bDrucken = true; // the deleted record keeps its old mark but loses its position
+    l[1]->m_nPosition = 7;
+    a.SetAusgewaehlt(3, true);
+    a.SetAusgewaehlt(99, true); // beyond the list: nothing
+    // A second record with Zorn's line resolves to the first such line; a record the list never
+    // saw (added by a sync meanwhile) is not printed.
+    Neu(l, "Zorn", "X", "it", "5");
+    Neu(l, "Neu", "X", "IT", "9");
+    a.Uebernehmen(l);
+    const std::vector<std::pair<bool, int>> erwartet = {{true, 3}, {true, -1}, {false, -1}, {false, -1},
+                                                        {true, 4}, {true, 4},  {false, -1}};
+    for (std::size_t i = 0; i < l.size(); ++i)
+        EXPECT_EQ(std::pair(l[i]->m_bDrucken, l[i]->m_nPosition), erwartet[i]) << i;
+}
+
+TEST(DruckAuswahl, ZeilenDesAusdrucksNachArt) {
+    RessourcenListe l = Beispiel();
+    DruckAuswahl a;
+    a.Fuellen(l, "");
+    a.SetAusgewaehlt(2, false); // not "IT: Albers"
+    a.Uebernehmen(l);
+    EXPECT_EQ(DruckZeilenBilden(l, kDruckAlphabetisch).m_namen,
+              (std::vector<std::string>{"Huber, X", "M\xFCller, X", "Zorn, X"}));
+    // By groups in the dialog's line order; position 3 has no record and leaves no gap.
+    const DruckZeilen gruppen = DruckZeilenBilden(l, kDruckNachGruppen);
+    EXPECT_EQ(gruppen.m_namen, (std::vector<std::string>{"Huber, X", "Einkauf: M\xFCller, X", "it: Zorn, X"}));
+    EXPECT_EQ(gruppen.m_nAnzahl, 3);
+
+    // Two records at one position: both count for the row height, only the first is printed.
+    l[0]->m_bDrucken = true;
+    l[0]->m_nPosition = 2;
+    const DruckZeilen doppelt = DruckZeilenBilden(l, kDruckNachGruppen);
+    EXPECT_EQ(doppelt.m_nAnzahl, 4);
+    EXPECT_EQ(doppelt.m_namen[1], "IT: Albers, X");
+    EXPECT_EQ(doppelt.m_zeilen.size(), 3u);
+
+    // The job copies what it prints: the working list may be replaced while the printer dialog is open.
+    SetTag(l[3].get(), Um(2025, 3, 3, 12), 2, 2, "", Um(2025, 1, 1, 12));
+    const DruckAuftrag auftrag =
+        DruckAuftragBilden(l, kDruckAlphabetisch, Um(2025, 3, 1, 12), Um(2025, 3, 31, 12), EintragsartTabelle{}, 4);
+    l.clear();
+    ASSERT_EQ(auftrag.m_zeilen.size(), 4u);
+    EXPECT_NE(auftrag.m_zeilen[2]->FindeTag(Um(2025, 3, 3, 12)), nullptr);
+    EXPECT_EQ(auftrag.m_nFarbschema, 4);
+}
+
+// A page of 1010 × 700 units: x0 = y0 = 10, x1 = 1000, N = 200, G = 50; 30 rows give h = 680 / 34 = 20.
+constexpr Rechteck kSeite{0, 0, 1010, 700};
+
+DruckSeite Anordnen(Datum von, Datum bis, int anzahl = 5, Rechteck seite = kSeite) {
+    static const Regionen bayern = Laender({2});
+    const CFeiertage feiertage(bayern);
+    return DruckSeiteAnordnen({seite, von, bis, anzahl, anzahl}, feiertage);
+}
+
+TEST(DruckLayout, SpaltenUndMonatskoepfe) {
+    const std::tuple<Datum, Datum, int, const char*> faelle[] = {
+        // One day: a single column almost as wide as the page right of the name column.
+        {{2025, 3, 3}, {2025, 3, 3}, 788, "211-999 2025 M\xC4R|"},
+        // Two columns each, both wider than G.
+        {{2025, 1, 30}, {2025, 2, 2}, 196, "211-604 2025 JAN|605-998 2025 FEB|"},
+        // One column of January (27 <= G) stays without text.
+        {{2025, 1, 31}, {2025, 2, 27}, 27, "211-238  |239-994 2025 FEB|"},
+        // Over New Year: December with the old year, January with the new one.
+        {{2024, 12, 30}, {2025, 1, 2}, 196, "211-604 2024 DEZ|605-998 2025 JAN|"},
+    };
+    for (const auto& [von, bis, breite, monate] : faelle) {
+        SCOPED_TRACE(monate);
+        const DruckSeite s = Anordnen(von, bis);
+        EXPECT_EQ(s.m_nSpaltenBreite, breite);
+        std::string t; // "left-right year month|..." of the month headers
+        for (const DruckMonat& m : s.m_monate)
+            t += std::to_string(m.m_rect.links) + '-' + std::to_string(m.m_rect.rechts) + ' ' + m.m_strJahr + ' ' +
+                 m.m_strMonat + '|';
+        EXPECT_EQ(t, monate);
+        for (std::size_t j = 0; j < s.m_spalten.size(); ++j)
+            EXPECT_EQ(s.m_spalten[j].m_nLinks, 211 + static_cast<int>(j) * (breite + 1));
+        EXPECT_EQ(s.m_spalten.front().m_kopf, (Rechteck{211, 31, 211 + breite, 51}));
+    }
+    // A whole year: columns of one unit, February 28 × 2 − 1 wide.
+    EXPECT_EQ(Anordnen({2025, 1, 1}, {2025, 12, 31}).m_monate.at(1).m_rect.Breite(), 55);
+}
+
+TEST(DruckLayout, TageskoepfeWochennummernUndFreieTage) {
+    // 30.12.2024 Monday, 1.1. New Year, 4./5.1. weekend, 6.1. Epiphany in Bavaria; Bavarian
+    // Christmas holidays until 3.1.
+    const DruckSeite s = Anordnen({2024, 12, 30}, {2025, 1, 7});
+    const char* erwartet[] = {"30 MO 1 f", "31 DI  f", "1 MI  Ff", "2 DO  f", "3 FR  f",
+                              "4 SA  F",   "5 SO  F",  "6 MO 2 F", "7 DI  "};
+    ASSERT_EQ(s.m_spalten.size(), 9u);
+    for (std::size_t j = 0; j < 9; ++j) {
+        const DruckSpalte& sp = s.m_spalten[j];
+        EXPECT_EQ(sp.m_strTag + ' ' + std::string(sp.m_strWochentag) + ' ' + sp.m_strKalenderwoche + ' ' +
+                      (sp.m_bFrei ? "F" : "") + (sp.m_bSchulferien ? "f" : ""),
+                  erwartet[j]);
+    }
+    // An entry prints when its instant lies strictly inside the day.
+    EXPECT_TRUE(LiegtAmTag(Um(2024, 12, 30, 21), s.m_spalten[0]));
+    EXPECT_FALSE(LiegtAmTag(Um(2024, 12, 30, 0), s.m_spalten[0]));
+}
+
+// The legend's pixels right below the fifth row are checked in tests/gui/DruckSeiteTest.
+TEST(DruckLayout, FuenfZeilenHabenDieHoeheVonDreissigUndDieLegendeFolgtDirekt) {
+    for (int anzahl : {0, 5, 30}) // 30 rows: the grid lines cost one unit of height
+        EXPECT_EQ(Anordnen({2025, 3, 1}, {2025, 3, 31}, anzahl).m_nZeilenHoehe, anzahl < 30 ? 20 : 19) << anzahl;
+    const DruckSeite s = Anordnen({2025, 3, 1}, {2025, 3, 31}, 5);
+    EXPECT_EQ(s.m_namen.at(4), (Rechteck{10, 137, 210, 157}));
+    EXPECT_EQ(s.m_legende[0], (Rechteck{0, 159, 100, 175}));
+    EXPECT_EQ(s.m_legende[15], (Rechteck{875, 180, 975, 196}));
+}
+
+TEST(DruckLayout, GrenzfaelleAlleSechzehnBleibenAufDerSeite) {
+    for (int anzahl : {0, 31, 400})
+        for (const Rechteck seite : {kSeite, Rechteck{0, 0, 13000, 9300}, Rechteck{0, 0, 300, 200}}) {
+            if (2 * (anzahl + 4) + 20 > seite.unten) continue; // even rows of one unit could not fit
+            for (const Rechteck& l : Anordnen({2025, 1, 1}, {2025, 12, 31}, anzahl, seite).m_legende)
+                EXPECT_TRUE(l.links >= 0 && l.oben < l.unten && l.rechts < seite.rechts && l.unten < seite.unten)
+                    << anzahl << " on " << seite.rechts;
+        }
+    EXPECT_TRUE(Anordnen({2025, 1, 1}, {2025, 1, 2}, 5, Rechteck{0, 0, 20, 500}).IstLeer());
+    EXPECT_TRUE(Anordnen({2025, 2, 1}, {2025, 1, 1}).m_spalten.empty()); // last day before the first
+}
+
+TEST(DruckLayout, JahresUebersichtImVerhaeltnisDreiZuEins) {
+    EXPECT_EQ(JahresDruckFlaeche(4000, 1000), (Flaeche{3000, 1000})); // wide: the height limits
+    EXPECT_EQ(JahresDruckFlaeche(2000, 1000), (Flaeche{2000, 666}));  // tall: the width limits
+    EXPECT_EQ(JahresDruckFlaeche(100, -1), (Flaeche{0, 0}));
+}
+
+class AdminDrucken : public ::testing::Test {
+protected:
+    TempOrdner t;
+    std::string datei = t / "Ressource.dat", pdf = t / "plan.pdf";
+
+    void SetUp() override {
+        KALVORA_ADMIN_NOETIG();
+        // A tool built without the Qt layer has no "drucken".
+        if (AdminAufrufen({"--help"}, t.pfad()).out.find("drucken") == std::string::npos)
+            GTEST_SKIP() << "kalvora-admin ohne drucken gebaut";
+        DateiSchreibenTest(datei, "");
+        for (const auto& [b1, gruppe] : {std::pair{"Wolf", "Service"}, {"Becker", "Entwicklung"}, {"Braun", "Service"}})
+            ASSERT_EQ(Aufruf({"anlegen", "--b1", b1, "--b2", "X", "--gruppe", gruppe}).rc, 0);
+        ASSERT_EQ(Aufruf({"markieren", "--b1", "Wolf", "--b2", "X", "--von", "2025-03-10", "--bis", "2025-03-14",
+                          "--art", "1"}).rc, 0);
+    }
+    AdminErgebnis Aufruf(std::vector<std::string> args) {
+        args.insert(args.begin() + 1, datei);
+        return AdminAufrufen(args, t.pfad());
+    }
+    AdminErgebnis Drucken(std::vector<std::string> mehr) {
+        mehr.insert(mehr.begin(), {"drucken", "--pdf", pdf});
+        return Aufruf(mehr);
+    }
+};
+
+TEST_F(AdminDrucken, EineSeiteJeGruppeOderAlle) {
+    const std::pair<std::vector<std::string>, const char*> faelle[] = {
+        {{"--von", "2025-03-01", "--bis", "2025-03-01", "--gruppe", "Service", "--nach-gruppen", "--schema", "5"},
+         "(2 Ressourcen, 1 Tag)"},
+        // The longest period the dialog lets through, with other holiday regions.
+        {{"--von", "2025-01-01", "--bis", "2026-02-05", "--regionen", "2,24"}, "(3 Ressourcen, 401 Tage)"},
+    };
+    for (const auto& [args, ausgabe] : faelle) {
+        std::filesystem::remove(pdf);
+        const AdminErgebnis e = Drucken(args);
+        ASSERT_EQ(e.rc, 0) << e.err;
+        EXPECT_EQ(e.out, "PDF geschrieben: " + pdf + " " + ausgabe + "\n");
+        const std::string inhalt = DateiInhalt(pdf);
+        EXPECT_TRUE(inhalt.starts_with("%PDF"));
+        EXPECT_NE(inhalt.find("/Count 1"), std::string::npos); // exactly one page
+    }
+}
+
+TEST_F(AdminDrucken, PruefungenWieImDialogUndFalscheAngaben) {
+    const std::pair<std::vector<std::string>, const char*> faelle[] = {
+        {{"--von", "2025-01-01", "--bis", "2026-02-06"},
+         "Fehler: Maximal kann nur 1 Jahr ausgedruckt werden! Überprüfen Sie bitte die Datumseingabe!\n"},
+        {{"--von", "2025-03-01", "--bis", "2025-03-31", "--gruppe", "Lager"}, "Fehler: Kein Mitarbeiter ausgewählt!\n"},
+        {{"--von", "2025-03-31", "--bis", "2025-03-01"}, "Fehler: --bis liegt vor --von\n"},
+        {{"--von", "2025-02-30", "--bis", "2025-03-01"}, "ungültiges Datum \"2025-02-30\" bei --von"},
+        {{"--von", "2025-03-01", "--bis", "2025-03-31", "--schema", "6"}, "ungültiges Farbschema \"6\""},
+    };
+    for (const auto& [args, meldung] : faelle) {
+        const AdminErgebnis e = Drucken(args);
+        EXPECT_EQ(e.rc, 1) << meldung;
+        EXPECT_NE(e.err.find(meldung), std::string::npos) << e.err;
+        EXPECT_FALSE(std::filesystem::exists(pdf));
+    }
+}
+
+} // namespace

@@ -1,0 +1,280 @@
+// The grid: columns, rows and headers, scrolling limits, day bands, colour schemes and where the
+// mouse is. Cell rectangles, alignments and fills are pixel-tested in tests/gui/KalenderWndTest;
+// here what the GUI grid cannot easily show.
+#include <gtest/gtest.h>
+
+#include "TestHilfen.h"
+#include "calendar/Feiertage.h"
+#include "view/Band.h"
+#include "view/Farbschema.h"
+#include "view/GitterLayout.h"
+#include "view/GitterZustand.h"
+#include "view/Markierung.h"
+#include "view/Maus.h"
+
+using namespace kalvora;
+using namespace kalvora::test;
+
+namespace {
+
+const Regionen kKeine{};
+const Regionen kBayern = Laender({2});
+
+GitterLayout Anordnen(Datum heute, int breite, int hoehe = 400, const Regionen& regionen = kKeine,
+                      int offset = 0, int zeilen = 0, int erste = 0) {
+    GitterEingabe e;
+    e.m_nClientBreite = breite;
+    e.m_nClientHoehe = hoehe;
+    e.m_heute = heute;
+    e.m_nTagOffset = offset;
+    e.m_nZeilen = zeilen;
+    e.m_nErsteZeile = erste;
+    GitterLayout l;
+    GitterAnordnen(e, CFeiertage(regionen), l);
+    return l;
+}
+
+std::string Text(const TagSpalte& s) {
+    return std::to_string(s.m_datum.tag) + '.' + std::to_string(s.m_datum.monat) + '.' +
+           std::to_string(s.m_datum.jahr);
+}
+
+// The month headers of a layout as "left-right year month|...".
+std::string Monatskoepfe(const GitterLayout& l) {
+    std::string s;
+    for (const auto& sp : l.m_spalten)
+        if (sp.m_bMonatsKopf)
+            s += std::to_string(sp.m_monat.m_rect.links) + '-' + std::to_string(sp.m_monat.m_rect.rechts) + ' ' +
+                 sp.m_monat.m_strJahr + ' ' + std::string(sp.m_monat.m_strMonat) + '|';
+    return s;
+}
+
+} // namespace
+
+// The hit test that maps a pixel back to its column and row.
+TEST(GitterGeometrie, SpalteUndZeileBeiEinemPixel) {
+    const GitterGeometrie g{150, 30};
+    const std::tuple<int, int, int> faelle[] = {{61, -1, -1}, {62, -1, 0}, {93, -1, 1}, {150, -1, 2},
+                                                {151, 0, 2},  {181, 0, 3}, {182, 1, 3}}; // pixel, column, row
+    for (const auto& [pixel, spalte, zeile] : faelle)
+        EXPECT_EQ(std::pair(g.SpalteBei(pixel), g.ZeileBei(pixel)), std::pair(spalte, zeile)) << pixel;
+}
+
+TEST(GitterLayout, SpaltenBisZumRechtenRand) {
+    GitterLayout l = Anordnen({2025, 3, 12}, 399);
+    ASSERT_EQ(l.AnzahlSpalten(), 9); // x = 151, 182, ..., 399: a column may start on the edge
+    EXPECT_EQ(Text(l.m_spalten[8]), "20.3.2025");
+    EXPECT_EQ(Anordnen({2025, 3, 12}, 398).AnzahlSpalten(), 8);
+    EXPECT_EQ(Anordnen({2025, 3, 12}, 0, 0).AnzahlZeilen(), 0); // a window not yet shown
+}
+
+TEST(GitterLayout, Monatskoepfe) {
+    // 30 and 31 March: two columns are narrower than 2 · 30 + 1 and stay empty; April closes on
+    // the last column in mid-month.
+    EXPECT_EQ(Monatskoepfe(Anordnen({2025, 3, 30}, 400)), "151-212  |213-429 2025 April|");
+    // Three columns are wide enough; the year turns with the month.
+    EXPECT_EQ(Monatskoepfe(Anordnen({2024, 12, 29}, 800)), "151-243 2024 Dezember|244-801 2025 Januar|");
+}
+
+TEST(GitterLayout, HeuteBeimRollenUndVorDemSonntag) {
+    // Scrolled back, today sits further right.
+    const GitterLayout l = Anordnen({2024, 12, 30}, 500, 400, kBayern, -4);
+    EXPECT_EQ(Text(l.m_spalten[0]), "26.12.2024");
+    EXPECT_EQ(l.m_spalten[4].m_art, TagesArt::Heute);
+    EXPECT_EQ(l.m_spalten[11].m_art, TagesArt::Frei); // 6.1. Epiphany in Bavaria
+    // Header texts asked once per column: school-holiday marker, week number on Mondays only.
+    EXPECT_TRUE(l.m_spalten[4].m_bSchulferien);
+    EXPECT_FALSE(l.m_spalten[11].m_bSchulferien);
+    EXPECT_EQ(l.m_spalten[4].m_strKalenderwoche, "1"); // Monday 30.12.2024
+    EXPECT_EQ(l.m_spalten[11].m_strKalenderwoche, "2");
+    EXPECT_EQ(l.m_spalten[5].m_strKalenderwoche, "");
+    EXPECT_EQ(Anordnen({2024, 12, 29}, 500, 400, kBayern).m_spalten[0].m_art, TagesArt::Heute); // not Sunday
+}
+
+TEST(GitterLayout, ZeilenAbDerErstenBisZumUnterenRand) {
+    const GitterLayout l = Anordnen({2025, 3, 12}, 400, 200, kKeine, 0, 12);
+    ASSERT_EQ(l.AnzahlZeilen(), 5); // tops 62, 93, 124, 155, 186; 217 lies below
+    EXPECT_EQ(l.Tageszelle(1, 4), (Rechteck{182, 186, 212, 216}));
+    EXPECT_EQ(Anordnen({2025, 3, 12}, 400, 200, kKeine, 0, 12, 10).AnzahlZeilen(), 2);
+    EXPECT_EQ(Anordnen({2025, 3, 12}, 400, 200, kKeine, 0, 12, 12).AnzahlZeilen(), 0);
+}
+
+TEST(GitterLayout, EintragDerSpalteNachEigenemDatum) {
+    CRessource r;
+    SetTag(&r, Um(2024, 2, 29, 9), 1, 1, "", CTime(1));
+    SetTag(&r, CTime(2028, 2, 29, 23, 59, 59), 2, 2, "", CTime(1));
+    SetTag(&r, Um(2028, 3, 26, 21), 4, 4, "", CTime(1)); // the day the clocks go forward
+
+    GitterLayout l = Anordnen({2028, 2, 28}, 300);
+    EXPECT_EQ(EintragAm(r, l.m_spalten[0]), nullptr);
+    ASSERT_NE(EintragAm(r, l.m_spalten[1]), nullptr);
+    EXPECT_EQ(EintragAm(r, l.m_spalten[1])->m_nArtVormittag, 2); // 29.2.2028, not the 2024 entry
+
+    l = Anordnen({2028, 3, 26}, 300);
+    ASSERT_NE(EintragAm(r, l.m_spalten[0]), nullptr);
+    EXPECT_EQ(EintragAm(r, l.m_spalten[0])->m_nArtVormittag, 4);
+    EXPECT_EQ(l.m_spalten[0].m_timeEnde.GetTime() - l.m_spalten[0].m_timeAnfang.GetTime(), 23 * 3600);
+}
+
+// Zoom limits, vertical clamps and the relative horizontal control are driven through the view
+// in tests/gui/AnsichtTest; here the exact limits of the calendar and invalid sizes.
+TEST(GitterZustand, UngueltigeZellgroesseBleibtUnbeachtet) {
+    GitterZustand z;
+    for (int n : {9, 301, 0, -30}) EXPECT_FALSE(z.SetZellgroesse(n)) << n;
+    EXPECT_EQ(z.m_nSpaltenBreite, 30);
+    EXPECT_EQ(z.m_nZeilenHoehe, 30);
+}
+
+TEST(GitterZustand, GrenzenDerZeitrechnung) {
+    constexpr Datum heute{2025, 6, 15};
+    const auto offset = [&](int j, int m, int t) {
+        return static_cast<int>(TageAusDatum(j, m, t) - TageAusDatum(heute.jahr, heute.monat, heute.tag));
+    };
+    GitterZustand z;
+    // First day 1972-01-03: one page left still goes, into 1971; from there only right.
+    z.m_nTagOffset = offset(1972, 1, 3);
+    EXPECT_TRUE(z.HorizontalRollen(Rollen::SeiteZurueck, 0, heute));
+    EXPECT_EQ(z.m_nTagOffset, offset(1971, 12, 27));
+    EXPECT_FALSE(z.HorizontalRollen(Rollen::ZeileZurueck, 0, heute));
+    EXPECT_FALSE(z.SetTagOffset(z.m_nTagOffset, heute));
+    EXPECT_EQ(z.m_nTagOffset, offset(1971, 12, 27));
+    EXPECT_TRUE(z.HorizontalRollen(Rollen::ZeileVor, 0, heute));
+
+    // Last day of 2035: the jump may pass the limit by its size, then only left.
+    z.m_nTagOffset = offset(2035, 12, 31);
+    EXPECT_TRUE(z.HorizontalRollen(Rollen::DaumenLosgelassen, 730, heute));
+    EXPECT_EQ(z.m_nTagOffset, offset(2036, 12, 30));
+    EXPECT_FALSE(z.HorizontalRollen(Rollen::ZeileVor, 0, heute));
+    EXPECT_FALSE(z.SetTagOffset(z.m_nTagOffset, heute));
+    EXPECT_TRUE(z.SetTagOffset(0, heute)); // the today button
+    EXPECT_EQ(z.m_nTagOffset, 0);
+}
+
+TEST(Band, HoeheBeiUngeraderZeileUndUnbekannterAusrichtung) {
+    EXPECT_EQ(BandHoehe(100, 31, Mitte), std::pair(110, 120)); // 3.1 + 7.75 truncates to 10
+    for (int unbekannt : {7, -1}) // from a hand-edited file: draws as "Voll"
+        EXPECT_EQ(BandHoehe(100, 30, unbekannt), BandHoehe(100, 30, Voll)) << unbekannt;
+    for (int h = 10; h <= 300; ++h)
+        for (int n = Voll; n <= Unten; ++n) {
+            const auto [oben, unten] = BandHoehe(0, h, n);
+            EXPECT_TRUE(0 <= oben && oben < unten && unten <= h) << h << ' ' << n;
+        }
+}
+
+TEST(Band, UnbekannteArtenUndNotiz) {
+    const auto arten = EintragsartTabelle::Standard();
+    const auto baender = [&](int vm, int nm, std::string notiz = {}) {
+        CTagEintrag e;
+        e.m_nArtVormittag = vm;
+        e.m_nArtNachmittag = nm;
+        e.m_strNotiz = std::move(notiz);
+        return BaenderEinesTages(e, Rechteck{0, 0, 31, 31}, arten, CFarbschema{});
+    };
+    EXPECT_EQ(baender(17, 0).m_nAnzahl, 0);
+    const Baender einer = baender(-2, 6);
+    ASSERT_EQ(einer.m_nAnzahl, 1);
+    EXPECT_EQ(einer.m_band[0].m_nArt, 6);
+    EXPECT_EQ(einer.m_band[0].m_rect.links, 16);
+
+    // An odd width: the second half starts one pixel after the first; both halves carry the "N".
+    const Baender b = baender(1, 2, "Arzt");
+    ASSERT_EQ(b.m_nAnzahl, 2);
+    EXPECT_EQ(b.m_band[0].m_rect, (Rechteck{0, 7, 15, 24}));
+    EXPECT_EQ(b.m_band[1].m_rect, (Rechteck{16, 7, 31, 24}));
+    EXPECT_EQ(std::string(b.m_band[0].m_strText) + std::string(b.m_band[1].m_strText), "NN");
+    EXPECT_TRUE(baender(1, 1).m_band[0].m_strText.empty());
+}
+
+TEST(Farbschema, UnbekannteNummerLaesstFarbenStehen) {
+    CFarbschema f;
+    EXPECT_EQ(f.C(3), 0xDCFFFFu); // a new grid starts in "Standard": RGB(255, 255, 220)
+    ASSERT_TRUE(f.SetFarbschema(4));
+    const SchemaFarben dunkel = f.Farben();
+    for (int n : {0, 6, -1, 100}) {
+        EXPECT_FALSE(f.SetFarbschema(n));
+        EXPECT_EQ(f.Farben(), dunkel) << n;
+    }
+    ASSERT_TRUE(f.SetFarbschema(5));
+    EXPECT_EQ(f.Tageszelle(TagesArt::Werktag).m_nFuellung, 0xFFFFFFu);
+    EXPECT_FALSE(FarbenDesSchemas(0).has_value());
+}
+
+namespace {
+
+MausGitter Gitter(int w = 150, int z = 30, int zeilen = 3, int erste = 0) {
+    MausGitter g;
+    g.m_nNamenBreite = w;
+    g.m_nZellgroesse = z;
+    g.m_nZeilen = zeilen;
+    g.m_nErsteZeile = erste;
+    g.m_timeLinks = Um(2025, 3, 3, 9);
+    return g;
+}
+
+} // namespace
+
+// The walk from W + 2 in steps of Z/2 + 0.5 is the definition; the count must match it at every
+// pixel, for even and odd cells.
+TEST(Maus, HalbtagWieDieSchrittweiseSuche) {
+    for (int w : {3, 150})
+        for (int z : {10, 11, 30, 31, 300}) {
+            const MausGitter g = Gitter(w, z);
+            double p = w + 2.0;
+            CTime t = g.m_timeLinks;
+            for (int x = -20; x < 2500; ++x) {
+                for (; p + z / 2.0 + 0.5 < x; p += z / 2.0 + 0.5) t = CTime(t.GetTime() + kHalberTag);
+                const Halbtag a = HalbtagBei(g, x);
+                ASSERT_EQ(a.m_time, t) << w << " " << z << " " << x;
+                ASSERT_EQ(a.m_nX, static_cast<int>(p) + z / 4) << w << " " << z << " " << x;
+            }
+        }
+}
+
+TEST(Maus, HalbtageFolgenDerOrtszeitUeberDieUmstellung) {
+    // 09:00 plus whole days of seconds: 10:00 after the spring change, 08:00 after the autumn one,
+    // always the first half; each further column alternates.
+    const std::tuple<Datum, int, int, Datum, bool> faelle[] = {
+        {{2025, 3, 29}, 0, 3, {2025, 3, 30}, false}, // today, offset, column, day, first half
+        {{2025, 10, 25}, 1, 2, {2025, 10, 27}, true},
+    };
+    for (const auto& [heute, offset, spalte, tag, vormittag] : faelle) {
+        MausGitter g = Gitter();
+        g.m_timeLinks = LinkeHalbtagsZeit(heute, offset);
+        const LokaleZeit l = HalbtagBei(g, 152 + spalte * 16).m_time.Lokal(); // inside half `spalte` at Z = 30
+        EXPECT_EQ(std::tuple(l.jahr, l.monat, l.tag, l.stunde < 12),
+                  std::tuple(tag.jahr, tag.monat, tag.tag, vormittag)) << heute.tag;
+    }
+}
+
+TEST(Maus, PunktOrtenZeilenUndTageszellen) {
+    // Z = 30, W = 150: the headers end at y = 61; row bands 62..93, 94..124, 125..155 with their
+    // centres at 78, 109, 140. First shown row, x, y, snapped y, index (-1: not on a day cell).
+    const int faelle[][5] = {
+        {0, 200, 61, 61, -1},   // last header pixel
+        {0, 200, 62, 78, 0},    // the line above the first row
+        {0, 200, 93, 78, 0},    // the line between two rows goes up
+        {0, 200, 155, 140, 2},  // below the last row, still its edge
+        {0, 200, 156, 156, -1}, // background
+        {0, 150, 78, 78, -1},   // name column edge
+        // Scrolled by one: shown rows are list rows 1 and 2; the third band is past the shown ones.
+        {1, 200, 109, 109, 2},
+        {1, 200, 140, 140, -1},
+    };
+    for (const auto& f : faelle) {
+        const MausPunkt p = PunktOrten(Gitter(150, 30, 3, f[0]), f[1], f[2]);
+        EXPECT_EQ(std::pair(p.m_nY, p.m_nIndex), std::pair(f[3], f[4])) << f[1] << "," << f[2] << " F=" << f[0];
+    }
+    // An odd cell size centres on Z/2 rounded down: at Z = 31 the second band is 96..128.
+    EXPECT_EQ(PunktOrten(Gitter(150, 31, 2), 200, 100).m_nY, 97 + 15);
+}
+
+// Squares and the active type's colour are checked on screen in tests/gui/MausAnsichtTest.
+TEST(Maus, GummibandFarbeFuerEntfUndUnbekannteArt) {
+    const EintragsartTabelle arten = EintragsartTabelle::Standard();
+    CFarbschema farben;
+    EXPECT_EQ(GummibandFarbe(arten, farben, 0), 0xC8C8C8u); // "Entf": C2
+    EXPECT_EQ(GummibandFarbe(arten, farben, 17), 0xC8C8C8u);
+    EXPECT_EQ(GummibandFarbe(arten, farben, 16), arten.m_nFarbe[16]);
+    farben.SetFarbschema(4);
+    EXPECT_EQ(GummibandFarbe(arten, farben, 0), 0x646464u);
+}
