@@ -4,7 +4,6 @@
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
-#include <QProcess>
 #include <QSignalSpy>
 #include <QToolButton>
 #include <QUrl>
@@ -212,63 +211,53 @@ struct StatusLeisteTest : ::testing::Test {
 
 } // namespace
 
-// Written by another process, as another instance would; the bar polls within a second.
+// The bar polls the stamp by itself, within a second.
 TEST_F(StatusLeisteTest, LampeFolgtDemStempelBinnenEinerSekunde) {
     kalvora::StempelSchreiben(stempel, {0, 4});
     leiste.show();
     EXPECT_FALSE(leiste.IstBeschaeftigt());
-    for (const auto& [inhalt, beschaeftigt] : {std::pair{"1 5", true}, std::pair{"0 5", false}}) {
-        QProcess sh;
-        sh.start(QStringLiteral("sh"),
-                 {QStringLiteral("-c"), QStringLiteral("printf '%1' > \"$0\"").arg(QLatin1String(inhalt)),
-                  QString::fromStdString(stempel)});
-        ASSERT_TRUE(sh.waitForFinished(5000) && sh.exitCode() == 0);
+    for (const auto& [inhalt, beschaeftigt] : {std::pair{"1 5", true}, {"0 5", false}}) {
+        DateiSchreibenTest(stempel, inhalt);
         const qint64 dauer = WartenBis([&] { return leiste.IstBeschaeftigt() == beschaeftigt; }, 3000);
-        EXPECT_GE(dauer, 0) << inhalt;
-        EXPECT_LE(dauer, 1300) << inhalt;
+        EXPECT_TRUE(dauer >= 0 && dauer <= 1300) << inhalt << ": " << dauer;
     }
 }
 
+// A pending sync alone, any lock other than 0; a missing file changes nothing.
 TEST_F(StatusLeisteTest, BeschaeftigtJeStempelUndOffenemAbgleich) {
-    const struct {
-        const char* inhalt; // nullptr: no file
-        bool offen, vorher, danach;
-    } faelle[] = {// A pending sync alone, any lock other than 0; a missing file changes nothing.
-                  {"0 7", true, false, true},
-                  {"-1 3", false, false, true},
-                  {nullptr, false, false, false},
-                  {nullptr, false, true, true}};
-    for (const auto& f : faelle) {
-        SCOPED_TRACE(f.inhalt ? f.inhalt : "(fehlt)");
+    const std::tuple<const char*, bool, bool, bool> faelle[] = {// stamp (none), sync open, busy before, after
+                                                                {"0 7", true, false, true},
+                                                                {"-1 3", false, false, true},
+                                                                {nullptr, false, false, false},
+                                                                {nullptr, false, true, true}};
+    for (const auto& [inhalt, offen, vorher, danach] : faelle) {
         abgleichOffen = false;
-        DateiSchreibenTest(stempel, f.vorher ? "1 0" : "0 0");
+        DateiSchreibenTest(stempel, vorher ? "1 0" : "0 0");
         leiste.OnTimer();
-        ASSERT_EQ(leiste.IstBeschaeftigt(), f.vorher);
+        ASSERT_EQ(leiste.IstBeschaeftigt(), vorher);
         std::filesystem::remove(stempel);
-        if (f.inhalt) DateiSchreibenTest(stempel, f.inhalt);
-        abgleichOffen = f.offen;
+        if (inhalt) DateiSchreibenTest(stempel, inhalt);
+        abgleichOffen = offen;
         leiste.OnTimer();
-        EXPECT_EQ(leiste.IstBeschaeftigt(), f.danach);
+        EXPECT_EQ(leiste.IstBeschaeftigt(), danach) << (inhalt ? inhalt : "(fehlt)");
     }
 }
 
-// "Bereit" when no prompt; the lamp green, red when busy; the size grip's diagonals in the corner.
+// "Bereit" without a prompt; the lamp green, red when busy; the size grip's diagonals in the corner.
 TEST_F(StatusLeisteTest, BereitLampeUndGriffImBild) {
     leiste.showMessage(QStringLiteral("Ressource verwalten."));
     leiste.clearMessage();
     EXPECT_EQ(leiste.PaneText(), QStringLiteral("Bereit"));
-    const QRect lampe = CStatusLeiste::LampenRechteck(QRect(0, 0, 300, 22));
-    EXPECT_EQ(lampe, QRect(280, 5, 8, 8));
+    EXPECT_EQ(CStatusLeiste::LampenRechteck(QRect(0, 0, 300, 22)), QRect(280, 5, 8, 8));
     const auto bild = [&] {
         return Malen({300, 22}, Qt::white, [&](QPainter& p) { leiste.Zeichnen(p, {0, 0, 300, 22}); });
     };
-    const QRgb gruen = bild().pixel(lampe.topLeft() + QPoint(4, 4));
-    EXPECT_TRUE(qGreen(gruen) > 150 && qRed(gruen) < 100) << std::hex << gruen;
+    const auto farbe = [](const QImage& b) { return QColor(b.pixel(284, 9)); };
+    EXPECT_TRUE(farbe(bild()).green() > 150 && farbe(bild()).red() < 100);
     DateiSchreibenTest(stempel, "1 9");
     leiste.OnTimer();
     const QImage b = bild();
-    const QRgb rot = b.pixel(lampe.topLeft() + QPoint(4, 4));
-    EXPECT_TRUE(qRed(rot) > 150 && qGreen(rot) < 100) << std::hex << rot;
+    EXPECT_TRUE(farbe(b).red() > 150 && farbe(b).green() < 100);
     const QRgb hell = leiste.palette().color(QPalette::Light).rgb() & 0xFFFFFF;
     EXPECT_EQ((std::vector<QRgb>{Pixel(b, 284, 21), Pixel(b, 299, 6), Pixel(b, 285, 21)}),
               (std::vector<QRgb>{hell, hell, leiste.palette().color(QPalette::Dark).rgb() & 0xFFFFFF}));

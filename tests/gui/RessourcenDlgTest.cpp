@@ -99,14 +99,12 @@ TEST_F(RessourcenDlgTest, ZeileNZeigtDieNteNichtGeloeschteRessourceOhneAuswahlNu
     EXPECT_EQ(Zeilen(), (QStringList{QStringLiteral("Apfel, Anna"), QStringLiteral("Kirsche, Karl")}));
     EXPECT_EQ(Text(1033), QStringLiteral("-"));
     Waehle(1);
-    EXPECT_EQ(Text(1033), QStringLiteral("Kirsche, Karl"));
-    EXPECT_EQ(Text(1035), QStringLiteral("Identifikations-Nr.: 7"));
+    EXPECT_EQ(Text(1033) + "|" + Text(1035), QStringLiteral("Kirsche, Karl|Identifikations-Nr.: 7"));
     Waehle(0);
     EXPECT_EQ(Text(1034), QStringLiteral("Gruppe: Lager"));
     EXPECT_EQ(dlg->JahresFeld()->Ueberschrift(), "Apfel, Anna - Gruppe: Lager - ");
-    EXPECT_EQ(Zahl(1), 1.5f); // a whole day and a first half
-    EXPECT_EQ(Zahl(2), 0.5f);
-    EXPECT_EQ(Zahl(3), 0.0f); // 2024 only
+    // A whole day and a first half of type 1, a second half of type 2; type 3 only in 2024.
+    EXPECT_EQ((std::vector{Zahl(1), Zahl(2), Zahl(3)}), (std::vector{1.5f, 0.5f, 0.0f}));
     EXPECT_EQ(dlg->JahresFeld()->Tage().size(), 4u);
     Liste()->clearSelection();
     EXPECT_EQ(Text(1033), QStringLiteral("-"));
@@ -174,9 +172,10 @@ TEST_F(RessourcenDlgTest, LoeschenNurNachJa) {
     meldungen.m_antworten = {Antwort::Nein};
     Klick(*dlg, 1002);
     ASSERT_EQ(meldungen.m_gezeigt.size(), 1u);
-    EXPECT_EQ(meldungen.m_gezeigt[0].text + "|" + meldungen.m_gezeigt[0].titel,
-              "Ressource Kirsche, Karl wirklich löschen?|Ressource löschen");
-    EXPECT_EQ(meldungen.m_gezeigt[0].knoepfe, Knoepfe::JaNein);
+    const Meldung& m = meldungen.m_gezeigt[0];
+    EXPECT_EQ(
+        std::tie(m.text, m.titel, m.knoepfe),
+        std::make_tuple("Ressource Kirsche, Karl wirklich löschen?", "Ressource löschen", Knoepfe::JaNein));
     EXPECT_FALSE(liste[2]->m_bGeloescht);
     meldungen.m_antworten = {Antwort::Ja};
     Klick(*dlg, 1002);
@@ -191,8 +190,7 @@ TEST_F(RessourcenDlgTest, JahreswahlZwischen1971Und2036UndZahlenFolgen) {
     Waehle(0);
     Klick(*dlg, 1038);
     EXPECT_EQ(Text(1040), QStringLiteral("2024"));
-    EXPECT_EQ(Zahl(3), 1.0f);
-    EXPECT_EQ(Zahl(1), 0.0f);
+    EXPECT_EQ((std::vector{Zahl(1), Zahl(3)}), (std::vector{0.0f, 1.0f}));
     for (const auto& [start, knopf, grenze] : {std::tuple{1972, 1038, 1971}, {2035, 1039, 2036}}) {
         Oeffnen(start);
         Waehle(0);
