@@ -76,22 +76,14 @@ public:
     bool m_bOrdnerSchluessel = true;
 
     bool Oeffnen() override { return m_bOeffnenGelingt; }
-    std::optional<std::string> LeseText(const std::string& n) override {
-        auto it = m_texte.find(n);
-        return it == m_texte.end() ? std::nullopt : std::optional(it->second);
+    template <class W> static std::optional<W> Lies(const std::map<std::string, W>& m, const std::string& n) {
+        const auto it = m.find(n);
+        return it == m.end() ? std::nullopt : std::optional(it->second);
     }
-    std::optional<std::uint32_t> LeseZahl(const std::string& n) override {
-        auto it = m_zahlen.find(n);
-        return it == m_zahlen.end() ? std::nullopt : std::optional(it->second);
-    }
-    bool SchreibeText(const std::string& n, const std::string& w) override {
-        m_texte[n] = w;
-        return true;
-    }
-    bool SchreibeZahl(const std::string& n, std::uint32_t w) override {
-        m_zahlen[n] = w;
-        return true;
-    }
+    std::optional<std::string> LeseText(const std::string& n) override { return Lies(m_texte, n); }
+    std::optional<std::uint32_t> LeseZahl(const std::string& n) override { return Lies(m_zahlen, n); }
+    bool SchreibeText(const std::string& n, const std::string& w) override { return m_texte[n] = w, true; }
+    bool SchreibeZahl(const std::string& n, std::uint32_t w) override { return m_zahlen[n] = w, true; }
     std::optional<std::string> PersoenlicherOrdner(bool& offen) override {
         offen = m_bOrdnerSchluessel;
         return m_bOrdnerSchluessel ? m_persoenlich : std::nullopt;
@@ -150,13 +142,6 @@ inline CRessource& Neu(RessourcenListe& l, std::string b1, std::string b2 = {}, 
                        std::string nr = {}, bool geloescht = false) {
     l.push_back(NeueRessource(std::move(b1), std::move(b2), std::move(gruppe), std::move(nr), geloescht));
     return *l.back();
-}
-
-// "b1 b2 ..." of a list, for order expectations.
-inline std::string Namen(const RessourcenListe& l) {
-    std::string s;
-    for (const auto& r : l) s += (s.empty() ? "" : " ") + r->m_strBenennung1;
-    return s;
 }
 
 // Bytes from a list of values, for byte-layout expectations.

@@ -2,7 +2,6 @@
 // folder, driven tick by tick.
 #include <gtest/gtest.h>
 
-#include <fcntl.h>
 #include <thread>
 #include <unistd.h>
 #include <utility>
@@ -17,8 +16,6 @@ using namespace kalvora::test;
 using namespace std::chrono;
 
 namespace {
-
-CTime Um(int m, int t, int h = 0) { return CTime(2025, m, t, h, 0, 0); }
 
 // One program instance: document, frame flag, view (recording rebuilds and titles) and its sync state.
 struct Instanz : AbgleichAnzeige {
@@ -35,13 +32,12 @@ struct Instanz : AbgleichAnzeige {
     void AnzeigeAufbauen() override { ++m_nAufbauten; }
     void SetzeTitel(const std::string& titel) override { m_titel.push_back(titel); }
     CRessource* Finde(const std::string& b1) {
-        for (auto& r : doc.m_pRessourcen)
-            if (r->m_strBenennung1 == b1) return r.get();
+        for (auto& r : doc.m_pRessourcen) if (r->m_strBenennung1 == b1) return r.get();
         return nullptr;
     }
     // A drag over one whole day and the sync that follows it.
     AbgleichStand Markiere(const std::string& b1, int m, int t, int art) {
-        MarkierungUebernehmen(nullptr, Finde(b1), Um(m, t, 9), Um(m, t, 21), art, Jetzt());
+        MarkierungUebernehmen(nullptr, Finde(b1), Um(2025, m, t, 9), Um(2025, m, t, 21), art, Jetzt());
         return abgleich.Abgleichen(false);
     }
 };
@@ -50,14 +46,13 @@ class AbgleichTest : public ::testing::Test {
 protected:
     TempOrdner t;
     std::string datei = t / "Ressource.dat", stempel = t / "Ressource.d";
-    UhrFixiert uhr{Um(6, 2, 12)};
+    UhrFixiert uhr{Um(2025, 6, 2, 12)};
 
     void Stempel(const std::string& inhalt) { DateiSchreibenTest(stempel, inhalt); }
     std::string Stempel() const { return DateiInhalt(stempel); }
     void DatenbankMit(std::initializer_list<std::string> namen) {
         RessourcenListe liste;
-        for (const auto& n : namen)
-            Neu(liste, n).m_timeGeaendert = CTime(1000);
+        for (const auto& n : namen) Neu(liste, n).m_timeGeaendert = CTime(1000);
         DateiSchreibenTest(datei, DatenbankSchreiben(liste));
     }
     RessourcenListe AufPlatte() {
@@ -104,10 +99,10 @@ TEST_F(AbgleichTest, ZaehlerVon41Auf42UndDieAndereInstanzUebernimmt) {
     Weiter();
     EXPECT_EQ(b->abgleich.Takt(), AbgleichStand::Fertig);
     EXPECT_EQ(Stempel(), "0 42") << "a reload does not count";
-    EXPECT_EQ(b->Finde("Huber")->FindeTag(Um(7, 1))->m_nArtNachmittag, 4);
+    EXPECT_EQ(b->Finde("Huber")->FindeTag(Um(2025, 7, 1))->m_nArtNachmittag, 4);
     EXPECT_EQ(b->m_nAufbauten, 2);
     // The reload saves too: the day's change time is now that of B's merge.
-    EXPECT_EQ(AufPlatte()[1]->FindeTag(Um(7, 1))->m_timeGeaendert, Jetzt());
+    EXPECT_EQ(AufPlatte()[1]->FindeTag(Um(2025, 7, 1))->m_timeGeaendert, Jetzt());
     Weiter();
     EXPECT_EQ(b->abgleich.Takt(), std::nullopt) << "nothing new: no sync";
     EXPECT_EQ(a->abgleich.Takt(), std::nullopt);
@@ -142,12 +137,12 @@ TEST_F(AbgleichTest, LoeschungUndLeerenGewinnenUeberAeltereKopien) {
     ASSERT_EQ(b->Markiere("Meier", 9, 1, 0), AbgleichStand::Fertig);
     Weiter();
     ASSERT_EQ(a->abgleich.Takt(), AbgleichStand::Fertig);
-    const CTagEintrag* e = a->Finde("Meier")->FindeTag(Um(9, 1));
+    const CTagEintrag* e = a->Finde("Meier")->FindeTag(Um(2025, 9, 1));
     ASSERT_NE(e, nullptr) << "a cleared day stays as an entry";
     EXPECT_TRUE(e->IstGeloescht());
     const auto platte = AufPlatte();
     EXPECT_TRUE(platte[0]->m_bGeloescht);
-    EXPECT_TRUE(platte[1]->FindeTag(Um(9, 1))->IstGeloescht());
+    EXPECT_TRUE(platte[1]->FindeTag(Um(2025, 9, 1))->IstGeloescht());
 }
 
 // ---- stopping early: the sync stays pending
@@ -205,16 +200,14 @@ TEST_F(AbgleichTest, DatenbankNichtLesbarHaeltDieSperreUndDenAbgleichOffen) {
     DatenbankMit({"Huber"}); // repaired
     EXPECT_EQ(a->abgleich.Takt(), AbgleichStand::Fertig);
     EXPECT_EQ(Stempel(), "0 31");
-    EXPECT_EQ(AufPlatte()[0]->FindeTag(Um(7, 1))->m_nArtVormittag, 4);
+    EXPECT_EQ(AufPlatte()[0]->FindeTag(Um(2025, 7, 1))->m_nArtVormittag, 4);
 }
 
 TEST_F(AbgleichTest, SpeicherfehlerMeldetUndSchliesstDenAbgleichTrotzdemAb) {
     auto a = Anfang({"Huber"}, "0 4");
     // A reader elsewhere holds its shared lock: loading works, the exclusive save times out.
-    const int fd = ::open(datei.c_str(), O_RDONLY);
-    struct flock fl {};
-    fl.l_type = F_RDLCK;
-    ASSERT_EQ(::fcntl(fd, F_OFD_SETLK, &fl), 0);
+    const int fd = ::open(datei.c_str(), O_RDWR);
+    ASSERT_TRUE(FremdeSperre(fd, F_RDLCK));
     EXPECT_EQ(a->Markiere("Huber", 7, 1, 4), AbgleichStand::NichtGespeichert);
     ::close(fd);
     ASSERT_EQ(a->meldungen.m_gezeigt.size(), 1u);
@@ -252,9 +245,7 @@ TEST(StempelSperre, NehmenVorbereitenUndLesenWartenAufDieOsSperre) {
     const auto andere = [&](const std::string& vorher, const std::string& inhalt) {
         DateiSchreibenTest(stempel, vorher);
         const int fd = ::open(stempel.c_str(), O_RDWR);
-        struct flock fl {};
-        fl.l_type = F_WRLCK;
-        EXPECT_EQ(::fcntl(fd, F_OFD_SETLK, &fl), 0);
+        EXPECT_TRUE(FremdeSperre(fd, F_WRLCK));
         return std::thread([=] {
             std::this_thread::sleep_for(milliseconds(100));
             DateiSchreibenTest(stempel, inhalt);

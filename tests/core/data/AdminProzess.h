@@ -5,15 +5,11 @@
 #include <atomic>
 #include <chrono>
 #include <csignal>
-#include <cstdlib>
-#include <fcntl.h>
-#include <filesystem>
-#include <fstream>
 #include <spawn.h>
-#include <string>
 #include <sys/wait.h>
 #include <thread>
-#include <vector>
+
+#include "TestHilfen.h"
 
 extern char** environ;
 
@@ -28,61 +24,45 @@ inline std::string AdminPfad() {
 
 struct AdminErgebnis {
     int rc = -1; // exit code; -1 when it did not start, was killed or ran out of time
-    std::string out;
-    std::string err;
+    std::string out, err;
 };
 
 // Runs one command; stdout and stderr go through files in `ordner`. A process still running at
 // `frist` is killed.
-inline AdminErgebnis AdminAufrufen(const std::vector<std::string>& args, const std::filesystem::path& ordner,
-                                   std::chrono::steady_clock::time_point frist) {
+inline AdminErgebnis AdminAufrufen(std::vector<std::string> args, const std::filesystem::path& ordner,
+                                   std::chrono::steady_clock::time_point frist = std::chrono::steady_clock::now() +
+                                                                                 std::chrono::seconds(60)) {
     static std::atomic<int> nummer{0};
-    const int n = nummer++;
-    const std::string outPfad = (ordner / ("out" + std::to_string(n))).string();
-    const std::string errPfad = (ordner / ("err" + std::to_string(n))).string();
-    std::vector<std::string> alle{AdminPfad()};
-    alle.insert(alle.end(), args.begin(), args.end());
+    const std::string n = std::to_string(nummer++);
+    const std::string out = (ordner / ("out" + n)).string(), err = (ordner / ("err" + n)).string();
+    args.insert(args.begin(), AdminPfad());
     std::vector<char*> argv;
-    for (auto& a : alle)
-        argv.push_back(a.data());
+    for (auto& a : args) argv.push_back(a.data());
     argv.push_back(nullptr);
-
     posix_spawn_file_actions_t aktionen;
     posix_spawn_file_actions_init(&aktionen);
-    posix_spawn_file_actions_addopen(&aktionen, 1, outPfad.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    posix_spawn_file_actions_addopen(&aktionen, 2, errPfad.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    posix_spawn_file_actions_addopen(&aktionen, 1, out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    posix_spawn_file_actions_addopen(&aktionen, 2, err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
     pid_t pid = 0;
     const int fehler = posix_spawn(&pid, argv[0], &aktionen, nullptr, argv.data(), environ);
     posix_spawn_file_actions_destroy(&aktionen);
     AdminErgebnis e;
     if (fehler != 0) return e;
     int status = 0;
-    for (;;) {
-        const pid_t w = waitpid(pid, &status, WNOHANG);
-        if (w == pid) break;
+    while (waitpid(pid, &status, WNOHANG) != pid) {
         if (std::chrono::steady_clock::now() > frist) {
             kill(pid, SIGKILL);
             waitpid(pid, &status, 0);
-            status = -1;
             break;
         }
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
     }
-    if (status != -1 && WIFEXITED(status)) e.rc = WEXITSTATUS(status);
-    const auto lesen = [](const std::string& p) {
-        std::ifstream f(p, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>());
-    };
-    e.out = lesen(outPfad);
-    e.err = lesen(errPfad);
-    std::filesystem::remove(outPfad);
-    std::filesystem::remove(errPfad);
+    if (WIFEXITED(status)) e.rc = WEXITSTATUS(status);
+    e.out = DateiInhalt(out);
+    e.err = DateiInhalt(err);
+    std::filesystem::remove(out);
+    std::filesystem::remove(err);
     return e;
-}
-
-inline AdminErgebnis AdminAufrufen(const std::vector<std::string>& args,
-                                   const std::filesystem::path& ordner) {
-    return AdminAufrufen(args, ordner, std::chrono::steady_clock::now() + std::chrono::seconds(60));
 }
 
 #define KALVORA_ADMIN_NOETIG()                                                                               \
