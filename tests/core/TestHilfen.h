@@ -1,6 +1,5 @@
 #pragma once
-// Shared fixtures of the core tests: a temporary folder, an in-memory settings store, a message
-// recorder and a fixed clock.
+// Shared fixtures of the core tests: temporary folder, settings store, message recorder, fixed clock.
 #include <cstdlib>
 #include <deque>
 #include <fcntl.h>
@@ -26,10 +25,7 @@ public:
         m_pfad = std::filesystem::temp_directory_path() / ("kalvora-test-" + std::to_string(rd()) + std::to_string(rd()));
         std::filesystem::create_directories(m_pfad);
     }
-    ~TempOrdner() {
-        std::error_code ec;
-        std::filesystem::remove_all(m_pfad, ec);
-    }
+    ~TempOrdner() { std::filesystem::remove_all(m_pfad, m_ec); }
     TempOrdner(const TempOrdner&) = delete;
     TempOrdner& operator=(const TempOrdner&) = delete;
     const std::filesystem::path& pfad() const { return m_pfad; }
@@ -37,6 +33,7 @@ public:
 
 private:
     std::filesystem::path m_pfad;
+    std::error_code m_ec;
 };
 
 inline std::string DateiInhalt(const std::filesystem::path& p) {
@@ -105,12 +102,16 @@ public:
 
     Antwort Zeige(const std::string& text, const std::string& titel, Knoepfe k) override {
         m_gezeigt.push_back({text, titel, k});
-        if (!m_antworten.empty()) {
-            const Antwort a = m_antworten.front();
-            m_antworten.pop_front();
-            return a;
-        }
-        return k == Knoepfe::Ok ? Antwort::Ok : Antwort::Nein;
+        if (m_antworten.empty()) return k == Knoepfe::Ok ? Antwort::Ok : Antwort::Nein;
+        const Antwort a = m_antworten.front();
+        m_antworten.pop_front();
+        return a;
+    }
+    // All texts shown, each followed by "\n".
+    std::string Texte() const {
+        std::string s;
+        for (const Meldung& m : m_gezeigt) s += m.text + "\n";
+        return s;
     }
 };
 
@@ -129,11 +130,8 @@ private:
 inline std::unique_ptr<CRessource> NeueRessource(std::string b1, std::string b2 = {}, std::string gruppe = {},
                                                  std::string nr = {}, bool geloescht = false) {
     auto r = std::make_unique<CRessource>();
-    r->m_strBenennung1 = std::move(b1);
-    r->m_strBenennung2 = std::move(b2);
-    r->m_strGruppe = std::move(gruppe);
-    r->m_strIdentNr = std::move(nr);
-    r->m_bGeloescht = geloescht;
+    std::tie(r->m_strBenennung1, r->m_strBenennung2, r->m_strGruppe, r->m_strIdentNr, r->m_bGeloescht) =
+        std::tuple(std::move(b1), std::move(b2), std::move(gruppe), std::move(nr), geloescht);
     return r;
 }
 
@@ -142,6 +140,16 @@ inline CRessource& Neu(RessourcenListe& l, std::string b1, std::string b2 = {}, 
                        std::string nr = {}, bool geloescht = false) {
     l.push_back(NeueRessource(std::move(b1), std::move(b2), std::move(gruppe), std::move(nr), geloescht));
     return *l.back();
+}
+
+// Both halves of each day's entry as "vm/nm ", "- " for a day without one.
+inline std::string Haelften(const CRessource& r, std::initializer_list<CTime> tage) {
+    std::string s;
+    for (const CTime& tag : tage) {
+        const CTagEintrag* e = r.FindeTag(tag);
+        s += e ? std::to_string(e->m_nArtVormittag) + "/" + std::to_string(e->m_nArtNachmittag) + " " : "- ";
+    }
+    return s;
 }
 
 // Bytes from a list of values, for byte-layout expectations.

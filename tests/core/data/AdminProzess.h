@@ -27,8 +27,7 @@ struct AdminErgebnis {
     std::string out, err;
 };
 
-// Runs one command; stdout and stderr go through files in `ordner`. A process still running at
-// `frist` is killed.
+// Runs one command; stdout and stderr go through files in `ordner`; killed if still running at `frist`.
 inline AdminErgebnis AdminAufrufen(std::vector<std::string> args, const std::filesystem::path& ordner,
                                    std::chrono::steady_clock::time_point frist = std::chrono::steady_clock::now() +
                                                                                  std::chrono::seconds(60)) {
@@ -69,5 +68,21 @@ inline AdminErgebnis AdminAufrufen(std::vector<std::string> args, const std::fil
     do {                                                                                                     \
         if (::kalvora::test::AdminPfad().empty()) GTEST_SKIP() << "kalvora-admin not found (KALVORA_ADMIN)"; \
     } while (0)
+
+// An empty database in a temporary folder; Aufruf puts its path right after the command.
+class AdminDatenbank : public ::testing::Test {
+protected:
+    TempOrdner t;
+    std::string datei = t / "Ressource.dat", stempel = t / "Ressource.d";
+
+    void SetUp() override {
+        KALVORA_ADMIN_NOETIG();
+        DateiSchreibenTest(datei, "");
+    }
+    AdminErgebnis Aufruf(std::vector<std::string> args) {
+        args.insert(args.begin() + 1, datei);
+        return AdminAufrufen(args, t.pfad());
+    }
+};
 
 } // namespace kalvora::test

@@ -1,6 +1,5 @@
-// The grid: columns, rows and headers, scrolling limits, day bands, colour schemes and where the
-// mouse is. Cell rectangles, alignments and fills are pixel-tested in tests/gui/KalenderWndTest;
-// here what the GUI grid cannot easily show.
+// Grid layout, scrolling limits, day bands, colour schemes, the mouse and the year overview's cells,
+// marks, day counts and bar chart; pixels are in tests/gui.
 #include <gtest/gtest.h>
 
 #include "TestHilfen.h"
@@ -9,8 +8,10 @@
 #include "view/Farbschema.h"
 #include "view/GitterLayout.h"
 #include "view/GitterZustand.h"
+#include "view/JahresLayout.h"
 #include "view/Markierung.h"
 #include "view/Maus.h"
+#include "view/Statistik.h"
 
 using namespace kalvora;
 using namespace kalvora::test;
@@ -49,8 +50,6 @@ std::string Monatskoepfe(const GitterLayout& l) {
     return s;
 }
 
-} // namespace
-
 // The hit test that maps a pixel back to its column and row.
 TEST(GitterGeometrie, SpalteUndZeileBeiEinemPixel) {
     const GitterGeometrie g{150, 30};
@@ -63,40 +62,36 @@ TEST(GitterGeometrie, SpalteUndZeileBeiEinemPixel) {
 TEST(GitterLayout, SpaltenBisZumRechtenRand) {
     GitterLayout l = Anordnen({2025, 3, 12}, 399);
     ASSERT_EQ(l.AnzahlSpalten(), 9); // x = 151, 182, ..., 399: a column may start on the edge
-    EXPECT_EQ(Text(l.m_spalten[8]), "20.3.2025");
-    EXPECT_EQ(Anordnen({2025, 3, 12}, 398).AnzahlSpalten(), 8);
-    EXPECT_EQ(Anordnen({2025, 3, 12}, 0, 0).AnzahlZeilen(), 0); // a window not yet shown
+    // A window not yet shown has no rows.
+    EXPECT_EQ(std::tuple(Text(l.m_spalten[8]), Anordnen({2025, 3, 12}, 398).AnzahlSpalten(),
+                         Anordnen({2025, 3, 12}, 0, 0).AnzahlZeilen()),
+              std::tuple("20.3.2025", 8, 0));
 }
 
 TEST(GitterLayout, Monatskoepfe) {
-    // 30 and 31 March: two columns are narrower than 2 · 30 + 1 and stay empty; April closes on
-    // the last column in mid-month.
+    // Two columns of March are narrower than 2 · 30 + 1 and stay empty; April ends on the last column.
     EXPECT_EQ(Monatskoepfe(Anordnen({2025, 3, 30}, 400)), "151-212  |213-429 2025 April|");
     // Three columns are wide enough; the year turns with the month.
     EXPECT_EQ(Monatskoepfe(Anordnen({2024, 12, 29}, 800)), "151-243 2024 Dezember|244-801 2025 Januar|");
 }
 
 TEST(GitterLayout, HeuteBeimRollenUndVorDemSonntag) {
-    // Scrolled back, today sits further right.
+    // Scrolled back, today sits further right; 6.1. is Epiphany in Bavaria. Week numbers on Mondays only.
     const GitterLayout l = Anordnen({2024, 12, 30}, 500, 400, kBayern, -4);
-    EXPECT_EQ(Text(l.m_spalten[0]), "26.12.2024");
-    EXPECT_EQ(l.m_spalten[4].m_art, TagesArt::Heute);
-    EXPECT_EQ(l.m_spalten[11].m_art, TagesArt::Frei); // 6.1. Epiphany in Bavaria
-    // Header texts asked once per column: school-holiday marker, week number on Mondays only.
-    EXPECT_TRUE(l.m_spalten[4].m_bSchulferien);
-    EXPECT_FALSE(l.m_spalten[11].m_bSchulferien);
-    EXPECT_EQ(l.m_spalten[4].m_strKalenderwoche, "1"); // Monday 30.12.2024
-    EXPECT_EQ(l.m_spalten[11].m_strKalenderwoche, "2");
-    EXPECT_EQ(l.m_spalten[5].m_strKalenderwoche, "");
+    const TagSpalte &heute = l.m_spalten[4], &dreikoenig = l.m_spalten[11];
+    EXPECT_EQ(std::tuple(Text(l.m_spalten[0]), heute.m_art, dreikoenig.m_art, heute.m_bSchulferien,
+                         dreikoenig.m_bSchulferien, heute.m_strKalenderwoche, dreikoenig.m_strKalenderwoche,
+                         l.m_spalten[5].m_strKalenderwoche),
+              std::tuple("26.12.2024", TagesArt::Heute, TagesArt::Frei, true, false, "1", "2", ""));
     EXPECT_EQ(Anordnen({2024, 12, 29}, 500, 400, kBayern).m_spalten[0].m_art, TagesArt::Heute); // not Sunday
 }
 
 TEST(GitterLayout, ZeilenAbDerErstenBisZumUnterenRand) {
     const GitterLayout l = Anordnen({2025, 3, 12}, 400, 200, kKeine, 0, 12);
     ASSERT_EQ(l.AnzahlZeilen(), 5); // tops 62, 93, 124, 155, 186; 217 lies below
-    EXPECT_EQ(l.Tageszelle(1, 4), (Rechteck{182, 186, 212, 216}));
-    EXPECT_EQ(Anordnen({2025, 3, 12}, 400, 200, kKeine, 0, 12, 10).AnzahlZeilen(), 2);
-    EXPECT_EQ(Anordnen({2025, 3, 12}, 400, 200, kKeine, 0, 12, 12).AnzahlZeilen(), 0);
+    EXPECT_EQ(std::tuple(l.Tageszelle(1, 4), Anordnen({2025, 3, 12}, 400, 200, kKeine, 0, 12, 10).AnzahlZeilen(),
+                         Anordnen({2025, 3, 12}, 400, 200, kKeine, 0, 12, 12).AnzahlZeilen()),
+              std::tuple(Rechteck{182, 186, 212, 216}, 2, 0));
 }
 
 TEST(GitterLayout, EintragDerSpalteNachEigenemDatum) {
@@ -105,24 +100,19 @@ TEST(GitterLayout, EintragDerSpalteNachEigenemDatum) {
     SetTag(&r, CTime(2028, 2, 29, 23, 59, 59), 2, 2, "", CTime(1));
     SetTag(&r, Um(2028, 3, 26, 21), 4, 4, "", CTime(1)); // the day the clocks go forward
 
-    GitterLayout l = Anordnen({2028, 2, 28}, 300);
-    EXPECT_EQ(EintragAm(r, l.m_spalten[0]), nullptr);
-    ASSERT_NE(EintragAm(r, l.m_spalten[1]), nullptr);
-    EXPECT_EQ(EintragAm(r, l.m_spalten[1])->m_nArtVormittag, 2); // 29.2.2028, not the 2024 entry
-
+    const auto art = [&](const TagSpalte& s) { return EintragAm(r, s) ? EintragAm(r, s)->m_nArtVormittag : -1; };
+    GitterLayout l = Anordnen({2028, 2, 28}, 300); // 29.2.2028 takes its own entry, not the 2024 one
+    EXPECT_EQ(std::tuple(art(l.m_spalten[0]), art(l.m_spalten[1])), std::tuple(-1, 2));
     l = Anordnen({2028, 3, 26}, 300);
-    ASSERT_NE(EintragAm(r, l.m_spalten[0]), nullptr);
-    EXPECT_EQ(EintragAm(r, l.m_spalten[0])->m_nArtVormittag, 4);
-    EXPECT_EQ(l.m_spalten[0].m_timeEnde.GetTime() - l.m_spalten[0].m_timeAnfang.GetTime(), 23 * 3600);
+    EXPECT_EQ(std::tuple(art(l.m_spalten[0]), l.m_spalten[0].m_timeEnde.GetTime() - l.m_spalten[0].m_timeAnfang.GetTime()),
+              std::tuple(4, std::int64_t{23 * 3600}));
 }
 
-// Zoom limits, vertical clamps and the relative horizontal control are driven through the view
-// in tests/gui/AnsichtTest; here the exact limits of the calendar and invalid sizes.
+// Zoom and scrolling through the view are in tests/gui/AnsichtTest; here the exact limits.
 TEST(GitterZustand, UngueltigeZellgroesseBleibtUnbeachtet) {
     GitterZustand z;
     for (int n : {9, 301, 0, -30}) EXPECT_FALSE(z.SetZellgroesse(n)) << n;
-    EXPECT_EQ(z.m_nSpaltenBreite, 30);
-    EXPECT_EQ(z.m_nZeilenHoehe, 30);
+    EXPECT_EQ(std::tuple(z.m_nSpaltenBreite, z.m_nZeilenHoehe), std::tuple(30, 30));
 }
 
 TEST(GitterZustand, GrenzenDerZeitrechnung) {
@@ -135,8 +125,7 @@ TEST(GitterZustand, GrenzenDerZeitrechnung) {
     z.m_nTagOffset = offset(1972, 1, 3);
     EXPECT_TRUE(z.HorizontalRollen(Rollen::SeiteZurueck, 0, heute));
     EXPECT_EQ(z.m_nTagOffset, offset(1971, 12, 27));
-    EXPECT_FALSE(z.HorizontalRollen(Rollen::ZeileZurueck, 0, heute));
-    EXPECT_FALSE(z.SetTagOffset(z.m_nTagOffset, heute));
+    EXPECT_FALSE(z.HorizontalRollen(Rollen::ZeileZurueck, 0, heute) || z.SetTagOffset(z.m_nTagOffset, heute));
     EXPECT_EQ(z.m_nTagOffset, offset(1971, 12, 27));
     EXPECT_TRUE(z.HorizontalRollen(Rollen::ZeileVor, 0, heute));
 
@@ -144,10 +133,8 @@ TEST(GitterZustand, GrenzenDerZeitrechnung) {
     z.m_nTagOffset = offset(2035, 12, 31);
     EXPECT_TRUE(z.HorizontalRollen(Rollen::DaumenLosgelassen, 730, heute));
     EXPECT_EQ(z.m_nTagOffset, offset(2036, 12, 30));
-    EXPECT_FALSE(z.HorizontalRollen(Rollen::ZeileVor, 0, heute));
-    EXPECT_FALSE(z.SetTagOffset(z.m_nTagOffset, heute));
-    EXPECT_TRUE(z.SetTagOffset(0, heute)); // the today button
-    EXPECT_EQ(z.m_nTagOffset, 0);
+    EXPECT_FALSE(z.HorizontalRollen(Rollen::ZeileVor, 0, heute) || z.SetTagOffset(z.m_nTagOffset, heute));
+    EXPECT_TRUE(z.SetTagOffset(0, heute) && z.m_nTagOffset == 0); // the today button
 }
 
 TEST(Band, HoeheBeiUngeraderZeileUndUnbekannterAusrichtung) {
@@ -170,18 +157,14 @@ TEST(Band, UnbekannteArtenUndNotiz) {
         e.m_strNotiz = std::move(notiz);
         return BaenderEinesTages(e, Rechteck{0, 0, 31, 31}, arten, CFarbschema{});
     };
-    EXPECT_EQ(baender(17, 0).m_nAnzahl, 0);
     const Baender einer = baender(-2, 6);
-    ASSERT_EQ(einer.m_nAnzahl, 1);
-    EXPECT_EQ(einer.m_band[0].m_nArt, 6);
-    EXPECT_EQ(einer.m_band[0].m_rect.links, 16);
-
+    EXPECT_EQ(std::tuple(baender(17, 0).m_nAnzahl, einer.m_nAnzahl, einer.m_band[0].m_nArt, einer.m_band[0].m_rect.links),
+              std::tuple(0, 1, 6, 16));
     // An odd width: the second half starts one pixel after the first; both halves carry the "N".
     const Baender b = baender(1, 2, "Arzt");
-    ASSERT_EQ(b.m_nAnzahl, 2);
-    EXPECT_EQ(b.m_band[0].m_rect, (Rechteck{0, 7, 15, 24}));
-    EXPECT_EQ(b.m_band[1].m_rect, (Rechteck{16, 7, 31, 24}));
-    EXPECT_EQ(std::string(b.m_band[0].m_strText) + std::string(b.m_band[1].m_strText), "NN");
+    EXPECT_EQ(std::tuple(b.m_nAnzahl, b.m_band[0].m_rect, b.m_band[1].m_rect,
+                         std::string(b.m_band[0].m_strText) + std::string(b.m_band[1].m_strText)),
+              std::tuple(2, Rechteck{0, 7, 15, 24}, Rechteck{16, 7, 31, 24}, "NN"));
     EXPECT_TRUE(baender(1, 1).m_band[0].m_strText.empty());
 }
 
@@ -195,11 +178,8 @@ TEST(Farbschema, UnbekannteNummerLaesstFarbenStehen) {
         EXPECT_EQ(f.Farben(), dunkel) << n;
     }
     ASSERT_TRUE(f.SetFarbschema(5));
-    EXPECT_EQ(f.Tageszelle(TagesArt::Werktag).m_nFuellung, 0xFFFFFFu);
-    EXPECT_FALSE(FarbenDesSchemas(0).has_value());
+    EXPECT_TRUE(f.Tageszelle(TagesArt::Werktag).m_nFuellung == 0xFFFFFFu && !FarbenDesSchemas(0));
 }
-
-namespace {
 
 MausGitter Gitter(int w = 150, int z = 30, int zeilen = 3, int erste = 0) {
     MausGitter g;
@@ -211,10 +191,7 @@ MausGitter Gitter(int w = 150, int z = 30, int zeilen = 3, int erste = 0) {
     return g;
 }
 
-} // namespace
-
-// The walk from W + 2 in steps of Z/2 + 0.5 is the definition; the count must match it at every
-// pixel, for even and odd cells.
+// The walk from W + 2 in steps of Z/2 + 0.5 is the definition; it must match at every pixel.
 TEST(Maus, HalbtagWieDieSchrittweiseSuche) {
     for (int w : {3, 150})
         for (int z : {10, 11, 30, 31, 300}) {
@@ -224,15 +201,13 @@ TEST(Maus, HalbtagWieDieSchrittweiseSuche) {
             for (int x = -20; x < 2500; ++x) {
                 for (; p + z / 2.0 + 0.5 < x; p += z / 2.0 + 0.5) t = CTime(t.GetTime() + kHalberTag);
                 const Halbtag a = HalbtagBei(g, x);
-                ASSERT_EQ(a.m_time, t) << w << " " << z << " " << x;
-                ASSERT_EQ(a.m_nX, static_cast<int>(p) + z / 4) << w << " " << z << " " << x;
+                ASSERT_EQ(std::tuple(a.m_time, a.m_nX), std::tuple(t, static_cast<int>(p) + z / 4)) << w << ' ' << z << ' ' << x;
             }
         }
 }
 
 TEST(Maus, HalbtageFolgenDerOrtszeitUeberDieUmstellung) {
-    // 09:00 plus whole days of seconds: 10:00 after the spring change, 08:00 after the autumn one,
-    // always the first half; each further column alternates.
+    // 09:00 plus whole days of seconds is 10:00 or 08:00 after a clock change, still the first half.
     const std::tuple<Datum, int, int, Datum, bool> faelle[] = {
         {{2025, 3, 29}, 0, 3, {2025, 3, 30}, false}, // today, offset, column, day, first half
         {{2025, 10, 25}, 1, 2, {2025, 10, 27}, true},
@@ -247,8 +222,7 @@ TEST(Maus, HalbtageFolgenDerOrtszeitUeberDieUmstellung) {
 }
 
 TEST(Maus, PunktOrtenZeilenUndTageszellen) {
-    // Z = 30, W = 150: the headers end at y = 61; row bands 62..93, 94..124, 125..155 with their
-    // centres at 78, 109, 140. First shown row, x, y, snapped y, index (-1: not on a day cell).
+    // Bands 62..93, 94..124, 125..155, centres 78, 109, 140. First row, x, y, snapped y, index (-1: none).
     const int faelle[][5] = {
         {0, 200, 61, 61, -1},   // last header pixel
         {0, 200, 62, 78, 0},    // the line above the first row
@@ -272,9 +246,85 @@ TEST(Maus, PunktOrtenZeilenUndTageszellen) {
 TEST(Maus, GummibandFarbeFuerEntfUndUnbekannteArt) {
     const EintragsartTabelle arten = EintragsartTabelle::Standard();
     CFarbschema farben;
-    EXPECT_EQ(GummibandFarbe(arten, farben, 0), 0xC8C8C8u); // "Entf": C2
-    EXPECT_EQ(GummibandFarbe(arten, farben, 17), 0xC8C8C8u);
-    EXPECT_EQ(GummibandFarbe(arten, farben, 16), arten.m_nFarbe[16]);
+    const auto farbe = [&](int art) { return GummibandFarbe(arten, farben, art); }; // "Entf": C2
+    EXPECT_EQ(std::tuple(farbe(0), farbe(17), farbe(16)), std::tuple(0xC8C8C8u, 0xC8C8C8u, arten.m_nFarbe[16]));
     farben.SetFarbschema(4);
-    EXPECT_EQ(GummibandFarbe(arten, farben, 0), 0x646464u);
+    EXPECT_EQ(farbe(0), 0x646464u);
 }
+
+// ---- the year overview
+
+const JahresRaster k20{20.0, 20.0}; // a pane of 720 x 320
+
+TEST(JahresTage, JedesDatumEinmalZeilenJeMonat) {
+    for (int jahr : {2023, 2024}) {
+        double yDanach = 0;
+        const auto tage = JahresTage(jahr, k20, &yDanach);
+        ASSERT_EQ(tage.size(), jahr == 2024 ? 366u : 365u) << jahr;
+        std::map<int, int> jeMonat;
+        for (const JahresTag& t : tage) {
+            ++jeMonat[t.monat];
+            EXPECT_EQ(std::pair(t.x, t.y), std::pair(70.0 + (t.tag - 1) * 20.0, 40.0 + (t.monat - 1) * 20.0))
+                << jahr << "-" << t.monat << "-" << t.tag;
+        }
+        EXPECT_EQ(jeMonat[3], 31);         // spring forward: noon steps stay inside their days
+        EXPECT_EQ(yDanach, 280.0) << jahr; // the legend's row 14
+    }
+    EXPECT_EQ(JahresTage(2025, k20)[151].wochentag, 1); // 1 June 2025, a Sunday
+}
+
+TEST(JahresMarke, UngeradeBreiteTeiltInHaelftenVonZehn) {
+    const JahresTag t{1, 1, 4, 70.0, 40.0};
+    EXPECT_EQ(MarkenRechteck(t, JahresRaster{21.0, 20.0}, 0, false, true), (Rechteck{80, 45, 90, 55}));
+    EXPECT_EQ(MarkenRechteck(t, JahresRaster{21.0, 20.0}, 9, true, false), (Rechteck{70, 45, 80, 55})); // 9: "Voll"
+    EXPECT_FALSE(MarkenRechteck(t, k20, 0, false, false));
+}
+
+void Eintrag(CRessource& r, CTime datum, int vm, int nm) {
+    const MonatTag mt = LokalerMonatTag(datum);
+    r.m_pTage.Anhaengen(mt.monat, mt.tag, {CTime(1), vm, nm, datum, {}});
+}
+
+TEST(TageZaehlen, HalbeTageJeArtUndNurImGezeigtenJahr) {
+    CRessource r;
+    Eintrag(r, Um(2025, 3, 4, 9), 1, 2);
+    Eintrag(r, Um(2025, 3, 5, 9), 0, 2);
+    Eintrag(r, Um(2025, 3, 6, 9), 17, -1); // unknown types count nowhere
+    Eintrag(r, Um(2024, 2, 29, 9), 3, 3);
+    Eintrag(r, Um(2028, 2, 29, 9), 3, 3); // same slot, another year
+    // Just after midnight on New Year local time, still the old year in UTC.
+    Eintrag(r, CTime(2025, 1, 1, 0, 30, 0), 16, 16);
+    TagesZahlen erwartet{};
+    erwartet[0] = 0.5f;
+    erwartet[1] = 1.0f;
+    erwartet[15] = 1.0f;
+    EXPECT_EQ(TageZaehlen(r, 2025), erwartet);
+    EXPECT_EQ(std::tuple(TageZaehlen(r, 2024)[2], TageZaehlen(r, 2024)[15], TageZaehlen(r, 2028)[2]),
+              std::tuple(1.0f, 0.0f, 1.0f));
+}
+
+TEST(JahresMarken, EineMarkeJeGanztagSonstZweiteVorErsterHaelfte) {
+    EintragsartTabelle t = EintragsartTabelle::Standard();
+    t.m_nAusrichtung[2] = Oben;
+    t.m_nAusrichtung[5] = Unten;
+    CRessource r;
+    Eintrag(r, Um(2025, 1, 2, 9), 7, 7);
+    Eintrag(r, Um(2025, 1, 3, 9), 2, 5);
+    Eintrag(r, Um(2025, 1, 6, 9), 0, 0);
+    Eintrag(r, Um(1999, 1, 7, 9), 1, 1); // other years are kept: the pane skips them itself
+    const std::vector<TagMarke> erwartet = {
+        {Um(2025, 1, 2, 9), 0xB4B4B4, true, true, Voll},  {Um(2025, 1, 3, 9), 0xC8C800, false, true, Unten},
+        {Um(2025, 1, 3, 9), 0x00C800, true, false, Oben}, {Um(1999, 1, 7, 9), 0x0000C8, true, true, Voll},
+    };
+    EXPECT_EQ(JahresMarken(r, t), erwartet);
+}
+
+TEST(StatistikBalken, HoeheNachAnteilAmHoechstwert) {
+    const StatistikRaster r = StatistikRasterFuer(320, 220); // cw 20, rh 20
+    EXPECT_EQ(StatistikBalken(r, 1, 10.0f, 10.0f), (Rechteck{2, 40, 18, 220}));   // the maximum reaches row 2
+    EXPECT_EQ(StatistikBalken(r, 16, 1.0f, 3.0f), (Rechteck{302, 147, 318, 220})); // 8 * 20 / 3 = 53.3
+    EXPECT_FALSE(StatistikBalken(r, 4, 0.0f, 10.0f) || StatistikBalken(r, 4, 0.0f, 0.0f));
+    EXPECT_EQ(AnzahlText(0.5f), "0.5"); // never a decimal comma, whatever the locale
+}
+
+} // namespace
