@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "GuiHilfen.h"
-#include "dialogs/JahresFeld.h"
 #include "print/DruckBild.h"
 #include "view/Farbschema.h"
 
@@ -55,8 +54,7 @@ TEST(DruckSeite, FuenfZeilenDannDieLegendeDannNichts) {
         const int i = (j - 1) % 8, rechts = 100 * (i + 1) + (50 * i) / 2;
         EXPECT_EQ(Pixel(bild, rechts - 4, j <= 8 ? 167 : 188), Rgb(Farbe(j))) << j;
     }
-    // Between the fifth row and the legend, and everything below it: untouched.
-    EXPECT_EQ(Pixel(bild, 300, 157), kWeiss);
+    EXPECT_EQ(Pixel(bild, 300, 157), kWeiss); // nothing between the fifth row and the legend, nor below it
     EXPECT_TRUE(Umriss(bild, QRect(0, 198, kB, kH - 198), [](QRgb p) { return p != kWeiss; }).isNull());
 }
 
@@ -71,19 +69,18 @@ TEST(DruckSeite, HalbeUndGanzeTage) {
         SetTag(&r, CTime(j, 3, t, 9, 0, 0), vm, nm, t == 11 ? "Notiz" : "", jetzt);
     const QImage bild = Seite(a);
     const auto umriss = [&](int x, COLORREF c) { return Umriss(bild, QRect(x, 52, 197, 21), Ist(Rgb(c))); };
-    // Full day, "Voll": y 57..67, fill inside the edges.
-    EXPECT_EQ(umriss(211, Farbe(3)), QRect(QPoint(212, 58), QPoint(406, 66)));
-    // Two halves: 408..506 "Voll", 507..604 "Unten" (64..70).
-    EXPECT_EQ(umriss(408, Farbe(3)), QRect(QPoint(409, 58), QPoint(505, 66)));
-    EXPECT_EQ(umriss(408, Farbe(5)), QRect(QPoint(508, 65), QPoint(603, 69)));
-    // Only the second half.
-    EXPECT_EQ(umriss(605, Farbe(5)), QRect(QPoint(705, 65), QPoint(800, 69)));
+    // A full day "Voll" (fill inside y 57..67), two halves "Voll" | "Unten" (64..70), a second half.
+    EXPECT_EQ(
+        (std::vector{umriss(211, Farbe(3)), umriss(408, Farbe(3)), umriss(408, Farbe(5)),
+                     umriss(605, Farbe(5))}),
+        (std::vector{QRect(QPoint(212, 58), QPoint(406, 66)), QRect(QPoint(409, 58), QPoint(505, 66)),
+                     QRect(QPoint(508, 65), QPoint(603, 69)), QRect(QPoint(705, 65), QPoint(800, 69))}));
     EXPECT_EQ(Pixel(bild, 650, 60), Rgb(0xE6E6E6));
     EXPECT_TRUE(umriss(802, Farbe(1)).isNull());
 }
 
+// "Dark": black cells, week numbers in C3 (0, 0, 150).
 TEST(DruckSeite, JederMontagJederZeileTraegtDieWochennummer) {
-    // "Dark": black cells, week numbers in C3 (0, 0, 150).
     const QImage bild = Seite(Auftrag(4));
     const auto blau = [](QRgb p) { return qBlue(p) > 60 && qRed(p) < 40 && qGreen(p) < 40; };
     for (int i = 0; i < 5; ++i) {
@@ -91,30 +88,4 @@ TEST(DruckSeite, JederMontagJederZeileTraegtDieWochennummer) {
         EXPECT_FALSE(Umriss(bild, QRect(212, y + 1, 195, 19), blau).isNull()) << i; // Monday
         EXPECT_TRUE(Umriss(bild, QRect(409, y + 1, 195, 19), blau).isNull()) << i;  // Tuesday
     }
-}
-
-TEST(DruckSeite, JahresuebersichtImVerhaeltnisDreiZuEins) {
-    UhrFixiert uhr{CTime(2025, 6, 1, 10, 0, 0)};
-    EintragsartTabelle tabelle = EintragsartTabelle::Standard();
-    for (int j = 1; j <= kAnzahlArten; ++j)
-        tabelle.m_strBedeutung[static_cast<std::size_t>(j)] = "Typ";
-    CJahresFeld feld;
-    feld.SetTabelle(&tabelle);
-    feld.SetJahr(2025, "Becker, Jonas - ");
-    feld.AddTag(CTime(2025, 12, 30, 9, 0, 0), 0x0000FF, true, true, 0);
-    // A portrait page of 900 x 1200: the overview fills the width at 3:1 (900 x 300) from the top
-    // (areas: DruckLayoutTest).
-    const QImage bild = Malen({900, 1200}, Qt::white, [&](QPainter& dc) {
-        JahresUebersichtDrucken(dc, {0, 0, 900, 1200}, feld);
-    });
-    const QRect gemalt = Umriss(bild, bild.rect(), [](QRgb p) { return p != kWeiss; });
-    // The cells of 31 days end at 34.5 columns of W/36, the legend lies in the last two of 16 rows.
-    EXPECT_LT(gemalt.right(), 900);
-    EXPECT_GT(gemalt.right(), 900 * 34 / 36);
-    EXPECT_LT(gemalt.bottom(), 300);
-    EXPECT_GT(gemalt.bottom(), 300 * 14 / 16);
-    // The mark of 30 December in the last month row.
-    const QRect mark = Umriss(bild, bild.rect(), Ist(0xFF0000));
-    EXPECT_GT(mark.top(), 300 * 13 / 16);
-    EXPECT_LT(mark.bottom(), 300 * 14 / 16);
 }

@@ -1,12 +1,13 @@
 #pragma once
-// Shared pieces of the GUI tests: a frame on an in-memory store, child widgets, modal dialogs,
-// pixel helpers, waiting.
+// Shared pieces of the GUI tests: a frame on an in-memory store, child widgets, lists, modal dialogs,
+// pixels, waiting.
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QImage>
+#include <QListWidget>
 #include <QPainter>
 #include <QTest>
 #include <QTimer>
@@ -58,6 +59,14 @@ inline void Klick(QWidget& w, const char* name) {
 }
 inline void Klick(QWidget& w, int id) {
     Kind<QAbstractButton>(w, id)->click();
+}
+
+// The lines of a list, or only its selected ones.
+inline QStringList Zeilen(const QListWidget& liste, bool nurAusgewaehlt = false) {
+    QStringList texte;
+    for (int i = 0; i < liste.count(); ++i)
+        if (!nurAusgewaehlt || liste.item(i)->isSelected()) texte << liste.item(i)->text();
+    return texte;
 }
 
 // Runs `schritt` on the next modal dialog of type T as soon as its event loop runs.

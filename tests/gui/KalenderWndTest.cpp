@@ -1,5 +1,5 @@
-// The grid rendered into its back buffer at fixed sizes, checked pixel by pixel; the cell
-// painters; the grid on a high-DPI device.
+// The grid rendered into its back buffer at fixed sizes, checked at named pixels (its geometry: core
+// GitterLayout); the cell painters; the grid on a high-DPI device.
 #include <gtest/gtest.h>
 
 #include <limits>
@@ -52,21 +52,7 @@ void PunkteErwarten(const QImage& bild, const Punkte& punkte) {
 
 } // namespace
 
-// Columns 151..181 and 182..212, header 31..61, rows 62..92 and 93..123; headers and names
-// raised (C6 upper-left, C7 lower-right), day cells sunken.
-TEST(KalenderWnd, SpaltenUndZeilenLiegenAufDenPixelnDerGeometrie) {
-    Gitter g;
-    const int punkte[][3] = {{151, 45, 6}, {181, 45, 7}, {182, 45, 6}, {212, 45, 7},
-                             {190, 31, 6}, {190, 61, 7}, {182, 70, 7}, {212, 70, 6},
-                             {190, 62, 7}, {190, 92, 6}, {190, 93, 7}, {190, 123, 6},
-                             {184, 64, 1}, {150, 70, 7}, {160, 0, 6},  {160, 30, 7}};
-    const QImage& bild = g.Bild();
-    for (const auto& [x, y, farbe] : punkte)
-        EXPECT_EQ(Pixel(bild, x, y), g.C(farbe)) << x << "," << y;
-}
-
-// Fill of the day header and of the day cells per column; only Monday 6 January's cells carry
-// text, the week number.
+// Fill of the day header and the day cells per column; only Monday 6 January's cells carry the week number.
 TEST(KalenderWnd, FuellungNachHeuteWochenendeUndFeiertagWochennummerAmMontag) {
     Gitter g;
     const int faelle[][3] = {{0, 3, 3}, {1, 2, 1}, {2, 4, 4}, {3, 4, 4}, {4, 4, 4}, {5, 2, 1}};
@@ -79,12 +65,9 @@ TEST(KalenderWnd, FuellungNachHeuteWochenendeUndFeiertagWochennummerAmMontag) {
             Umriss(bild, QRect(g.X(j) + 1, g.Y(0) + 1, 29, 29), [&](QRgb p) { return p != g.C(zelle); });
         EXPECT_EQ(text.isEmpty(), j != 4) << j;
     }
-    g.arten.m_nRegion = {}; // without a region the Monday is a working day
-    EXPECT_EQ(Pixel(g.Bild(), g.X(4) + 28, g.Y(0) + 28), g.C(1));
 }
 
-// Below the rows only hatch lines on white, with gaps: some whole rows and columns are hatch,
-// not all rows. Above, cells abut: no hatch.
+// Below the rows only hatch lines on white, some whole rows and columns of it, not all rows; none above.
 TEST(KalenderWnd, SchraffurNurUnterDenZeilen) {
     Gitter g;
     const QImage& bild = g.Bild();
@@ -114,8 +97,8 @@ TEST(KalenderWnd, NamensspalteWirdAmFensterBegrenzt) {
     }
 }
 
-// "Dark": C1, today C3, weekend C4, header C2; column 5 shows halves 2 | 5 ending at x + 15 and
-// x + 30; the name in white on black.
+// "Dark": C1, today C3, weekend C4, header C2; halves 2 | 5 end at x + 15 and x + 30; the name white on
+// black.
 TEST(KalenderWnd, SchemaDarkUndHalbtageNebeneinander) {
     Gitter g(700, 240, 1);
     g.wnd.SetFarbschema(4);
@@ -136,21 +119,20 @@ TEST(KalenderWnd, SchemaDarkUndHalbtageNebeneinander) {
 }
 
 TEST(KalenderWnd, BandHoeheNachAusrichtung) {
-    const int faelle[][4] = {
-        {30, 0, 7, 23}, {30, 1, 3, 13}, {30, 2, 10, 20}, {30, 3, 18, 28}, // zoom, alignment,
-        {10, 0, 2, 8},  {10, 1, 1, 4},  {10, 2, 3, 6},   {10, 3, 6, 9}};  // band incl. edges
-    for (const auto& [z, ausrichtung, oben, unten] : faelle) {
+    const int z = 30,
+              faelle[][3] = {{0, 7, 23}, {1, 3, 13}, {2, 10, 20}, {3, 18, 28}}; // other sizes: core Band
+    for (const auto& [ausrichtung, oben, unten] : faelle) {
         Gitter g(700, 240, 1);
-        g.wnd.SetZellgroesse(z);
         g.arten.m_nAusrichtung[1] = ausrichtung;
         g.wnd.SetTagAnzeige(1, CTime(2025, 1, 3, 9, 0, 0), 1, 1, ""); // Friday, column 1
         const QImage& bild = g.Bild();
         const int x = g.X(1), y = g.Y(0);
-        SCOPED_TRACE(testing::Message() << "Z " << z << " Ausrichtung " << ausrichtung);
         EXPECT_EQ(Umriss(bild, QRect(x, y, z + 1, z + 1), Ist(0xC80000)),
-                  QRect(QPoint(x + 1, y + oben + 1), QPoint(x + z - 1, y + unten - 1)));
-        EXPECT_EQ(Pixel(bild, x + z / 2, y + oben), g.C(6));
-        EXPECT_EQ(Pixel(bild, x + z / 2, y + unten), g.C(7));
+                  QRect(QPoint(x + 1, y + oben + 1), QPoint(x + z - 1, y + unten - 1)))
+            << ausrichtung;
+        EXPECT_EQ(std::pair(Pixel(bild, x + z / 2, y + oben), Pixel(bild, x + z / 2, y + unten)),
+                  std::pair(g.C(6), g.C(7)))
+            << ausrichtung;
     }
 }
 
@@ -161,12 +143,9 @@ TEST(KalenderWnd, NotizZeigtN) {
     g.wnd.SetTagAnzeige(1, CTime(2025, 1, 7, 9, 0, 0), 3, 3, "");
     const QImage& bild = g.Bild();
     const auto buchstabe = [&](int j) {
-        return !Umriss(bild, QRect(g.X(j) + 1, g.Y(0) + 8, 29, 15), [](QRgb p) {
-                    return p != 0x0000C8;
-                }).isEmpty();
+        return Umriss(bild, QRect(g.X(j) + 1, g.Y(0) + 8, 29, 15), [](QRgb p) { return p != 0x0000C8; });
     };
-    EXPECT_TRUE(buchstabe(1));
-    EXPECT_FALSE(buchstabe(5));
+    EXPECT_EQ(std::pair(buchstabe(1).isEmpty(), buchstabe(5).isEmpty()), std::pair(false, true));
 }
 
 TEST(KalenderWnd, PufferFolgtDerGroesse) {
@@ -175,13 +154,11 @@ TEST(KalenderWnd, PufferFolgtDerGroesse) {
     g.wnd.show();
     g.wnd.resize(420, 90);
     EXPECT_EQ(g.wnd.Puffer().size(), QSize(420, 90)); // a resize repaints
-    g.wnd.resize(0, 0);
-    g.wnd.Neuzeichnen();
+    g.wnd.resize(0, 0), g.wnd.Neuzeichnen();
     EXPECT_TRUE(g.wnd.Puffer().isNull());
 }
 
-// The edge of columns 0 | 1 (logical 181 | 182) on device pixels 363 | 364; column 1's band from
-// logical y 69 to 85.
+// Columns 0 | 1 (logical 181 | 182) meet at device pixels 363 | 364; column 1's band spans logical y 69..85.
 TEST(KalenderWnd, DoppeltePixeldichteVerdoppeltDieGeometrie) {
     Gitter g(400, 150, 1);
     g.wnd.SetTagAnzeige(1, CTime(2025, 1, 3, 9, 0, 0), 1, 1, "");
@@ -213,15 +190,14 @@ template <class Z> QImage Gemalt(Z& zelle, int l, int o, int r, int u, int w, in
 
 } // namespace
 
-// Text left with a margin and cut before the right edge; reversed, empty and overflowing
-// rectangles on an active and on an inactive painter do not crash.
+// Text left with a margin, cut before the right edge; odd rectangles on any painter do not crash.
 TEST(Zelle, TextLinksMitAbstandAbgeschnittenUndVerdrehteRechteckeOhneAbsturz) {
     CZelle z;
     z.SetText(QStringLiteral("Mitarbeiterin mit sehr langem Namen"));
     const QRect text = Umriss(Gemalt(z, 10, 10, 60, 40, 200, 60), QRect(11, 11, 189, 29),
                               [](QRgb p) { return p != kFuellung && p != 0 && p != 0x800000; });
-    EXPECT_TRUE(text.left() >= 15 && text.left() <= 17) << text.left();
-    EXPECT_LE(text.right(), 59);
+    EXPECT_TRUE(text.left() >= 15 && text.left() <= 17 && text.right() <= 59)
+        << text.left() << " " << text.right();
     constexpr int kMax = std::numeric_limits<int>::max(), kMin = std::numeric_limits<int>::min();
     QImage bild(80, 60, QImage::Format_RGB32);
     QPainter aktiv(&bild), inaktiv;

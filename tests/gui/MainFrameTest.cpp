@@ -59,12 +59,11 @@ TEST_F(MainFrameTest, MenuesUndSymbolleiste) {
                       }));
     // Status tip and tooltip are the prompt's two lines; disabled until the view takes over.
     QAction* drucken = rahmen->Aktion(57607);
-    EXPECT_EQ(drucken->statusTip() + "|" + drucken->toolTip(),
-              QStringLiteral("Druckt das aktive Dokument.|Drucken"));
-    EXPECT_EQ(drucken->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_P));
-    EXPECT_FALSE(drucken->isEnabled());
-    EXPECT_EQ(rahmen->Aktion(32788)->shortcut(), QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_D)); // diagnosis
-    EXPECT_EQ(rahmen->windowTitle(), QStringLiteral("Kalvora - www.tervolan.de"));
+    EXPECT_EQ(drucken->statusTip() + "|" + drucken->toolTip() + "|" + rahmen->windowTitle(),
+              QStringLiteral("Druckt das aktive Dokument.|Drucken|Kalvora - www.tervolan.de"));
+    EXPECT_EQ(
+        std::tuple(drucken->shortcut(), rahmen->Aktion(32788)->shortcut(), drucken->isEnabled()),
+        std::tuple(QKeySequence(Qt::CTRL | Qt::Key_P), QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_D), false));
 
     QStringList namen;
     for (QAction* a : leiste->actions())
@@ -82,12 +81,13 @@ TEST_F(MainFrameTest, MenuesUndSymbolleiste) {
     // 1..8 above 9..16, each 80 px; "Entf" (40 px) to the right.
     for (int art = 1; art <= 8; ++art) {
         const QRect oben = leiste->Knopf(art)->geometry(), unten = leiste->Knopf(art + 8)->geometry();
-        EXPECT_TRUE(oben.width() == 80 && unten.width() == 80 && unten.x() == oben.x()) << art;
-        EXPECT_GT(unten.y(), oben.bottom()) << art;
-        if (art > 1) EXPECT_GT(oben.x(), leiste->Knopf(art - 1)->geometry().right()) << art;
+        EXPECT_TRUE(oben.width() == 80 && unten.width() == 80 && unten.x() == oben.x() &&
+                    unten.y() > oben.bottom() &&
+                    (art == 1 || oben.x() > leiste->Knopf(art - 1)->geometry().right()))
+            << art;
     }
-    EXPECT_EQ(leiste->Knopf(0)->text(), QStringLiteral("Entf"));
-    EXPECT_EQ(leiste->Knopf(0)->width(), 40);
+    EXPECT_EQ(std::pair(leiste->Knopf(0)->text(), leiste->Knopf(0)->width()),
+              std::pair(QStringLiteral("Entf"), 40));
     EXPECT_GT(leiste->Knopf(0)->x(), leiste->Knopf(8)->geometry().right());
 }
 
@@ -99,12 +99,10 @@ TEST_F(MainFrameTest, SetAktiveArtUndKlickMarkierenGenauEinenKnopf) {
         EXPECT_EQ(Markierte(leiste), std::vector<int>{markiert}) << art;
     }
     // The checked command follows, so the view's update rule finds it set.
-    EXPECT_TRUE(rahmen->Aktion(32800)->isChecked());
-    EXPECT_FALSE(rahmen->Aktion(32797)->isChecked());
+    EXPECT_TRUE(rahmen->Aktion(32800)->isChecked() && !rahmen->Aktion(32797)->isChecked());
     std::vector<int> gemeldet;
     QObject::connect(rahmen.get(), &CMainFrame::ArtGewaehlt, [&](int art) { gemeldet.push_back(art); });
-    leiste->Knopf(12)->click();
-    leiste->Knopf(0)->click();
+    leiste->Knopf(12)->click(), leiste->Knopf(0)->click();
     EXPECT_EQ(gemeldet, (std::vector<int>{12, 0}));
     EXPECT_EQ(Markierte(leiste), std::vector<int>{0});
 }
@@ -112,18 +110,17 @@ TEST_F(MainFrameTest, SetAktiveArtUndKlickMarkierenGenauEinenKnopf) {
 TEST(MainFrame, EintragsartDateiNebenDerDatenbankUndSetTypTexte) {
     RahmenUmgebung u;
     kalvora::EintragsartTabelle t = kalvora::EintragsartTabelle::Standard();
-    t.m_strBedeutung[10] = "B\xfcro zu"; // Windows-1252 "Büro zu"
-    t.m_nFarbe[10] = 0x123456;
-    t.m_nRegion[2] = 1;
+    std::tie(t.m_strBedeutung[10], t.m_nFarbe[10], t.m_nRegion[2]) =
+        std::tuple("B\xfcro zu", 0x123456u, 1); // Windows-1252
     ASSERT_TRUE(kalvora::EintragsartDateiSchreiben(u.ordner / "Ressource.but", t));
     auto rahmen = u.Rahmen();
     EXPECT_EQ(rahmen->m_tabelle.m_nRegion, t.m_nRegion);
-    EXPECT_EQ(rahmen->TypLeiste()->Knopf(10)->text(), QStringLiteral("Büro zu"));
-    EXPECT_EQ(rahmen->TypLeiste()->Knopf(10)->Flaeche(), 0x123456u);
+    EXPECT_EQ(std::pair(rahmen->TypLeiste()->Knopf(10)->text(), rahmen->TypLeiste()->Knopf(10)->Flaeche()),
+              std::pair(QStringLiteral("Büro zu"), 0x123456u));
     rahmen->m_tabelle.m_strBedeutung[1] = "Dienstreise";
     rahmen->SetTypTexte();
-    EXPECT_EQ(rahmen->TypLeiste()->Knopf(1)->text(), QStringLiteral("Dienstreise"));
-    EXPECT_EQ(rahmen->Aktion(32795)->text(), QStringLiteral("Dienstreise"));
+    EXPECT_EQ(rahmen->TypLeiste()->Knopf(1)->text() + "|" + rahmen->Aktion(32795)->text(),
+              QStringLiteral("Dienstreise|Dienstreise"));
 }
 
 // One value missing: the system's choice; a value outside 1..4999 ("Left" 0 included): (0, 0) 800 x 600.
@@ -163,11 +160,9 @@ TEST(MainFrame, SchliessenSpeichertDenPlatz) {
     QCoreApplication::processEvents();
     ASSERT_TRUE(wieder->isMaximized());
     wieder->close();
-    EXPECT_EQ(u.speicher.m_zahlen["Max"], 1u);
-    EXPECT_EQ(u.speicher.m_zahlen["Right"], 1060u);
+    EXPECT_EQ(std::pair(u.speicher.m_zahlen["Max"], u.speicher.m_zahlen["Right"]), std::pair(1u, 1060u));
 }
 
-// Silent when the file is missing or no viewer opens it.
 TEST_F(MainFrameTest, QuickStartOeffnetDasPdfNebenDemProgramm) {
     std::vector<QUrl> geoeffnet;
     rahmen->m_oeffnen = [&](const QUrl& url) { return geoeffnet.push_back(url), false; };
@@ -178,7 +173,7 @@ TEST_F(MainFrameTest, QuickStartOeffnetDasPdfNebenDemProgramm) {
     DateiSchreibenTest(u.ordner / "QuickStart.pdf", "%PDF-1.4\n");
     rahmen->Aktion(32789)->trigger();
     EXPECT_EQ(geoeffnet, std::vector<QUrl>{QUrl::fromLocalFile(rahmen->m_strQuickStart)});
-    EXPECT_TRUE(u.meldungen.m_gezeigt.empty());
+    EXPECT_TRUE(u.meldungen.m_gezeigt.empty()); // silent even when no viewer opened it
 }
 
 // "+" (also from the keypad) and "-" trigger zoom, but only once enabled.
@@ -190,14 +185,12 @@ TEST_F(MainFrameTest, ZeichentastenLoesenNurFreigegebeneBefehleAus) {
     QSignalSpy kleiner(rahmen->Aktion(32777), &QAction::triggered);
     QTest::keyClick(rahmen.get(), Qt::Key_Plus);
     EXPECT_EQ(groesser.count(), 0);
-    rahmen->Aktion(32778)->setEnabled(true);
-    rahmen->Aktion(32777)->setEnabled(true);
+    rahmen->Aktion(32778)->setEnabled(true), rahmen->Aktion(32777)->setEnabled(true);
     for (const auto& [taste, mod] : {std::pair{Qt::Key_Plus, Qt::NoModifier},
                                      {Qt::Key_Plus, Qt::KeypadModifier},
                                      {Qt::Key_Minus, Qt::NoModifier}})
         QTest::keyClick(rahmen.get(), taste, mod);
-    EXPECT_EQ(groesser.count(), 2);
-    EXPECT_EQ(kleiner.count(), 1);
+    EXPECT_EQ(std::pair(groesser.count(), kleiner.count()), std::pair(qsizetype{2}, qsizetype{1}));
 }
 
 namespace {
@@ -223,7 +216,8 @@ TEST_F(StatusLeisteTest, LampeFolgtDemStempelBinnenEinerSekunde) {
     }
 }
 
-// A pending sync alone, any lock other than 0; a missing file changes nothing.
+// A pending sync alone, any lock other than 0 (read as core StempelDatei reads it); a missing file changes
+// nothing.
 TEST_F(StatusLeisteTest, BeschaeftigtJeStempelUndOffenemAbgleich) {
     const std::tuple<const char*, bool, bool, bool> faelle[] = {// stamp (none), sync open, busy before, after
                                                                 {"0 7", true, false, true},
@@ -258,7 +252,7 @@ TEST_F(StatusLeisteTest, BereitLampeUndGriffImBild) {
     leiste.OnTimer();
     const QImage b = bild();
     EXPECT_TRUE(farbe(b).red() > 150 && farbe(b).green() < 100);
-    const QRgb hell = leiste.palette().color(QPalette::Light).rgb() & 0xFFFFFF;
+    const auto pal = [&](QPalette::ColorRole r) { return leiste.palette().color(r).rgb() & 0xFFFFFF; };
     EXPECT_EQ((std::vector<QRgb>{Pixel(b, 284, 21), Pixel(b, 299, 6), Pixel(b, 285, 21)}),
-              (std::vector<QRgb>{hell, hell, leiste.palette().color(QPalette::Dark).rgb() & 0xFFFFFF}));
+              (std::vector<QRgb>{pal(QPalette::Light), pal(QPalette::Light), pal(QPalette::Dark)}));
 }

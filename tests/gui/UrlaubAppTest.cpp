@@ -14,7 +14,10 @@
 #include "app/QuickStart.h"
 #include "app/Stempel.h"
 #include "app/UrlaubApp.h"
+#include "dialogs/EinstellungenDlg.h"
+#include "dialogs/FarbButton.h"
 #include "frame/MainFrame.h"
+#include "view/KalenderWnd.h"
 #include "view/VIduvavIzoz.h"
 
 using namespace kalvora::test;
@@ -40,10 +43,9 @@ TEST(QtEinstellungsSpeicher, WerteUeberstehenDenNeustart) {
         EXPECT_TRUE(s.SchreibeText("Abteilung", "Küche & Service") && s.SchreibeZahl("Left", -300u));
     }
     QtEinstellungsSpeicher s;
-    EXPECT_EQ(s.LeseText("Abteilung"), "Küche & Service");
-    EXPECT_EQ(s.LeseZahl("Left"), -300u);
-    EXPECT_EQ(s.LeseZahl("Top"), std::nullopt);
-    EXPECT_EQ(s.LeseText("Fehlt"), std::nullopt);
+    EXPECT_EQ(std::tuple(s.LeseText("Abteilung"), s.LeseZahl("Left"), s.LeseZahl("Top"), s.LeseText("Fehlt")),
+              std::tuple(std::optional<std::string>("Küche & Service"), std::optional(-300u), std::nullopt,
+                         std::nullopt));
     bool offen = false;
     const auto ordner = s.PersoenlicherOrdner(offen);
     ASSERT_TRUE(ordner && offen);
@@ -69,9 +71,8 @@ TEST(UrlaubApp, ErsterStartLegtDatenbankImDokumenteOrdnerAnUndEndeSchreibtDieWer
     app->Rahmen()->close();
     EXPECT_EQ(app->ExitInstance(), 0);
     s.sync();
-    EXPECT_EQ(s.value(QStringLiteral("Spalte1")).toInt(), 150);
-    EXPECT_EQ(s.value(QStringLiteral("Abteilung")).toString(), QStringLiteral("Küche"));
-    EXPECT_EQ(s.value(QStringLiteral("Alpha")).toInt(), 0);
+    EXPECT_EQ((QVariantList{s.value("Spalte1").toInt(), s.value("Abteilung"), s.value("Alpha").toInt()}),
+              (QVariantList{150, QStringLiteral("Küche"), 0}));
 }
 
 TEST(UrlaubApp, DatenbankVonDerBefehlszeileUndMaximiert) {
@@ -111,8 +112,7 @@ TEST(QuickStart, PdfAusDemMitgeliefertenText) {
     const QString pfad = QString::fromStdString(ordner / "QuickStart.pdf");
     ASSERT_TRUE(kalvora::QuickStartSchreiben(pfad));
     const std::string inhalt = DateiInhalt(pfad.toStdString());
-    EXPECT_EQ(inhalt.substr(0, 5), "%PDF-");
-    EXPECT_GT(inhalt.size(), 10000u); // the whole guide, not an empty page
+    EXPECT_TRUE(inhalt.starts_with("%PDF-") && inhalt.size() > 10000u); // the whole guide, not an empty page
     EXPECT_FALSE(kalvora::QuickStartSchreiben(QString::fromStdString(ordner / "fehlt/x.pdf")));
 }
 
@@ -149,8 +149,8 @@ MeldungsRekorder& StilleMeldungen() {
 
 } // namespace
 
-// After the start the commands are wired; compacting stays disabled when the database did not load,
-// since it would save the empty list over it (nine resources announced, none there).
+// After the start the commands are wired; compacting stays off when the database did not load (nine
+// resources announced, none there), since it would save the empty list over it.
 TEST(Befehlsanschluss, BefehleNachDemStartOptimierenNurNachDemLaden) {
     MeldungsRekorder& meldungen = StilleMeldungen();
     for (const std::string inhalt : {std::string(4, '\0'), std::string("\x09\x00\x00\x00", 4)}) {
@@ -170,6 +170,14 @@ TEST(Befehlsanschluss, BefehleNachDemStartOptimierenNurNachDemLaden) {
         for (int id : kaputt ? std::vector{32771} : std::vector{32771, 32785, 57606, 57607, 57609})
             EXPECT_TRUE(aktiv(id)) << id;
         EXPECT_EQ(aktiv(32786), !kaputt);
+        if (!kaputt) { // a new scheme reaches the grid and the today button
+            BeimNaechstenDialog<CEinstellungenDlg>(
+                [](CEinstellungenDlg& dlg) { Klick(dlg, 1030), Klick(dlg, 1); });
+            app->Rahmen()->Aktion(32785)->trigger();
+            EXPECT_EQ(
+                std::pair(app->Ansicht()->Kalender()->Farben().C(1), app->Ansicht()->HeuteKnopf()->Flaeche()),
+                std::pair(kalvora::COLORREF{0}, kalvora::COLORREF{0x960000}));
+        }
         app->Rahmen()->close();
         EXPECT_EQ(DateiInhalt(datei), inhalt);
     }
