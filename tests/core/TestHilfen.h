@@ -142,6 +142,11 @@ inline CRessource& Neu(RessourcenListe& l, std::string b1, std::string b2 = {}, 
     return *l.back();
 }
 
+// An entry appended as stored, without the half-day rules, so a date may occur twice.
+inline void Anhaengen(CRessource& r, CTime datum, int vm, int nm, std::string notiz = {}, CTime geaendert = CTime(1)) {
+    r.m_pTage.Anhaengen(datum.GetMonth(), datum.GetDay(), {geaendert, vm, nm, datum, std::move(notiz)});
+}
+
 // Both halves of each day's entry as "vm/nm ", "- " for a day without one.
 inline std::string Haelften(const CRessource& r, std::initializer_list<CTime> tage) {
     std::string s;

@@ -33,7 +33,8 @@ TEST_F(Start, ErsterStartUndKommandozeileLegenDatenbankStempelUndSicherungAn) {
               std::tuple(db, t / "Ressource.d", db, "0 0", "", true, 0u));
     ASSERT_TRUE(app.Starten(speicher, meldungen, "\"" + kommando + "\""));
     // The command line does not change the stored path.
-    EXPECT_EQ(std::tuple(app.m_strDatei, DateiInhalt(t / "Kommando.d"), fs::exists(kommando), speicher.m_texte["Datei"]),
+    EXPECT_EQ(std::tuple(app.m_strDatei, DateiInhalt(t / "Kommando.d"), fs::exists(kommando),
+                         speicher.m_texte["Datei"]),
               std::tuple(kommando, "0 0", true, db));
 }
 
@@ -41,7 +42,8 @@ TEST_F(Start, UnbrauchbarerPfadFuehrtZumStandardUndOhneDokumentordnerZumErsatz) 
     for (const std::string& wert : {std::string("/gibt/es/nicht/Plan.dat"), "/" + std::string(260, 'p') + ".dat"}) {
         speicher.m_texte["Datei"] = wert;
         ASSERT_TRUE(app.Starten(speicher, meldungen, ""));
-        EXPECT_EQ(app.m_strDatei + "|" + speicher.m_texte["Datei"], (t / "Ressource.dat") + "|" + (t / "Ressource.dat"));
+        EXPECT_EQ(std::tuple(app.m_strDatei, speicher.m_texte["Datei"]),
+                  std::tuple(t / "Ressource.dat", t / "Ressource.dat"));
     }
     speicher.m_texte.clear();
     speicher.m_persoenlich.reset(); // value missing: the drive root; key missing: the program folder
@@ -180,14 +182,10 @@ TEST(StempelDatei, LesenWieEinStrom) {
 
 TEST(EintragsartDatei, FormatMitWagenruecklaufUndPlatzhalter) {
     EintragsartTabelle tab = EintragsartTabelle::Standard();
-    tab.m_strBedeutung[1] = "Urlaub";
-    tab.m_strBedeutung[2] = "halber Tag frei";
-    tab.m_strBedeutung[9] = "Schulung";
-    tab.m_nAusrichtung[3] = 2;
-    tab.m_nRegion[25] = 1;
-    const std::string text = EintragsartTextSchreiben(tab);
-    ASSERT_EQ(text.find('\n'), std::string::npos);
-    ASSERT_EQ(text.back(), '\r') << "every token ends with a carriage return";
+    std::tie(tab.m_strBedeutung[1], tab.m_strBedeutung[2], tab.m_strBedeutung[9], tab.m_nAusrichtung[3],
+             tab.m_nRegion[25]) = std::tuple("Urlaub", "halber Tag frei", "Schulung", 2, 1);
+    const std::string text = EintragsartTextSchreiben(tab); // every token ends with a carriage return
+    ASSERT_TRUE(text.find('\n') == std::string::npos && text.back() == '\r');
     std::vector<std::string> tokens;
     for (std::size_t a = 0, e; (e = text.find('\r', a)) != std::string::npos; a = e + 1)
         tokens.push_back(text.substr(a, e - a));

@@ -75,13 +75,11 @@ TEST_F(AdminAbgleich, VerweigertMitMeldungUndAendertKeineDatei) {
     };
     const std::pair<std::vector<std::string>, const char*> faelle[] = {
         {{"anlegen", "--b1", "Huber", "--b2", "Hans", "--gruppe", "X"}, "Ressource existiert bereits!"},
-        {{"anlegen", "--b1", "Abel"}, "--b2 fehlt"},
+        {{"anlegen", "--b1", "Abel"}, "--b2 fehlt"}, {{"anlegen", "--b1", "Abel", "--b2", "A", "--b1", "B"}, "doppelt"},
         {{"anlegen", "--b1", "Abel", "--b2", "A", "--farbe", "rot"}, "--farbe"},
-        {{"anlegen", "--b1", "Abel", "--b2", "A", "--b1", "B"}, "doppelt"},
         {markieren("Niemand", "2025-01-01", "1"), "existiert nicht"},
         {markieren("Alt", "2025-01-01", "1"), "existiert nicht"},
-        {markieren("Huber", "2025-01-01", "17"), "--art"},
-        {markieren("Huber", "2025-02-29", "1"), "--von"},
+        {markieren("Huber", "2025-01-01", "17"), "--art"}, {markieren("Huber", "2025-02-29", "1"), "--von"},
         {{"markieren", "--b1", "Huber", "--b2", "Hans", "--von", "2025-01-01", "--art", "1"}, "--bis fehlt"},
         {markieren("Huber", "2025-01-01", "1", std::string(201, 'x')), "200 Zeichen"},
         {markieren("Huber", "2025-01-01", "1", "Ω"), "--notiz"},

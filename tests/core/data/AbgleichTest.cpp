@@ -92,7 +92,7 @@ TEST_F(AbgleichTest, ZaehlerVon41Auf42UndDieAndereInstanzUebernimmt) {
     auto b = Starten(); // the first load keeps the file order and does not count
     EXPECT_EQ(a->doc.m_pRessourcen[0]->m_strBenennung1 + " " + Stempel(), "Meier 0 41");
     ASSERT_EQ(a->Markiere("Huber", 7, 1, 4), AbgleichStand::Fertig);
-    EXPECT_EQ(std::tuple(Stempel(), a->m_nAufbauten), std::tuple(std::string("0 42"), 2));
+    EXPECT_EQ(std::tuple(Stempel(), a->m_nAufbauten), std::tuple("0 42", 2));
     Weiter();
     EXPECT_EQ(b->abgleich.Takt(), AbgleichStand::Fertig); // a reload does not count
     EXPECT_EQ(std::tuple(Stempel(), Haelften(*b->Finde("Huber"), {Um(2025, 7, 1)}), b->m_nAufbauten),
@@ -153,7 +153,7 @@ TEST_F(AbgleichTest, BelegteSperreWartetVerwaisteWirdImSiebtenTaktMitDemEigenenZ
         EXPECT_EQ(std::tuple(a->bAbgleichOffen, AufPlatte()[0]->AnzahlEintraege()), std::tuple(true, 0u));
         Stempel("0 21"); // the other one is done: the pending sync is retried as a save
         EXPECT_EQ(a->abgleich.Takt(), AbgleichStand::Fertig);
-        EXPECT_EQ(std::tuple(a->bAbgleichOffen, Stempel()), std::tuple(false, std::string("0 22")));
+        EXPECT_EQ(std::tuple(a->bAbgleichOffen, Stempel()), std::tuple(false, "0 22"));
         EXPECT_EQ(a->abgleich.Takt(), std::nullopt);
         EXPECT_EQ(a->abgleich.m_nWarteTakte, 0) << "a tick reading the stamp free resets the wait";
 
@@ -166,7 +166,7 @@ TEST_F(AbgleichTest, BelegteSperreWartetVerwaisteWirdImSiebtenTaktMitDemEigenenZ
         }
         // The seventh tick rewrites it with the own counter 22, not the stamp's; the pending save follows.
         EXPECT_EQ(a->abgleich.Takt(), AbgleichStand::Fertig) << name;
-        EXPECT_EQ(std::tuple(Stempel(), AufPlatte()[0]->AnzahlEintraege()), std::tuple(std::string("0 23"), 2u)) << name;
+        EXPECT_EQ(std::tuple(Stempel(), AufPlatte()[0]->AnzahlEintraege()), std::tuple("0 23", 2u)) << name;
     }
 }
 
