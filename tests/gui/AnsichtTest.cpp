@@ -1,5 +1,4 @@
-// The plan view: first showing, layout of its controls, commands, scrolling, keys, today button;
-// two instances on one database.
+// The plan view: first showing, controls, commands, scrolling, keys; two instances on one database.
 #include <gtest/gtest.h>
 
 #include <QAction>
@@ -165,8 +164,7 @@ void Markieren(AnsichtUmgebung& a, const std::string& b1, CTime tag, int art) {
 
 } // namespace
 
-// What one instance saves shows in the other's grid with its next tick, which its timer runs by itself
-// (later changes winning and other processes: core AbgleichTest).
+// One instance's saved change shows in the other's grid once its own timer ticks (rules: core AbgleichTest).
 TEST(AnsichtAbgleich, ZweiAnsichtenGetakteteUebernahme) {
     UhrFixiert uhr(CTime(2025, 6, 2, 8, 0, 0));
     AnsichtUmgebung a;

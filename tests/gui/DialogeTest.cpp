@@ -1,5 +1,4 @@
-// The small dialogs on their own, and the pixels of the colour button; the note dialog's "Löschen" runs in
-// MausAnsichtTest.
+// The small dialogs on their own and the colour button's pixels; "Löschen" of notes: MausAnsichtTest.
 #include <gtest/gtest.h>
 
 #include <QLabel>
@@ -83,8 +82,7 @@ TEST(InfoDlg, NameVersionUndHersteller) {
     EXPECT_FALSE(Kind<QLabel>(dlg, "symbol")->pixmap().isNull());
 }
 
-// Enter does not close the dialog and counts as CR LF: 98 + 2 + 100 is exactly 200. A stored note shows
-// plain line breaks; cutting at 200 is core Notiz.HoechstensZweihundertZeichen.
+// Enter stays in the dialog and counts as CR LF (98 + 2 + 100 = 200); stored notes show plain line breaks.
 TEST(NotizDlg, EnterZaehltZweiZeichenBisZurGrenzeVon200) {
     MeldungsRekorder m;
     CNotizDlg dlg(m);
@@ -126,8 +124,7 @@ RessourcenListe GruppenPlan() {
 
 } // namespace
 
-// The order of core GruppenAuflisten with the "all" item after "!" (a group of its name is that item);
-// only the exact text preselects.
+// The order of core GruppenAuflisten, the "all" item after "!"; only the exact text preselects.
 TEST(GruppeDlg, EintraegeAufsteigendUndVorgabeAusgewaehlt) {
     const RessourcenListe plan = GruppenPlan();
     const std::pair<std::string, QString> faelle[] = {{"", "!dringend"},

@@ -45,8 +45,7 @@ protected:
     }
 };
 
-// Today (a Sunday) before Sunday and holiday, Saturday, weekday (which days: core calendar tests); the
-// legend in two lines; the screen hatches the background, the print leaves it untouched.
+// Day colours (which days: core calendar tests), a two-line legend, hatching on screen but not on paper.
 TEST_F(JahresFeldPixel, TagesfarbenLegendeUndSchraffurNurAmBildschirm) {
     tabelle.m_nRegion[2] = 1; // Bayern
     AbgeleiteteFlagsSetzen(tabelle.m_nRegion);
@@ -68,8 +67,7 @@ TEST_F(JahresFeldPixel, TagesfarbenLegendeUndSchraffurNurAmBildschirm) {
     EXPECT_EQ(Grund(Bild(), 6, 1), Rgb(kSonntag));
 }
 
-// 3 June 2025: type 1 then 2 ("Voll"), 4 June type 3 ("Oben"); 5 June 2024 and 2026 not this year
-// (the marks themselves: core JahresMarken).
+// 3 June 2025 types 1 | 2 "Voll", 4 June type 3 "Oben", 5 June in other years (marks: core JahresMarken).
 TEST_F(JahresFeldPixel, HalbtageJeArtInIhrerHaelfteAndereJahreNicht) {
     tabelle.m_nAusrichtung[3] = Oben;
     CRessource r;

@@ -1,5 +1,4 @@
-// The grid rendered into its back buffer at fixed sizes, checked at named pixels (its geometry: core
-// GitterLayout); the cell painters; the grid on a high-DPI device.
+// The grid's back buffer at named pixels (its geometry: core GitterLayout), the cell painters, high DPI.
 #include <gtest/gtest.h>
 
 #include <limits>
@@ -97,8 +96,7 @@ TEST(KalenderWnd, NamensspalteWirdAmFensterBegrenzt) {
     }
 }
 
-// "Dark": C1, today C3, weekend C4, header C2; halves 2 | 5 end at x + 15 and x + 30; the name white on
-// black.
+// "Dark": C1, today C3, weekend C4, header C2; halves 2 | 5 end at x + 15 and x + 30; names white.
 TEST(KalenderWnd, SchemaDarkUndHalbtageNebeneinander) {
     Gitter g(700, 240, 1);
     g.wnd.SetFarbschema(4);

@@ -216,8 +216,7 @@ TEST_F(StatusLeisteTest, LampeFolgtDemStempelBinnenEinerSekunde) {
     }
 }
 
-// A pending sync alone, any lock other than 0 (read as core StempelDatei reads it); a missing file changes
-// nothing.
+// Busy on a pending sync or any lock but 0 (parsing: core StempelDatei); a missing file changes nothing.
 TEST_F(StatusLeisteTest, BeschaeftigtJeStempelUndOffenemAbgleich) {
     const std::tuple<const char*, bool, bool, bool> faelle[] = {// stamp (none), sync open, busy before, after
                                                                 {"0 7", true, false, true},

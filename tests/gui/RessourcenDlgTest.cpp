@@ -1,5 +1,4 @@
-// Resource management driven through its buttons, the edit dialog answered from inside its own event
-// loop, message boxes by a recorder; and command 32771 from copy to saved file.
+// Resource management through its buttons and nested dialogs; command 32771 from copy to saved file.
 #include <gtest/gtest.h>
 
 #include <QLabel>
@@ -86,8 +85,7 @@ protected:
 
 } // namespace
 
-// Deleted records have no line; the overview gets every year's marks (the counts: core TageZaehlen);
-// without a selection the buttons only complain.
+// Deleted records have no line, the overview gets all years' marks; no selection: the buttons complain.
 TEST_F(RessourcenDlgTest, ZeileNZeigtDieNteNichtGeloeschteRessourceOhneAuswahlNurDieMeldung) {
     Oeffnen();
     EXPECT_EQ(dlg->windowTitle(), QStringLiteral("Ressourcen verwalten"));

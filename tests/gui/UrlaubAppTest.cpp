@@ -130,8 +130,7 @@ TEST(UrlaubApp, NurHilfeOderVersionBrauchenKeinFenster) {
 
 namespace {
 
-// Answers the application's message boxes for the rest of the run, so a failing load does not
-// wait for a click.
+// Answers the application's message boxes from now on, so a failing load waits for no click.
 MeldungsRekorder& StilleMeldungen() {
     static MeldungsRekorder rekorder;
     struct Weiter : kalvora::Meldungen {
@@ -149,8 +148,7 @@ MeldungsRekorder& StilleMeldungen() {
 
 } // namespace
 
-// After the start the commands are wired; compacting stays off when the database did not load (nine
-// resources announced, none there), since it would save the empty list over it.
+// Commands wired after the start; compacting stays off after a failed load, or it would save an empty list.
 TEST(Befehlsanschluss, BefehleNachDemStartOptimierenNurNachDemLaden) {
     MeldungsRekorder& meldungen = StilleMeldungen();
     for (const std::string inhalt : {std::string(4, '\0'), std::string("\x09\x00\x00\x00", 4)}) {
