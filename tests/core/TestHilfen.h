@@ -1,5 +1,7 @@
 #pragma once
 // Shared fixtures of the core tests: temporary folder, settings store, message recorder, fixed clock.
+#include <gtest/gtest.h>
+
 #include <cstdlib>
 #include <deque>
 #include <fcntl.h>
@@ -15,6 +17,7 @@
 #include "app/Uhr.h"
 #include "calendar/Regionen.h"
 #include "data/Ressource.h"
+#include "data/UrlaubDoc.h"
 
 namespace kalvora::test {
 
@@ -25,7 +28,10 @@ public:
         m_pfad = std::filesystem::temp_directory_path() / ("kalvora-test-" + std::to_string(rd()) + std::to_string(rd()));
         std::filesystem::create_directories(m_pfad);
     }
-    ~TempOrdner() { std::filesystem::remove_all(m_pfad, m_ec); }
+    ~TempOrdner() {
+        std::error_code ec;
+        std::filesystem::remove_all(m_pfad, ec);
+    }
     TempOrdner(const TempOrdner&) = delete;
     TempOrdner& operator=(const TempOrdner&) = delete;
     const std::filesystem::path& pfad() const { return m_pfad; }
@@ -33,7 +39,6 @@ public:
 
 private:
     std::filesystem::path m_pfad;
-    std::error_code m_ec;
 };
 
 inline std::string DateiInhalt(const std::filesystem::path& p) {
@@ -130,8 +135,11 @@ private:
 inline std::unique_ptr<CRessource> NeueRessource(std::string b1, std::string b2 = {}, std::string gruppe = {},
                                                  std::string nr = {}, bool geloescht = false) {
     auto r = std::make_unique<CRessource>();
-    std::tie(r->m_strBenennung1, r->m_strBenennung2, r->m_strGruppe, r->m_strIdentNr, r->m_bGeloescht) =
-        std::tuple(std::move(b1), std::move(b2), std::move(gruppe), std::move(nr), geloescht);
+    r->m_strBenennung1 = std::move(b1);
+    r->m_strBenennung2 = std::move(b2);
+    r->m_strGruppe = std::move(gruppe);
+    r->m_strIdentNr = std::move(nr);
+    r->m_bGeloescht = geloescht;
     return r;
 }
 
@@ -143,8 +151,16 @@ inline CRessource& Neu(RessourcenListe& l, std::string b1, std::string b2 = {}, 
 }
 
 // An entry appended as stored, without the half-day rules, so a date may occur twice.
-inline void Anhaengen(CRessource& r, CTime datum, int vm, int nm, std::string notiz = {}, CTime geaendert = CTime(1)) {
+inline void Anhaengen(CRessource& r, CTime datum, int vm, int nm, std::string notiz = {},
+                      CTime geaendert = CTime(1)) {
     r.m_pTage.Anhaengen(datum.GetMonth(), datum.GetDay(), {geaendert, vm, nm, datum, std::move(notiz)});
+}
+
+// The plan as stored in a database file.
+inline RessourcenListe AufPlatte(const std::string& datei) {
+    RessourcenListe liste;
+    EXPECT_FALSE(DatenbankLaden(datei, liste).has_value()) << datei;
+    return liste;
 }
 
 // Both halves of each day's entry as "vm/nm ", "- " for a day without one.

@@ -16,13 +16,7 @@ using namespace kalvora::test;
 
 namespace {
 
-struct AdminAbgleich : AdminDatenbank {
-    RessourcenListe Plan() {
-        RessourcenListe liste;
-        EXPECT_FALSE(DatenbankLaden(datei, liste).has_value());
-        return liste;
-    }
-};
+using AdminAbgleich = AdminDatenbank;
 
 TEST_F(AdminAbgleich, AnlegenUndMarkierenWieImProgramm) {
     auto e = Aufruf({"anlegen", "--b1", "Müller", "--b2", "Jürgen", "--gruppe", "Büro", "--nr", "4711"});
@@ -47,7 +41,7 @@ TEST_F(AdminAbgleich, AnlegenUndMarkierenWieImProgramm) {
     ASSERT_EQ(markieren("2025-03-30:2", "2025-03-30:2", "0").rc, 0); // clears one half, keeps the note
     EXPECT_EQ(DateiInhalt(stempel), "0 6");
 
-    const auto plan = Plan();
+    const auto plan = AufPlatte(datei);
     ASSERT_EQ(plan.size(), 3u);
     const CRessource& r = *plan[2]; // its change time is now
     EXPECT_EQ(plan[0]->m_strBenennung1 + " " + plan[1]->m_strBenennung1 + " " + r.m_strBenennung1 +
@@ -64,7 +58,7 @@ TEST_F(AdminAbgleich, AnlegenUndMarkierenWieImProgramm) {
 TEST_F(AdminAbgleich, VerweigertMitMeldungUndAendertKeineDatei) {
     ASSERT_EQ(Aufruf({"anlegen", "--b1", "Huber", "--b2", "Hans"}).rc, 0);
     ASSERT_EQ(Aufruf({"anlegen", "--b1", "Alt", "--b2", "Hans"}).rc, 0);
-    RessourcenListe plan = Plan(); // deleted resources count as missing
+    RessourcenListe plan = AufPlatte(datei); // deleted resources count as missing
     plan[0]->m_bGeloescht = true;
     DateiSchreibenTest(datei, DatenbankSchreiben(plan));
     const std::string db = DateiInhalt(datei), st = DateiInhalt(stempel);
@@ -108,7 +102,8 @@ TEST_F(AdminAbgleich, WartetAufEineGehalteneSperreUndZaehltDannWeiter) {
                            "2025-01-01", "--art", "2"});
     const auto dauer = std::chrono::steady_clock::now() - start;
     anderer.join();
-    EXPECT_EQ(std::tuple(e.rc, DateiInhalt(stempel), Plan()[0]->AnzahlEintraege()), std::tuple(0, "0 7", 1u)) << e.err;
+    EXPECT_EQ(std::tuple(e.rc, DateiInhalt(stempel), AufPlatte(datei)[0]->AnzahlEintraege()), std::tuple(0, "0 7", 1u))
+        << e.err;
     EXPECT_TRUE(dauer >= std::chrono::milliseconds(700) && dauer < std::chrono::seconds(5));
 }
 
@@ -126,7 +121,7 @@ TEST_F(AdminAbgleich, OptimierenNimmtDieSperreUeberDieStempelfunktionen) {
 
 // Four writers mark 200 half days each; no marking, no counter step may be lost. No two share a day,
 // since two changes of one day race by change time by design.
-using Stresstest = AdminAbgleich;
+using Stresstest = AdminDatenbank;
 TEST_F(Stresstest, VierSchreiberGleichzeitigVerlierenNichts) {
     constexpr int kSchreiber = 4, kJeSchreiber = 200;
     const char* const vornamen[] = {"Eins", "Zwei"};

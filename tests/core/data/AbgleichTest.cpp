@@ -54,11 +54,6 @@ protected:
         for (const auto& n : namen) Neu(liste, n).m_timeGeaendert = CTime(1000);
         DateiSchreibenTest(datei, DatenbankSchreiben(liste));
     }
-    RessourcenListe AufPlatte() {
-        RessourcenListe liste;
-        EXPECT_FALSE(DatenbankLaden(datei, liste).has_value());
-        return liste;
-    }
     std::unique_ptr<Instanz> Starten() {
         auto i = std::make_unique<Instanz>(datei, stempel);
         EXPECT_TRUE(i->abgleich.ErstesLaden());
@@ -98,7 +93,7 @@ TEST_F(AbgleichTest, ZaehlerVon41Auf42UndDieAndereInstanzUebernimmt) {
     EXPECT_EQ(std::tuple(Stempel(), Haelften(*b->Finde("Huber"), {Um(2025, 7, 1)}), b->m_nAufbauten),
               std::tuple("0 42", "4/4 ", 2));
     // The reload saves too: the day's change time is now that of B's merge.
-    EXPECT_EQ(AufPlatte()[1]->FindeTag(Um(2025, 7, 1))->m_timeGeaendert, Jetzt());
+    EXPECT_EQ(AufPlatte(datei)[1]->FindeTag(Um(2025, 7, 1))->m_timeGeaendert, Jetzt());
     Weiter(); // nothing new: no sync
     EXPECT_FALSE(b->abgleich.Takt() || a->abgleich.Takt());
 }
@@ -132,7 +127,7 @@ TEST_F(AbgleichTest, LoeschungUndLeerenGewinnenUeberAeltereKopien) {
     ASSERT_EQ(b->Markiere("Meier", 9, 1, 0), AbgleichStand::Fertig);
     Weiter();
     ASSERT_EQ(a->abgleich.Takt(), AbgleichStand::Fertig);
-    const auto platte = AufPlatte(); // a cleared day stays as an entry
+    const auto platte = AufPlatte(datei); // a cleared day stays as an entry
     EXPECT_EQ(Haelften(*a->Finde("Meier"), {Um(2025, 9, 1)}) + Haelften(*platte[1], {Um(2025, 9, 1)}), "0/0 0/0 ");
     EXPECT_TRUE(platte[0]->m_bGeloescht);
 }
@@ -150,7 +145,7 @@ TEST_F(AbgleichTest, BelegteSperreWartetVerwaisteWirdImSiebtenTaktMitDemEigenenZ
         EXPECT_EQ(AbgleichenMitWarten(a->abgleich, milliseconds(20), milliseconds(150)), AbgleichStand::StempelBelegt);
         EXPECT_GE(steady_clock::now() - start, milliseconds(120)) << "retried until the deadline";
         for (int takt = 1; takt <= 3; ++takt) EXPECT_EQ(a->abgleich.Takt(), AbgleichStand::StempelBelegt);
-        EXPECT_EQ(std::tuple(a->bAbgleichOffen, AufPlatte()[0]->AnzahlEintraege()), std::tuple(true, 0u));
+        EXPECT_EQ(std::tuple(a->bAbgleichOffen, AufPlatte(datei)[0]->AnzahlEintraege()), std::tuple(true, 0u));
         Stempel("0 21"); // the other one is done: the pending sync is retried as a save
         EXPECT_EQ(a->abgleich.Takt(), AbgleichStand::Fertig);
         EXPECT_EQ(std::tuple(a->bAbgleichOffen, Stempel()), std::tuple(false, "0 22"));
@@ -166,7 +161,7 @@ TEST_F(AbgleichTest, BelegteSperreWartetVerwaisteWirdImSiebtenTaktMitDemEigenenZ
         }
         // The seventh tick rewrites it with the own counter 22, not the stamp's; the pending save follows.
         EXPECT_EQ(a->abgleich.Takt(), AbgleichStand::Fertig) << name;
-        EXPECT_EQ(std::tuple(Stempel(), AufPlatte()[0]->AnzahlEintraege()), std::tuple("0 23", 2u)) << name;
+        EXPECT_EQ(std::tuple(Stempel(), AufPlatte(datei)[0]->AnzahlEintraege()), std::tuple("0 23", 2u)) << name;
     }
 }
 
@@ -183,7 +178,7 @@ TEST_F(AbgleichTest, DatenbankNichtLesbarHaeltDieSperreUndDenAbgleichOffen) {
     EXPECT_EQ(a->meldungen.m_gezeigt.size(), 2u);
     DatenbankMit({"Huber"}); // repaired
     EXPECT_EQ(a->abgleich.Takt(), AbgleichStand::Fertig);
-    EXPECT_EQ(Stempel() + " " + Haelften(*AufPlatte()[0], {Um(2025, 7, 1)}), "0 31 4/4 ");
+    EXPECT_EQ(Stempel() + " " + Haelften(*AufPlatte(datei)[0], {Um(2025, 7, 1)}), "0 31 4/4 ");
 }
 
 TEST_F(AbgleichTest, SpeicherfehlerMeldetUndSchliesstDenAbgleichTrotzdemAb) {
