@@ -15,6 +15,7 @@
 #include "data/Speicher.h"
 #include "data/StempelSperre.h"
 #include "data/Zusammenfuehren.h"
+#include "view/Anzeige.h"
 
 using namespace kalvora;
 
@@ -135,11 +136,26 @@ void Zusammenfuehren_1Prozent(benchmark::State& s) {
     }
 }
 
+// The display rebuild that follows every sync: all 1,000 resources shown.
+void AnzeigeNeuAufbauen(benchmark::State& s) {
+    StilleMeldungen still;
+    RessourcenListe arbeit = KopiereListe(D().plan);
+    for (auto _ : s) {
+        RessourcenListe anzeige;
+        AnzeigeAufbauen(arbeit, "", false, anzeige, still);
+        benchmark::DoNotOptimize(anzeige.data());
+        s.PauseTiming();
+        anzeige.clear();
+        s.ResumeTiming();
+    }
+}
+
 } // namespace
 
 BENCHMARK(Grundlinie_LadenUndSpeichern)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(3);
 BENCHMARK(Abgleichen_1Prozent)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(3);
 BENCHMARK(Zusammenfuehren_1Prozent)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(3);
+BENCHMARK(AnzeigeNeuAufbauen)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(3);
 int main(int argc, char** argv) {
     // As the program runs: the plan is loaded again on every tick.
     SpeicherFuerNeuladenEinrichten();
