@@ -94,12 +94,13 @@ struct LokalerPunkt {
     return Tabelle()[static_cast<std::size_t>(tag - kErsterTag)].datum;
 }
 
-} // namespace
-
-int LokalerVersatz(std::int64_t utc) {
+// Offset of local time from UTC at an instant, in seconds (east positive).
+int VersatzAm(std::int64_t utc) {
     const LokalerPunkt p = Zerlegen(utc);
     return static_cast<int>(p.tag * 86400 + p.sekunde - utc);
 }
+
+} // namespace
 
 std::int64_t LokaleTagNummer(CTime t) { return Zerlegen(t.GetTime()).tag; }
 
@@ -131,8 +132,8 @@ CTime::CTime(int jahr, int monat, int tag, int stunde, int minute, int sekunde) 
         TageAusDatum(jahr, monat, tag) * 86400 + std::int64_t{stunde} * 3600 + minute * 60 + sekunde;
     // Guess with the offset a few hours earlier, then correct once: right except in the hour a
     // clock change skips or repeats, where mktime decides.
-    std::int64_t utc = lokal - LokalerVersatz(lokal - 3 * 3600);
-    const int versatz = LokalerVersatz(utc);
+    std::int64_t utc = lokal - VersatzAm(lokal - 3 * 3600);
+    const int versatz = VersatzAm(utc);
     if (utc + versatz == lokal) {
         m_nSekunden = utc;
         return;

@@ -119,8 +119,6 @@ private:
 // Local calendar day as a day number since 1970-01-01: equal exactly when the local dates are.
 std::int64_t LokaleTagNummer(CTime t);
 
-// Offset of local time from UTC at an instant, in seconds (east positive).
-int LokalerVersatz(std::int64_t utc);
 // Forget cached offsets (after the process changed TZ).
 void ZeitzoneNeuLaden();
 } // namespace kalvora
