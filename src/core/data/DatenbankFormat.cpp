@@ -53,30 +53,19 @@ public:
         m_p += laenge;
         return nullptr;
     }
-    // Hands day entries with notes shorter than 255 bytes to `f(datum, vm, nm, zeit, notiz)` while
-    // the window holds them whole, at most `max`; returns how many. Nearly every entry of a file
-    // goes this way, with the cursor kept in a register.
-    template <class F> std::uint32_t KurzeEintraege(std::uint32_t max, F&& f) {
-        const char* p = m_p;
-        std::uint32_t k = 0;
-        while (k < max && m_pEnde - p >= 17) {
-            const std::size_t laenge = static_cast<unsigned char>(p[16]);
-            if (laenge == 0xFF || static_cast<std::size_t>(m_pEnde - p) < 17 + laenge) break;
-            f(DwordBei(p), DwordBei(p + 4), DwordBei(p + 8), DwordBei(p + 12), std::string_view(p + 17, laenge));
-            p += 17 + laenge;
-            ++k;
-        }
-        m_p = p;
-        return k;
-    }
+    // The window, for a loop that keeps the cursor in a register: read from Cursor() up to
+    // FensterEnde(), then hand the new cursor back to Weiter().
+    const char* Cursor() const { return m_p; }
+    const char* FensterEnde() const { return m_pEnde; }
+    void Weiter(const char* p) { m_p = p; }
 
-private:
     static std::uint32_t DwordBei(const char* z) {
         const auto* p = reinterpret_cast<const unsigned char*>(z);
         return std::uint32_t{p[0]} | std::uint32_t{p[1]} << 8 | std::uint32_t{p[2]} << 16 |
                std::uint32_t{p[3]} << 24;
     }
 
+private:
     bool Bereit(std::size_t n) {
         if (static_cast<std::size_t>(m_pEnde - m_p) >= n) return true;
         return m_pQuelle && Nachfuellen(n);
@@ -156,6 +145,54 @@ void TextSchreiben(std::string& puffer, std::string_view text) {
 
 namespace {
 
+void Fuellen(CTagEintrag& e, std::uint32_t datum, std::uint32_t vm, std::uint32_t nm, std::uint32_t zeit) {
+    e.m_timeGeaendert = CTime(zeit);
+    e.m_nArtVormittag = static_cast<int>(static_cast<std::int32_t>(vm));
+    e.m_nArtNachmittag = static_cast<int>(static_cast<std::int32_t>(nm));
+    e.m_timeDatum = CTime(datum);
+}
+
+// The day entries of one resource, into its table; the reason when the file ends too early.
+std::optional<std::string> EintraegeLesen(Leser& l, std::uint32_t anzahl, const SlotRechner& rechner,
+                                          TagTabelle& ziel) {
+    // Made up front, so that the loop below fills them through a plain pointer.
+    std::vector<CTagEintrag> eintraege(anzahl);
+    CTagEintrag* const z = eintraege.data();
+    TagTabelle::Enden ende{};
+    std::uint32_t vorher = 0;
+    bool geordnet = true;
+    for (std::uint32_t n = 0; n < anzahl; ++n) {
+        // Entries without a note, whole in the window: nearly all of them. Every value of this
+        // loop stays in a register.
+        const char* p = l.Cursor();
+        for (const char* fensterEnde = l.FensterEnde(); n < anzahl && fensterEnde - p >= 17 && p[16] == 0;
+             ++n, p += 17) {
+            const std::uint32_t datum = Leser::DwordBei(p);
+            const std::uint32_t slot = rechner.Slot(datum);
+            geordnet &= slot >= vorher;
+            vorher = slot;
+            ende[slot + 1] = n + 1;
+            Fuellen(z[n], datum, Leser::DwordBei(p + 4), Leser::DwordBei(p + 8), Leser::DwordBei(p + 12));
+        }
+        l.Weiter(p);
+        if (n == anzahl) break;
+        // A note, or the window runs dry: one entry the careful way, which refills it.
+        std::uint32_t w[4];
+        std::string_view notiz;
+        if (!l.Dword(w[0]) || !l.Dword(w[1]) || !l.Dword(w[2]) || !l.Dword(w[3]))
+            return "Datei endet in einem Tageintrag";
+        if (const char* grund = l.Text(notiz)) return std::string(grund) + " (Notiz)";
+        const std::uint32_t slot = rechner.Slot(w[0]);
+        geordnet &= slot >= vorher;
+        vorher = slot;
+        ende[slot + 1] = n + 1;
+        Fuellen(z[n], w[0], w[1], w[2], w[3]);
+        z[n].m_strNotiz = notiz;
+    }
+    ziel.Uebernehmen(std::move(eintraege), ende, geordnet);
+    return std::nullopt;
+}
+
 std::optional<LeseFehler> Lesen(Leser& l, RessourcenListe& ziel) {
     ziel.clear();
     RessourcenListe liste;
@@ -186,26 +223,7 @@ std::optional<LeseFehler> Lesen(Leser& l, RessourcenListe& ziel) {
         if (eintraege > l.Rest() / kMinEintrag)
             return fehler("Zahl der Tageinträge (" + std::to_string(eintraege) + ") der Ressource " +
                           std::to_string(i + 1) + " größer als die Daten");
-        TagTabelle::Aufbau aufbau(eintraege);
-        const auto aufnehmen = [&](std::uint32_t datum, std::uint32_t vm, std::uint32_t nm, std::uint32_t zeit,
-                                   std::string_view notiz) {
-            CTagEintrag& e = aufbau.Neu(rechner.Slot(datum));
-            e.m_timeGeaendert = CTime(zeit);
-            e.m_nArtVormittag = static_cast<int>(static_cast<std::int32_t>(vm));
-            e.m_nArtNachmittag = static_cast<int>(static_cast<std::int32_t>(nm));
-            e.m_timeDatum = CTime(datum);
-            if (!notiz.empty()) e.m_strNotiz = notiz;
-        };
-        for (std::uint32_t k = 0; (k += l.KurzeEintraege(eintraege - k, aufnehmen)) < eintraege; ++k) {
-            // The window runs dry or a long note: one entry the careful way, which refills it.
-            std::uint32_t w[4];
-            std::string_view notiz;
-            if (!l.Dword(w[0]) || !l.Dword(w[1]) || !l.Dword(w[2]) || !l.Dword(w[3]))
-                return fehler("Datei endet in einem Tageintrag");
-            if (const char* grund = l.Text(notiz)) return fehler(std::string(grund) + " (Notiz)");
-            aufnehmen(w[0], w[1], w[2], w[3], notiz);
-        }
-        aufbau.Fertig(r->m_pTage);
+        if (auto grund = EintraegeLesen(l, eintraege, rechner, r->m_pTage)) return fehler(*grund);
         liste.push_back(std::move(r));
     }
     ziel = std::move(liste);

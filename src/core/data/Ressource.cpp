@@ -77,7 +77,9 @@ void TageAnzeigen(const CRessource& quelle, CRessource& zeile) {
         });
         return;
     }
-    TagTabelle::Aufbau aufbau(quelle.AnzahlEintraege());
+    std::vector<CTagEintrag> eintraege;
+    eintraege.reserve(quelle.AnzahlEintraege()); // so that the pointers below stay valid
+    TagTabelle::Enden ende{};
     std::vector<std::pair<std::int64_t, CTagEintrag*>> tage; // the row's days of the current slot
     for (int m = 1; m <= 12; ++m)
         for (int d = 1; d <= 31; ++d) {
@@ -95,8 +97,8 @@ void TageAnzeigen(const CRessource& quelle, CRessource& zeile) {
                     x.m_strNotiz = e.m_strNotiz;
                     continue;
                 }
-                // Reserved for every entry, so the references stay valid.
-                CTagEintrag& neu = aufbau.Neu(static_cast<std::uint16_t>(TagTabelle::SlotVon(m, d)));
+                CTagEintrag& neu = eintraege.emplace_back();
+                ende[static_cast<std::size_t>(TagTabelle::SlotVon(m, d)) + 1] = static_cast<std::uint32_t>(eintraege.size());
                 neu.m_timeDatum = e.m_timeDatum;
                 neu.m_nArtVormittag = e.m_nArtVormittag;
                 neu.m_nArtNachmittag = e.m_nArtNachmittag;
@@ -104,7 +106,7 @@ void TageAnzeigen(const CRessource& quelle, CRessource& zeile) {
                 tage.emplace_back(tag, &neu);
             }
         }
-    aufbau.Fertig(zeile.m_pTage);
+    zeile.m_pTage.Uebernehmen(std::move(eintraege), ende, true);
 }
 
 RessourcenListe KopiereListe(const RessourcenListe& liste) {

@@ -69,26 +69,26 @@ void TagTabelle::Setzen(std::vector<CTagEintrag> eintraege, std::span<const std:
     if (m_eintraege.empty()) m_anfang.clear();
 }
 
-void TagTabelle::Aufbau::Fertig(TagTabelle& ziel) {
-    if (m_bUngeordnet) {
+void TagTabelle::Uebernehmen(std::vector<CTagEintrag> eintraege, Enden& ende, bool geordnet) {
+    if (!geordnet) {
         // Rare: a file not grouped by day. Sort it the general way.
         std::vector<std::uint16_t> slots;
-        slots.reserve(m_eintraege.size());
-        for (const CTagEintrag& e : m_eintraege) {
+        slots.reserve(eintraege.size());
+        for (const CTagEintrag& e : eintraege) {
             const MonatTag mt = LokalerMonatTag(e.m_timeDatum);
             slots.push_back(static_cast<std::uint16_t>(SlotVon(mt.monat, mt.tag)));
         }
-        ziel.Setzen(std::move(m_eintraege), slots);
+        Setzen(std::move(eintraege), slots);
         return;
     }
+    m_eintraege = std::move(eintraege);
     if (m_eintraege.empty()) {
-        ziel = TagTabelle();
+        m_anfang.clear();
         return;
     }
     // An empty day ends where the one before it does.
-    for (std::size_t s = 1; s <= kSlots; ++s) m_ende[s] = std::max(m_ende[s], m_ende[s - 1]);
-    ziel.m_anfang.assign(m_ende.begin(), m_ende.end());
-    ziel.m_eintraege = std::move(m_eintraege);
+    for (std::size_t s = 1; s <= kSlots; ++s) ende[s] = std::max(ende[s], ende[s - 1]);
+    m_anfang.assign(ende.begin(), ende.end());
 }
 
 } // namespace kalvora

@@ -39,27 +39,12 @@ public:
     // within a day is kept. Entries whose slot is out of range are dropped.
     void Setzen(std::vector<CTagEintrag> eintraege, std::span<const std::uint16_t> slots);
 
-    // Fills a table entry by entry in stored order, keeping the day bookkeeping on the way, so
-    // that a load needs no second pass over its entries.
-    class Aufbau {
-    public:
-        explicit Aufbau(std::size_t anzahl) { m_eintraege.reserve(anzahl); }
-        // A new entry at the end, belonging to day slot `slot`.
-        CTagEintrag& Neu(std::uint16_t slot) {
-            m_bUngeordnet |= slot < m_nVorher || slot >= kSlots;
-            m_nVorher = slot;
-            // The last entry of a day marks its end; out-of-range slots only flag the disorder.
-            m_ende[std::min<std::size_t>(slot, kSlots - 1) + 1] = static_cast<std::uint32_t>(m_eintraege.size() + 1);
-            return m_eintraege.emplace_back();
-        }
-        void Fertig(TagTabelle& ziel);
-
-    private:
-        std::vector<CTagEintrag> m_eintraege;
-        std::array<std::uint32_t, kSlots + 1> m_ende{};
-        std::uint16_t m_nVorher = 0;
-        bool m_bUngeordnet = false;
-    };
+    // For filling a table in stored order: ende[s + 1] is one past the last entry of slot s so
+    // far, 0 while the day has none.
+    using Enden = std::array<std::uint32_t, kSlots + 1>;
+    // Takes `eintraege` as filled. `geordnet`: grouped by day, days ascending, as `ende` says;
+    // otherwise they are sorted here by their dates, keeping the order within each day.
+    void Uebernehmen(std::vector<CTagEintrag> eintraege, Enden& ende, bool geordnet);
 
     // Removes the entries for which `weg` holds.
     template <class P> void EntfernenWenn(P&& weg) {

@@ -135,7 +135,7 @@ CTime::CTime(int jahr, int monat, int tag, int stunde, int minute, int sekunde) 
     std::int64_t utc = lokal - VersatzAm(lokal - 3 * 3600);
     const int versatz = VersatzAm(utc);
     if (utc + versatz == lokal) {
-        m_nSekunden = utc;
+        *this = CTime(utc);
         return;
     }
     std::tm t{};
@@ -146,7 +146,7 @@ CTime::CTime(int jahr, int monat, int tag, int stunde, int minute, int sekunde) 
     t.tm_min = minute;
     t.tm_sec = sekunde;
     t.tm_isdst = -1;
-    m_nSekunden = static_cast<std::int64_t>(std::mktime(&t));
+    *this = CTime(static_cast<std::int64_t>(std::mktime(&t)));
 }
 
 LokaleZeit CTime::Lokal() const {

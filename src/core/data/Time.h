@@ -50,11 +50,15 @@ struct LokaleZeit {
 } // namespace kalvora
 
 // A point in time: seconds since 1970-01-01 00:00 UTC, read in the local time zone.
-// 64-bit in memory; the database stores the low 32 bits.
+// 32 bits, as the database stores it: a plan holds millions of them. Instants outside
+// 1970..2106 saturate at the ends.
 class CTime {
 public:
     constexpr CTime() = default;
-    constexpr explicit CTime(std::int64_t sekunden) : m_nSekunden(sekunden) {}
+    constexpr explicit CTime(std::int64_t sekunden)
+        : m_nSekunden(sekunden < 0                ? 0u
+                      : sekunden > kGroesste ? static_cast<std::uint32_t>(kGroesste)
+                                                  : static_cast<std::uint32_t>(sekunden)) {}
     // Local date and time; an hour that does not exist in local time resolves like mktime.
     CTime(int jahr, int monat, int tag, int stunde, int minute, int sekunde);
 
@@ -70,7 +74,8 @@ public:
     constexpr auto operator<=>(const CTime&) const = default;
 
 private:
-    std::int64_t m_nSekunden = 0;
+    static constexpr std::int64_t kGroesste = UINT32_MAX;
+    std::uint32_t m_nSekunden = 0;
 };
 
 namespace kalvora {

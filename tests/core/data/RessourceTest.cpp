@@ -45,6 +45,16 @@ TEST(Zeit, LokalerAufbauIstDieUmkehrungDerZerlegung) {
     EXPECT_EQ(Um(2024, 10, 27, 21).GetTime() - Um(2024, 10, 27, 9).GetTime(), 12 * 3600);
 }
 
+// 32 bits as in the file: every stored value is kept, instants beyond either end stop there.
+TEST(Zeit, ZweiunddreissigBitMitSaettigung) {
+    for (const std::int64_t t : {std::int64_t{0}, std::int64_t{0x7FFFFFFF}, std::int64_t{0x80000000}, std::int64_t{0xFFFFFFFF}})
+        EXPECT_EQ(CTime(t).GetTime(), t);
+    EXPECT_EQ(CTime(-1), CTime(0));
+    EXPECT_EQ(Um(1970, 1, 1, 0), CTime(0)); // an hour before the epoch in Berlin
+    EXPECT_EQ(CTime(std::int64_t{1} << 40).GetTime(), 0xFFFFFFFF);
+    EXPECT_LT(Um(2035, 12, 31, 21), Um(2106, 1, 1));
+}
+
 TEST(Tage, TagestabelleHaeltDieReihenfolgeJedesTages) {
     auto jahre = [](std::span<const CTagEintrag> tag) {
         std::string s;
