@@ -145,38 +145,37 @@ void TextSchreiben(std::string& puffer, std::string_view text) {
 
 namespace {
 
-void Fuellen(CTagEintrag& e, std::uint32_t datum, std::uint32_t vm, std::uint32_t nm, std::uint32_t zeit) {
-    e.m_timeGeaendert = CTime(zeit);
-    e.m_nArtVormittag = static_cast<int>(static_cast<std::int32_t>(vm));
-    e.m_nArtNachmittag = static_cast<int>(static_cast<std::int32_t>(nm));
-    e.m_timeDatum = CTime(datum);
-}
-
 // The day entries of one resource, into its table; the reason when the file ends too early.
 std::optional<std::string> EintraegeLesen(Leser& l, std::uint32_t anzahl, const SlotRechner& rechner,
                                           TagTabelle& ziel) {
-    // Made up front, so that the loop below fills them through a plain pointer.
-    std::vector<CTagEintrag> eintraege(anzahl);
-    CTagEintrag* const z = eintraege.data();
+    std::vector<CTagEintrag> eintraege;
+    eintraege.reserve(anzahl);
+    // Each entry built in place; the room was reserved above, which the compiler learns here.
+    const auto neu = [&](std::uint32_t datum, std::uint32_t vm, std::uint32_t nm, std::uint32_t zeit) -> CTagEintrag& {
+        if (eintraege.size() == eintraege.capacity()) __builtin_unreachable();
+        return eintraege.emplace_back(CTime(zeit), static_cast<int>(static_cast<std::int32_t>(vm)),
+                                      static_cast<int>(static_cast<std::int32_t>(nm)), CTime(datum));
+    };
     TagTabelle::Enden ende{};
     std::uint32_t vorher = 0;
     bool geordnet = true;
     for (std::uint32_t n = 0; n < anzahl; ++n) {
-        // Entries without a note, whole in the window: nearly all of them. Every value of this
-        // loop stays in a register.
+        // Entries without a note, whole in the window, on a day the time table knows: nearly all
+        // of them. Nothing in this loop calls out, so every value of it stays in a register.
         const char* p = l.Cursor();
         for (const char* fensterEnde = l.FensterEnde(); n < anzahl && fensterEnde - p >= 17 && p[16] == 0;
              ++n, p += 17) {
             const std::uint32_t datum = Leser::DwordBei(p);
-            const std::uint32_t slot = rechner.Slot(datum);
-            geordnet &= slot >= vorher;
-            vorher = slot;
-            ende[slot + 1] = n + 1;
-            Fuellen(z[n], datum, Leser::DwordBei(p + 4), Leser::DwordBei(p + 8), Leser::DwordBei(p + 12));
+            const int slot = rechner.SlotAusTabelle(datum);
+            if (slot < 0) break;
+            geordnet &= static_cast<std::uint32_t>(slot) >= vorher;
+            vorher = static_cast<std::uint32_t>(slot);
+            ende[static_cast<std::size_t>(slot) + 1] = n + 1;
+            neu(datum, Leser::DwordBei(p + 4), Leser::DwordBei(p + 8), Leser::DwordBei(p + 12));
         }
         l.Weiter(p);
         if (n == anzahl) break;
-        // A note, or the window runs dry: one entry the careful way, which refills it.
+        // A note, the window runs dry or a day new to the time table: one entry the careful way.
         std::uint32_t w[4];
         std::string_view notiz;
         if (!l.Dword(w[0]) || !l.Dword(w[1]) || !l.Dword(w[2]) || !l.Dword(w[3]))
@@ -186,8 +185,7 @@ std::optional<std::string> EintraegeLesen(Leser& l, std::uint32_t anzahl, const 
         geordnet &= slot >= vorher;
         vorher = slot;
         ende[slot + 1] = n + 1;
-        Fuellen(z[n], w[0], w[1], w[2], w[3]);
-        z[n].m_strNotiz = notiz;
+        neu(w[0], w[1], w[2], w[3]).m_strNotiz = notiz;
     }
     ziel.Uebernehmen(std::move(eintraege), ende, geordnet);
     return std::nullopt;

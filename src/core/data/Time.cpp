@@ -8,13 +8,18 @@
 namespace kalvora {
 namespace {
 
-// Offsets per UTC day, filled lazily: the local breakdown runs for every entry of a load, and
+// Offsets per UTC day, filled lazily: the local breakdown is needed all over the views, and
 // localtime_r per call would dominate it. A day whose offset changes inside it is not cached.
-using detail::kErsterTag;
-using detail::kLetzterTag;
-using detail::TagInfo;
-constexpr std::int32_t kUnbekannt = TagInfo::kUnbekannt;
-constexpr std::int32_t kWechsel = TagInfo::kWechsel;
+constexpr std::int32_t kUnbekannt = INT32_MIN;
+constexpr std::int32_t kWechsel = INT32_MIN + 1; // the offset changes within the day
+// One UTC day: its local offset, learnt on first use, and its civil date packed as
+// year << 9 | month << 5 | day.
+struct TagInfo {
+    std::atomic<std::int32_t> versatz{kUnbekannt};
+    std::uint32_t datum = 0;
+};
+constexpr std::int64_t kErsterTag = TageAusDatum(1900, 1, 1);
+constexpr std::int64_t kLetzterTag = TageAusDatum(2200, 1, 1);
 
 [[gnu::noinline]] int VersatzLangsam(std::int64_t utc) {
     std::time_t t = static_cast<std::time_t>(utc);
@@ -109,18 +114,38 @@ MonatTag LokalerMonatTag(CTime t) {
     return {static_cast<int>(p >> 5 & 15), static_cast<int>(p & 31)};
 }
 
+std::atomic<std::uint64_t>* SlotTabelle() {
+    static auto* const tage = new std::atomic<std::uint64_t>[SlotRechner::kTage](); // lives as long as the process
+    return tage;
+}
+
+SlotRechner::SlotRechner() : m_pTage(SlotTabelle()) {}
+
 std::uint16_t SlotRechner::SlotLangsam(std::uint32_t zeit) {
+    const std::int64_t tag = zeit / 86400;
+    const int anfang = VersatzAm(tag * 86400);
+    if (anfang == VersatzAm(tag * 86400 + 86399)) {
+        // Offsets stay below a day, so the local date turns at most once in this UTC day.
+        const auto slot = [](std::int64_t t) {
+            const Datum d = DatumAusTagen(t);
+            return static_cast<std::uint64_t>(d.monat * 32 + d.tag);
+        };
+        const std::int64_t erster = anfang < 0 ? tag - 1 : tag;
+        const std::uint64_t grenze = static_cast<std::uint64_t>(anfang < 0 ? -anfang : 86400 - anfang);
+        const std::uint64_t wert = kBekannt | grenze | slot(erster) << 17 | slot(erster + 1) << 26;
+        SlotTabelle()[tag].store(wert, std::memory_order_relaxed);
+    }
     const MonatTag mt = LokalerMonatTag(CTime(zeit));
     return static_cast<std::uint16_t>(mt.monat * 32 + mt.tag);
 }
-
-detail::TagInfo* detail::ZeitTabelle() { return Tabelle(); }
 
 void ZeitzoneNeuLaden() {
     TagInfo* tage = Tabelle();
     tzset();
     for (std::int64_t t = kErsterTag; t < kLetzterTag; ++t)
         tage[static_cast<std::size_t>(t - kErsterTag)].versatz.store(kUnbekannt, std::memory_order_relaxed);
+    std::atomic<std::uint64_t>* slots = SlotTabelle();
+    for (std::size_t t = 0; t < SlotRechner::kTage; ++t) slots[t].store(0, std::memory_order_relaxed);
 }
 
 } // namespace kalvora

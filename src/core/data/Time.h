@@ -87,39 +87,34 @@ struct MonatTag {
 // the rest of the breakdown.
 MonatTag LokalerMonatTag(CTime t);
 
-namespace detail {
-// One UTC day of the process-wide time table: its local offset, learnt on first use, and its
-// civil date packed as year << 9 | month << 5 | day.
-struct TagInfo {
-    static constexpr std::int32_t kUnbekannt = INT32_MIN;
-    static constexpr std::int32_t kWechsel = INT32_MIN + 1; // the offset changes within the day
-    std::atomic<std::int32_t> versatz{kUnbekannt};
-    std::uint32_t datum = 0;
-};
-inline constexpr std::int64_t kErsterTag = TageAusDatum(1900, 1, 1);
-inline constexpr std::int64_t kLetzterTag = TageAusDatum(2200, 1, 1);
-TagInfo* ZeitTabelle();
-} // namespace detail
-
 // Day slot month * 32 + day of the local date of a stored 32-bit time, for filing every entry
-// of a load: the table is fetched once and the usual day is two loads from it.
+// of a load. Per UTC day it keeps, learnt on first use, the second at which the local date
+// turns and the slots before and after, so the usual day is one load and one comparison.
 class SlotRechner {
 public:
-    SlotRechner() : m_pTabelle(detail::ZeitTabelle()) {}
+    SlotRechner();
     std::uint16_t Slot(std::uint32_t zeit) const {
-        const std::uint32_t tag = zeit / 86400u;
-        // 32-bit times end in 2106, well inside the table, so both neighbours exist.
-        detail::TagInfo& info = m_pTabelle[tag - detail::kErsterTag];
-        const std::int32_t v = info.versatz.load(std::memory_order_relaxed);
-        if (v <= detail::TagInfo::kWechsel) return SlotLangsam(zeit);
-        const std::int64_t sekunde = std::int64_t{zeit} - std::int64_t{tag} * 86400 + v;
-        const std::ptrdiff_t nachbar = (sekunde >= 86400) - (sekunde < 0);
-        return static_cast<std::uint16_t>((&info)[nachbar].datum & 0x1FF);
+        const int slot = SlotAusTabelle(zeit);
+        return slot >= 0 ? static_cast<std::uint16_t>(slot) : SlotLangsam(zeit);
     }
+    // The slot if the table knows the day, else -1: for loops that must not call out.
+    int SlotAusTabelle(std::uint32_t zeit) const {
+        const std::uint32_t tag = zeit / 86400u;
+        const std::uint32_t sekunde = zeit - tag * 86400u;
+        const std::uint64_t w = m_pTage[tag].load(std::memory_order_relaxed);
+        if (!(w & kBekannt)) return -1;
+        return static_cast<int>(sekunde < (w & 0x1FFFF) ? w >> 17 & 0x1FF : w >> 26 & 0x1FF);
+    }
+
+    // bit 63: known; bits 0..16: second of the UTC day from which the second slot holds;
+    // bits 17..25 and 26..34: the slots before and from then. Zero until learnt; a day whose
+    // offset changes within it stays unknown and goes the slow way.
+    static constexpr std::uint64_t kBekannt = std::uint64_t{1} << 63;
+    static constexpr std::size_t kTage = (std::size_t{1} << 32) / 86400 + 1;
 
 private:
     static std::uint16_t SlotLangsam(std::uint32_t zeit);
-    detail::TagInfo* m_pTabelle;
+    std::atomic<std::uint64_t>* m_pTage;
 };
 // Local calendar day as a day number since 1970-01-01: equal exactly when the local dates are.
 std::int64_t LokaleTagNummer(CTime t);
