@@ -153,8 +153,12 @@ std::optional<std::string> EintraegeLesen(Leser& l, std::uint32_t anzahl, const 
     // Each entry built in place; the room was reserved above, which the compiler learns here.
     const auto neu = [&](std::uint32_t datum, std::uint32_t vm, std::uint32_t nm, std::uint32_t zeit) -> CTagEintrag& {
         if (eintraege.size() == eintraege.capacity()) __builtin_unreachable();
-        return eintraege.emplace_back(CTime(zeit), static_cast<int>(static_cast<std::int32_t>(vm)),
-                                      static_cast<int>(static_cast<std::int32_t>(nm)), CTime(datum));
+        CTagEintrag& e = eintraege.emplace_back();
+        e.m_timeGeaendert = CTime(zeit);
+        e.m_nArtVormittag = static_cast<int>(static_cast<std::int32_t>(vm));
+        e.m_nArtNachmittag = static_cast<int>(static_cast<std::int32_t>(nm));
+        e.m_timeDatum = CTime(datum);
+        return e;
     };
     TagTabelle::Enden ende{};
     std::uint32_t vorher = 0;
