@@ -1,6 +1,4 @@
 // Display rows, and what a drag or a note writes into them and the plan; the GUI side is in tests/gui.
-#include <gtest/gtest.h>
-
 #include <functional>
 
 #include "TestHilfen.h"
@@ -60,14 +58,20 @@ TEST(Anzeige, ReihenfolgeUndZeilenDerDatensaetze) {
     }
 }
 
-TEST(Anzeige, GleicheNamenNachNummerAlsTextGeloeschterZwillingStoertNicht) {
+// "10" before "9" as text; the days go into the row with their halves, notes and cleared ones.
+TEST(Anzeige, GleicheNamenNachNummerAlsTextGeloeschterZwillingStoertNichtTageWerdenKopiert) {
     RessourcenListe arbeit;
     Neu(arbeit, "Lenz", "Tom", "Lager", "9");
-    Neu(arbeit, "Lenz", "Tom", "Lager", "10");
+    CRessource& r = Neu(arbeit, "Lenz", "Tom", "Lager", "10");
     Neu(arbeit, "Lenz", "Tom", "Lager", "10", true).m_nZeile = 5;
+    SetTag(&r, Um(2024, 2, 29, 9), 3, 4, "Arzt", CTime(1));
+    SetTag(&r, Um(2028, 2, 29, 9), 0, 0, "", CTime(2));
     Aufbau a;
     ASSERT_TRUE(a.Los(arbeit, "", false));
-    EXPECT_EQ(std::tuple(Zeilen(arbeit), arbeit[1]->m_nPosition), std::tuple(std::vector<int>{2, 1, 0}, 0));
+    const CRessource& z = *a.anzeige.at(0);
+    EXPECT_EQ(std::tuple(Zeilen(arbeit), arbeit[1]->m_nPosition, Haelften(z, {Um(2024, 2, 29), Um(2028, 2, 29)}),
+                         z.AnzahlEintraege(), z.FindeTag(Um(2024, 2, 29))->m_strNotiz.Text()),
+              std::tuple(std::vector<int>{2, 1, 0}, 0, "3/4 0/0 ", 2u, "Arzt"));
 }
 
 TEST(Anzeige, DoppelterSchluesselBrichtNachGruppenAb) {
@@ -82,19 +86,6 @@ TEST(Anzeige, DoppelterSchluesselBrichtNachGruppenAb) {
     EXPECT_EQ(std::tuple(a.meldungen.m_gezeigt.size(), Labels(a.anzeige), Zeilen(arbeit), arbeit[1]->m_nPosition,
                          arbeit[2]->m_nPosition),
               std::tuple(1u, std::vector<std::string>{"1 A: Berg, Ina"}, std::vector<int>{1, 0, 0, 0}, 2, -1));
-}
-
-TEST(Anzeige, TageWerdenKopiert) {
-    RessourcenListe arbeit;
-    CRessource& r = Neu(arbeit, "Berg", "Ina");
-    SetTag(&r, Um(2024, 2, 29, 9), 3, 4, "Arzt", CTime(1));
-    SetTag(&r, Um(2028, 2, 29, 9), 0, 0, "", CTime(2)); // a cleared day still copies
-    Aufbau a;
-    ASSERT_TRUE(a.Los(arbeit, "", true));
-    const CRessource& z = *a.anzeige.at(0);
-    EXPECT_EQ(std::tuple(Haelften(z, {Um(2024, 2, 29), Um(2028, 2, 29)}), z.AnzahlEintraege(),
-                         z.FindeTag(Um(2024, 2, 29))->m_strNotiz.Text()),
-              std::tuple("3/4 0/0 ", 2u, "Arzt"));
 }
 
 TEST(Anzeige, GruppenUndFilterRueckfall) {
@@ -112,15 +103,21 @@ TEST(Anzeige, GruppenUndFilterRueckfall) {
     }
 }
 
-const CTime kJetzt(1750000000);
+const CTime kJetzt(1760000000);
 
-TEST(Markierung, LoeschenLeertNurDieGezogenenHaelften) {
+TEST(Markierung, LoeschenLeertNurDieGezogenenHaelftenAuchUeberDieZeitumstellung) {
     CRessource anzeige, arbeit;
     MarkierungUebernehmen(&anzeige, &arbeit, Um(2025, 3, 3, 9), Um(2025, 3, 5, 21), 4, kJetzt);
     MarkierungUebernehmen(&anzeige, &arbeit, Um(2025, 3, 3, 21), Um(2025, 3, 5, 9), 0, CTime(kJetzt.GetTime() + 5));
     for (const CRessource* r : {&anzeige, &arbeit}) // cleared entries stay, untouched halves keep their type
         EXPECT_EQ(Haelften(*r, {Um(2025, 3, 3), Um(2025, 3, 4), Um(2025, 3, 5)}), "4/0 0/0 0/4 ");
     EXPECT_EQ(arbeit.FindeTag(Um(2025, 3, 4))->m_timeGeaendert, CTime(kJetzt.GetTime() + 5));
+    // 43,200-second steps from 21:00 winter time land on 10:00 and 22:00 summer time.
+    MarkierungUebernehmen(nullptr, &arbeit, Um(2025, 3, 29, 21), CTime(Um(2025, 3, 29, 21).GetTime() + 5 * 43200), 9,
+                          kJetzt);
+    EXPECT_EQ(Haelften(arbeit, {Um(2025, 3, 29), Um(2025, 3, 30), Um(2025, 3, 31), Um(2025, 4, 1)}) +
+                  std::to_string(arbeit.AnzahlEintraege()),
+              "0/9 9/9 9/9 9/0 7");
 }
 
 TEST(Markierung, NotizBleibtImPlanDieAnzeigeZeigtSieErstNachDemAbgleich) {
@@ -134,23 +131,11 @@ TEST(Markierung, NotizBleibtImPlanDieAnzeigeZeigtSieErstNachDemAbgleich) {
               std::tuple("Arzt", "3/3 ", ""));
 }
 
-TEST(Markierung, UeberDieZeitumstellungBleibenDieHaelftenRichtig) {
-    // 43,200-second steps from 09:00 winter time land on 10:00 and 22:00 summer time.
-    CRessource arbeit;
-    MarkierungUebernehmen(nullptr, &arbeit, Um(2025, 3, 29, 21), CTime(Um(2025, 3, 29, 21).GetTime() + 5 * 43200), 9,
-                          kJetzt);
-    EXPECT_EQ(Haelften(arbeit, {Um(2025, 3, 29), Um(2025, 3, 30), Um(2025, 3, 31), Um(2025, 4, 1)}) +
-                  std::to_string(arbeit.AnzahlEintraege()),
-              "0/9 9/9 9/9 9/0 4");
-}
-
-const CTime kNotizJetzt(1760000000);
-
 // Row 2: "M\xFCller" with 2024-03-05 first half only (note "alt") and 2023-03-05 both halves.
 struct Plan {
     RessourcenListe arbeit;
     MeldungsRekorder meldungen;
-    UhrFixiert uhr{kNotizJetzt};
+    UhrFixiert uhr{kJetzt};
     int aufrufe = 0;
     std::string titel, vorher;
 
@@ -190,24 +175,20 @@ TEST(Notiz, NurEineMarkierteHaelfteOeffnetDieNotiz) {
     }
 }
 
-TEST(Notiz, OkSpeichertMitNeuerZeitAbbrechenLaesstAlles) {
+TEST(Notiz, OkSpeichertAmTagNachDemDialogMitNeuerZeitAbbrechenLaesstAlles) {
     Plan p;
     EXPECT_FALSE(p.Bearbeiten(2, Um(2024, 3, 5, 9), std::nullopt)); // blanks before one-digit numbers
     EXPECT_EQ(std::tuple(p.titel, NotizTitel(Um(2024, 11, 12, 21), "X"), p.vorher, p.Tag(2024).m_timeGeaendert),
               std::tuple(" 5. 3.2024 * M\xFCller", "12.11.2024 * X", "alt", CTime(1000)));
     EXPECT_TRUE(p.Bearbeiten(2, Um(2024, 3, 5, 9), std::string("neu\r\nzwei"))); // the other year stays
     EXPECT_EQ(std::tuple(p.Tag(2024).m_strNotiz.Text(), p.Tag(2024).m_timeGeaendert, p.Tag(2023).m_timeGeaendert),
-              std::tuple("neu\r\nzwei", kNotizJetzt, CTime(1000)));
+              std::tuple("neu\r\nzwei", kJetzt, CTime(1000)));
 
     EXPECT_TRUE(p.Bearbeiten(2, Um(2024, 3, 5, 9), std::string()));
     EXPECT_EQ(p.Tag(2024).m_nArtVormittag, 4) << "the halves stay";
-}
-
-// A sync while the dialog is open may move the slot's entries and insert records before the row.
-TEST(Notiz, GespeichertWirdAmTagNachDemDialog) {
-    Plan p;
+    // A sync while the dialog is open may move the slot's entries and insert records before the row.
     EXPECT_TRUE(p.Bearbeiten(2, Um(2024, 3, 5, 9), std::string("nach"), [&] {
-        for (int jahr = 2000; jahr < 2020; ++jahr) SetTag(p.arbeit[0].get(), Um(jahr, 3, 5, 9), 1, 1, "", kNotizJetzt);
+        for (int jahr = 2000; jahr < 2020; ++jahr) SetTag(p.arbeit[0].get(), Um(jahr, 3, 5, 9), 1, 1, "", kJetzt);
         p.arbeit.insert(p.arbeit.begin(), NeueRessource("M\xFCller", "", "", "8")); // same name, another resource
     }));
     EXPECT_EQ(std::tuple(p.arbeit[1]->FindeTag(Um(2024, 3, 5, 9))->m_strNotiz.Text(), p.arbeit[0]->AnzahlEintraege()),
