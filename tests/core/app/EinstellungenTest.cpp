@@ -172,7 +172,7 @@ TEST(StempelDatei, LesenWieEinStrom) {
     EXPECT_FALSE(StempelLesen(t / "fehlt.d"));
 }
 
-TEST(EintragsartDatei, FormatMitWagenruecklaufUndPlatzhalter) {
+TEST(EintragsartDatei, FormatMitWagenruecklaufUndPlatzhalterFehlendeOderKaputteDatei) {
     EintragsartTabelle tab = EintragsartTabelle::Standard();
     std::tie(tab.m_strBedeutung[1], tab.m_strBedeutung[2], tab.m_strBedeutung[9], tab.m_nAusrichtung[3],
              tab.m_nRegion[25]) = std::tuple("Urlaub", "halber Tag frei", "Schulung", 2, 1);
@@ -191,18 +191,16 @@ TEST(EintragsartDatei, FormatMitWagenruecklaufUndPlatzhalter) {
     EXPECT_EQ(std::tie(gelesen.m_strBedeutung[2], gelesen.m_strBedeutung[3], gelesen.m_nFarbe, gelesen.m_nAusrichtung,
                        gelesen.m_nRegion),
               std::tuple("halber Tag frei", " ", tab.m_nFarbe, tab.m_nAusrichtung, tab.m_nRegion));
-}
-
-TEST(EintragsartDatei, FehlendeOderKaputteDateiBehaeltDieRestlichenWerte) {
+    // A missing or broken file keeps the values not read.
     TempOrdner t;
     const EintragsartTabelle standard = EintragsartTabelle::Standard();
-    EintragsartTabelle tab = standard;
+    tab = standard;
     EXPECT_FALSE(EintragsartDateiLesen(t / "R.but", tab));
     EXPECT_EQ(tab, standard);
     // Eight meanings, two colours, then garbage where the third colour belongs.
-    std::string text;
-    for (int i = 0; i < 8; ++i) text += "B" + std::to_string(i) + "\r";
-    EintragsartTextLesen(text + "1\r2\rrot\r4\r", tab); // nothing after the bad token is read
+    std::string kaputt;
+    for (int i = 0; i < 8; ++i) kaputt += "B" + std::to_string(i) + "\r";
+    EintragsartTextLesen(kaputt + "1\r2\rrot\r4\r", tab); // nothing after the bad token is read
     EXPECT_EQ(std::tie(tab.m_strBedeutung[8], tab.m_nFarbe[2], tab.m_nFarbe[3], tab.m_nFarbe[4]),
               std::tuple("B7", 2u, standard.m_nFarbe[3], standard.m_nFarbe[4]));
     EintragsartTabelle lf = standard; // LF or blanks between tokens read the same as CR

@@ -1,6 +1,4 @@
 // The sharing protocol: instances with their own sync state on one folder, driven tick by tick.
-#include <gtest/gtest.h>
-
 #include <thread>
 #include <unistd.h>
 #include <utility>

@@ -1,6 +1,4 @@
 // Local time, the day table, half days, lists, display copies, inserting by key and merging a disk copy.
-#include <gtest/gtest.h>
-
 #include <sstream>
 
 #include "TestHilfen.h"
@@ -121,15 +119,12 @@ TEST(AnzeigeKopie, GleichJedemEinzelnenSetTagAnzeige) {
     }
 }
 
-TEST(Listen, ZeilennummerIstDieKleinsteFreie) {
+TEST(Listen, ZeilennummerIstDieKleinsteFreieKopieIstTiefUndOhneHilfsfelder) {
     RessourcenListe l;
     EXPECT_EQ(FreieZeile(l), 1);
     for (int z : {1, 2, 4}) Neu(l, "").m_nZeile = z;
     EXPECT_EQ(FreieZeile(l), 3);
-}
-
-TEST(Listen, KopieIstTiefUndOhneHilfsfelder) {
-    RessourcenListe l;
+    l.clear();
     for (const char* name : {"B", "A"}) {
         CRessource& r = Neu(l, name, "", "", "", true);
         r.m_nPosition = 5;

@@ -1,6 +1,4 @@
 // Printing: the selection, the page layout, and kalvora-admin drucken as a real process.
-#include <gtest/gtest.h>
-
 #include "TestHilfen.h"
 #include "calendar/Feiertage.h"
 #include "data/AdminProzess.h"
@@ -126,15 +124,13 @@ TEST(DruckLayout, TageskoepfeWochennummernUndFreieTage) {
 }
 
 // The legend's pixels right below the fifth row are checked in tests/gui/DruckSeiteTest.
-TEST(DruckLayout, FuenfZeilenHabenDieHoeheVonDreissigUndDieLegendeFolgtDirekt) {
+TEST(DruckLayout, ZeilenhoeheLegendeGrenzfaelleUndJahresUebersicht) {
     for (int anzahl : {0, 5, 30}) // 30 rows: the grid lines cost one unit of height
         EXPECT_EQ(Anordnen({2025, 3, 1}, {2025, 3, 31}, anzahl).m_nZeilenHoehe, anzahl < 30 ? 20 : 19) << anzahl;
     const DruckSeite s = Anordnen({2025, 3, 1}, {2025, 3, 31}, 5);
     EXPECT_EQ(std::tuple(s.m_namen.at(4), s.m_legende[0], s.m_legende[15]),
               std::tuple(Rechteck{10, 137, 210, 157}, Rechteck{0, 159, 100, 175}, Rechteck{875, 180, 975, 196}));
-}
-
-TEST(DruckLayout, GrenzfaelleAlleSechzehnBleibenAufDerSeite) {
+    // Edge cases: all sixteen stay on the page.
     for (int anzahl : {0, 31, 400})
         for (const Rechteck seite : {kSeite, Rechteck{0, 0, 13000, 9300}, Rechteck{0, 0, 300, 200}}) {
             if (2 * (anzahl + 4) + 20 > seite.unten) continue; // even rows of one unit could not fit
@@ -144,10 +140,7 @@ TEST(DruckLayout, GrenzfaelleAlleSechzehnBleibenAufDerSeite) {
         }
     EXPECT_TRUE(Anordnen({2025, 1, 1}, {2025, 1, 2}, 5, Rechteck{0, 0, 20, 500}).IstLeer());
     EXPECT_TRUE(Anordnen({2025, 2, 1}, {2025, 1, 1}).m_spalten.empty()); // last day before the first
-}
-
-TEST(DruckLayout, JahresUebersichtImVerhaeltnisDreiZuEins) {
-    // Wide: the height limits; tall: the width limits.
+    // The year overview at 3 : 1. Wide: the height limits; tall: the width limits.
     EXPECT_EQ(std::tuple(JahresDruckFlaeche(4000, 1000), JahresDruckFlaeche(2000, 1000), JahresDruckFlaeche(100, -1)),
               std::tuple(Flaeche{3000, 1000}, Flaeche{2000, 666}, Flaeche{0, 0}));
 }
@@ -172,7 +165,7 @@ struct AdminDrucken : AdminDatenbank {
     }
 };
 
-TEST_F(AdminDrucken, EineSeiteJeGruppeOderAlle) {
+TEST_F(AdminDrucken, EineSeiteJeGruppeOderAllePruefungenWieImDialog) {
     const std::pair<std::vector<std::string>, const char*> faelle[] = {
         {{"--von", "2025-03-01", "--bis", "2025-03-01", "--gruppe", "Service", "--nach-gruppen", "--schema", "5"},
          "(2 Ressourcen, 1 Tag)"},
@@ -186,10 +179,8 @@ TEST_F(AdminDrucken, EineSeiteJeGruppeOderAlle) {
         EXPECT_EQ(std::tuple(e.rc, e.out, inhalt.starts_with("%PDF"), inhalt.find("/Count 1") != std::string::npos),
                   std::tuple(0, "PDF geschrieben: " + pdf + " " + ausgabe + "\n", true, true)) << e.err;
     }
-}
-
-TEST_F(AdminDrucken, PruefungenWieImDialogUndFalscheAngaben) {
-    const std::pair<std::vector<std::string>, const char*> faelle[] = {
+    std::filesystem::remove(pdf);
+    const std::pair<std::vector<std::string>, const char*> fehler[] = { // refused as in the dialog
         {{"--von", "2025-01-01", "--bis", "2026-02-06"},
          "Fehler: Maximal kann nur 1 Jahr ausgedruckt werden! Überprüfen Sie bitte die Datumseingabe!\n"},
         {{"--von", "2025-03-01", "--bis", "2025-03-31", "--gruppe", "Lager"}, "Fehler: Kein Mitarbeiter ausgewählt!\n"},
@@ -197,7 +188,7 @@ TEST_F(AdminDrucken, PruefungenWieImDialogUndFalscheAngaben) {
         {{"--von", "2025-02-30", "--bis", "2025-03-01"}, "ungültiges Datum \"2025-02-30\" bei --von"},
         {{"--von", "2025-03-01", "--bis", "2025-03-31", "--schema", "6"}, "ungültiges Farbschema \"6\""},
     };
-    for (const auto& [args, meldung] : faelle) {
+    for (const auto& [args, meldung] : fehler) {
         const AdminErgebnis e = Drucken(args);
         EXPECT_EQ(std::tuple(e.rc, e.err.find(meldung) != std::string::npos, std::filesystem::exists(pdf)),
                   std::tuple(1, true, false)) << e.err;

@@ -1,7 +1,5 @@
 // Grid layout, scrolling limits, day bands, colour schemes, the mouse and the year overview's cells,
 // marks, day counts and bar chart; pixels are in tests/gui.
-#include <gtest/gtest.h>
-
 #include "TestHilfen.h"
 #include "calendar/Feiertage.h"
 #include "view/Band.h"
@@ -54,7 +52,7 @@ TEST(GitterGeometrie, SpalteUndZeileBeiEinemPixel) {
         EXPECT_EQ(std::pair(g.SpalteBei(pixel), g.ZeileBei(pixel)), std::pair(spalte, zeile)) << pixel;
 }
 
-TEST(GitterLayout, SpaltenUndZeilenBisZumRand) {
+TEST(GitterLayout, SpaltenZeilenUndMonatskoepfeBisZumRand) {
     const GitterLayout s = Anordnen({2025, 3, 12}, 399);
     ASSERT_EQ(s.AnzahlSpalten(), 9); // x = 151, 182, ..., 399: a column may start on the edge
     // A window not yet shown has no rows.
@@ -66,9 +64,6 @@ TEST(GitterLayout, SpaltenUndZeilenBisZumRand) {
     EXPECT_EQ(std::tuple(l.Tageszelle(1, 4), Anordnen({2025, 3, 12}, 400, 200, kKeine, 0, 12, 10).AnzahlZeilen(),
                          Anordnen({2025, 3, 12}, 400, 200, kKeine, 0, 12, 12).AnzahlZeilen()),
               std::tuple(Rechteck{182, 186, 212, 216}, 2, 0));
-}
-
-TEST(GitterLayout, Monatskoepfe) {
     // Two columns of March are narrower than 2 · 30 + 1 and stay empty; April ends on the last column.
     EXPECT_EQ(Monatskoepfe(Anordnen({2025, 3, 30}, 400)), "151-212  |213-429 2025 April|");
     // Three columns are wide enough; the year turns with the month.
@@ -102,18 +97,14 @@ TEST(GitterLayout, EintragDerSpalteNachEigenemDatum) {
 }
 
 // Zoom and scrolling through the view are in tests/gui/AnsichtTest; here the exact limits.
-TEST(GitterZustand, UngueltigeZellgroesseBleibtUnbeachtet) {
+TEST(GitterZustand, UngueltigeZellgroesseUndGrenzenDerZeitrechnung) {
     GitterZustand z;
     for (int n : {9, 301, 0, -30}) EXPECT_FALSE(z.SetZellgroesse(n)) << n;
     EXPECT_EQ(std::tuple(z.m_nSpaltenBreite, z.m_nZeilenHoehe), std::tuple(30, 30));
-}
-
-TEST(GitterZustand, GrenzenDerZeitrechnung) {
     constexpr Datum heute{2025, 6, 15};
     const auto offset = [&](int j, int m, int t) {
         return static_cast<int>(TageAusDatum(j, m, t) - TageAusDatum(heute.jahr, heute.monat, heute.tag));
     };
-    GitterZustand z;
     // First day 1972-01-03: one page left still goes, into 1971; from there only right.
     z.m_nTagOffset = offset(1972, 1, 3);
     EXPECT_TRUE(z.HorizontalRollen(Rollen::SeiteZurueck, 0, heute));
@@ -130,7 +121,7 @@ TEST(GitterZustand, GrenzenDerZeitrechnung) {
     EXPECT_TRUE(z.SetTagOffset(0, heute) && z.m_nTagOffset == 0); // the today button
 }
 
-TEST(Band, HoeheBeiUngeraderZeileUndUnbekannterAusrichtung) {
+TEST(Band, HoeheUnbekannteAusrichtungUnbekannteArtenUndNotiz) {
     EXPECT_EQ(BandHoehe(100, 31, Mitte), std::pair(110, 120)); // 3.1 + 7.75 truncates to 10
     for (int unbekannt : {7, -1}) // from a hand-edited file: draws as "Voll"
         EXPECT_EQ(BandHoehe(100, 30, unbekannt), BandHoehe(100, 30, Voll)) << unbekannt;
@@ -139,9 +130,6 @@ TEST(Band, HoeheBeiUngeraderZeileUndUnbekannterAusrichtung) {
             const auto [oben, unten] = BandHoehe(0, h, n);
             EXPECT_TRUE(0 <= oben && oben < unten && unten <= h) << h << ' ' << n;
         }
-}
-
-TEST(Band, UnbekannteArtenUndNotiz) {
     const auto arten = EintragsartTabelle::Standard();
     const auto baender = [&](int vm, int nm, std::string notiz = {}) {
         return BaenderEinesTages({CTime(), vm, nm, CTime(), notiz}, Rechteck{0, 0, 31, 31}, arten, CFarbschema{});
@@ -158,7 +146,7 @@ TEST(Band, UnbekannteArtenUndNotiz) {
     EXPECT_TRUE(baender(1, 1).m_band[0].m_strText.empty());
 }
 
-TEST(Farbschema, UnbekannteNummerLaesstFarbenStehen) {
+TEST(Farbschema, UnbekannteNummerLaesstFarbenStehenGummibandFarbe) {
     CFarbschema f;
     EXPECT_EQ(f.C(3), 0xDCFFFFu); // a new grid starts in "Standard": RGB(255, 255, 220)
     ASSERT_TRUE(f.SetFarbschema(4));
@@ -166,6 +154,13 @@ TEST(Farbschema, UnbekannteNummerLaesstFarbenStehen) {
     for (int n : {0, 6, -1, 100}) EXPECT_TRUE(!f.SetFarbschema(n) && f.Farben() == dunkel) << n;
     ASSERT_TRUE(f.SetFarbschema(5));
     EXPECT_TRUE(f.Tageszelle(TagesArt::Werktag).m_nFuellung == 0xFFFFFFu && !FarbenDesSchemas(0));
+    // The rubber band: "Entf" and unknown types in C2; squares and the active type are checked in tests/gui.
+    const EintragsartTabelle arten = EintragsartTabelle::Standard();
+    CFarbschema farben;
+    const auto farbe = [&](int art) { return GummibandFarbe(arten, farben, art); };
+    EXPECT_EQ(std::tuple(farbe(0), farbe(17), farbe(16)), std::tuple(0xC8C8C8u, 0xC8C8C8u, arten.m_nFarbe[16]));
+    farben.SetFarbschema(4);
+    EXPECT_EQ(farbe(0), 0x646464u);
 }
 
 MausGitter Gitter(int w = 150, int z = 30, int zeilen = 3, int erste = 0) {
@@ -217,16 +212,6 @@ TEST(Maus, PunktOrtenZeilenUndTageszellen) {
     EXPECT_EQ(PunktOrten(Gitter(150, 31, 2), 200, 100).m_nY, 97 + 15);
 }
 
-// Squares and the active type's colour are checked on screen in tests/gui/MausAnsichtTest.
-TEST(Maus, GummibandFarbeFuerEntfUndUnbekannteArt) {
-    const EintragsartTabelle arten = EintragsartTabelle::Standard();
-    CFarbschema farben;
-    const auto farbe = [&](int art) { return GummibandFarbe(arten, farben, art); }; // "Entf": C2
-    EXPECT_EQ(std::tuple(farbe(0), farbe(17), farbe(16)), std::tuple(0xC8C8C8u, 0xC8C8C8u, arten.m_nFarbe[16]));
-    farben.SetFarbschema(4);
-    EXPECT_EQ(farbe(0), 0x646464u);
-}
-
 // ---- the year overview
 
 const JahresRaster k20{20.0, 20.0}; // a pane of 720 x 320
@@ -248,14 +233,7 @@ TEST(JahresTage, JedesDatumEinmalZeilenJeMonat) {
     EXPECT_EQ(JahresTage(2025, k20)[151].wochentag, 1); // 1 June 2025, a Sunday
 }
 
-TEST(JahresMarke, UngeradeBreiteTeiltInHaelftenVonZehn) {
-    const JahresTag t{1, 1, 4, 70.0, 40.0};
-    EXPECT_EQ(MarkenRechteck(t, JahresRaster{21.0, 20.0}, 0, false, true), (Rechteck{80, 45, 90, 55}));
-    EXPECT_EQ(MarkenRechteck(t, JahresRaster{21.0, 20.0}, 9, true, false), (Rechteck{70, 45, 80, 55})); // 9: "Voll"
-    EXPECT_FALSE(MarkenRechteck(t, k20, 0, false, false));
-}
-
-TEST(TageZaehlen, HalbeTageJeArtUndNurImGezeigtenJahr) {
+TEST(Statistik, HalbeTageJeArtNurImGezeigtenJahrUndBalkenNachAnteil) {
     CRessource r;
     Anhaengen(r, Um(2025, 3, 4, 9), 1, 2);
     Anhaengen(r, Um(2025, 3, 5, 9), 0, 2);
@@ -269,9 +247,14 @@ TEST(TageZaehlen, HalbeTageJeArtUndNurImGezeigtenJahr) {
     EXPECT_EQ(TageZaehlen(r, 2025), erwartet);
     EXPECT_EQ(std::tuple(TageZaehlen(r, 2024)[2], TageZaehlen(r, 2024)[15], TageZaehlen(r, 2028)[2]),
               std::tuple(1.0f, 0.0f, 1.0f));
+    const StatistikRaster raster = StatistikRasterFuer(320, 220); // cw 20, rh 20
+    EXPECT_EQ(StatistikBalken(raster, 1, 10.0f, 10.0f), (Rechteck{2, 40, 18, 220}));   // the maximum reaches row 2
+    EXPECT_EQ(StatistikBalken(raster, 16, 1.0f, 3.0f), (Rechteck{302, 147, 318, 220})); // 8 * 20 / 3 = 53.3
+    EXPECT_FALSE(StatistikBalken(raster, 4, 0.0f, 10.0f) || StatistikBalken(raster, 4, 0.0f, 0.0f));
+    EXPECT_EQ(AnzahlText(0.5f), "0.5"); // never a decimal comma, whatever the locale
 }
 
-TEST(JahresMarken, EineMarkeJeGanztagSonstZweiteVorErsterHaelfte) {
+TEST(JahresMarken, EineJeGanztagSonstZweiteVorErsterHaelfteUndIhrRechteck) {
     EintragsartTabelle t = EintragsartTabelle::Standard();
     t.m_nAusrichtung[2] = Oben;
     t.m_nAusrichtung[5] = Unten;
@@ -285,14 +268,10 @@ TEST(JahresMarken, EineMarkeJeGanztagSonstZweiteVorErsterHaelfte) {
         {Um(2025, 1, 3, 9), 0x00C800, true, false, Oben}, {Um(1999, 1, 7, 9), 0x0000C8, true, true, Voll},
     };
     EXPECT_EQ(JahresMarken(r, t), erwartet);
-}
-
-TEST(StatistikBalken, HoeheNachAnteilAmHoechstwert) {
-    const StatistikRaster r = StatistikRasterFuer(320, 220); // cw 20, rh 20
-    EXPECT_EQ(StatistikBalken(r, 1, 10.0f, 10.0f), (Rechteck{2, 40, 18, 220}));   // the maximum reaches row 2
-    EXPECT_EQ(StatistikBalken(r, 16, 1.0f, 3.0f), (Rechteck{302, 147, 318, 220})); // 8 * 20 / 3 = 53.3
-    EXPECT_FALSE(StatistikBalken(r, 4, 0.0f, 10.0f) || StatistikBalken(r, 4, 0.0f, 0.0f));
-    EXPECT_EQ(AnzahlText(0.5f), "0.5"); // never a decimal comma, whatever the locale
+    const JahresTag tag{1, 1, 4, 70.0, 40.0}; // an odd width splits into halves of ten
+    EXPECT_EQ(MarkenRechteck(tag, JahresRaster{21.0, 20.0}, 0, false, true), (Rechteck{80, 45, 90, 55}));
+    EXPECT_EQ(MarkenRechteck(tag, JahresRaster{21.0, 20.0}, 9, true, false), (Rechteck{70, 45, 80, 55})); // "Voll"
+    EXPECT_FALSE(MarkenRechteck(tag, k20, 0, false, false));
 }
 
 } // namespace
