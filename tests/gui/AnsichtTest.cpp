@@ -1,16 +1,6 @@
-// The plan view: first showing, controls, commands, scrolling, keys; two instances on one database.
-#include <gtest/gtest.h>
-
-#include <QAction>
-
+// The plan view: first showing, controls, commands, scrolling, keys, the display list's order, sort and
+// group filter; two instances on one database.
 #include "AnsichtHilfen.h"
-#include "app/Stempel.h"
-#include "dialogs/FarbButton.h"
-#include "frame/Befehle.h"
-#include "frame/TypLeiste.h"
-
-using namespace kalvora;
-using namespace kalvora::test;
 
 namespace {
 
@@ -18,19 +8,10 @@ RessourcenListe Zwei() {
     return Liste(Ressource("Bauer", "Anna", "Technik"), Ressource("Kurz", "Karl", "Verkauf"));
 }
 
-// A started view on twelve resources; today is 2 January 2025.
-struct Zwoelf {
-    UhrFixiert uhr{CTime(2025, 1, 2, 10, 0, 0)};
-    AnsichtUmgebung a;
-    Zwoelf() {
-        RessourcenListe liste;
-        for (int i = 0; i < 12; ++i)
-            liste.push_back(Ressource("Name" + std::to_string(10 + i), "V"));
-        a.Speichern(std::move(liste));
-        a.Starten();
-    }
-    CKalenderWnd& G() { return a.Gitter(); }
-};
+const CTagEintrag* Angezeigt(AnsichtUmgebung& a, int zeile, CTime tag) {
+    const CRessource* r = a.Gitter().Zeile(zeile);
+    return r ? r->FindeTag(tag) : nullptr;
+}
 
 } // namespace
 
@@ -74,10 +55,18 @@ TEST(Ansicht, ZoomMitGrenzenUndGrauschaltung) {
     EXPECT_EQ(a.Gitter().SpaltenBreite(), 300);
 }
 
-TEST(Ansicht, VertikalRollenMitKlammerUndBalken) {
-    Zwoelf z;
-    QScrollBar* balken = z.a.ansicht->VertikalBalken();
-    z.G().SetErsteZeile(10);
+// Vertically clamped with the bar; horizontally relative; arrow keys and the today button.
+TEST(Ansicht, RollenVertikalHorizontalPfeiltastenUndHeuteKnopf) {
+    UhrFixiert uhr(CTime(2025, 1, 2, 10, 0, 0));
+    AnsichtUmgebung a;
+    RessourcenListe liste; // twelve rows
+    for (int i = 0; i < 12; ++i)
+        liste.push_back(Ressource("Name" + std::to_string(10 + i), "V"));
+    a.Speichern(std::move(liste));
+    a.Starten();
+    CKalenderWnd& g = a.Gitter();
+    QScrollBar* balken = a.ansicht->VertikalBalken();
+    g.SetErsteZeile(10);
     using S = QAbstractSlider;
     for (auto [aktion, erwartet] : {std::pair{S::SliderPageStepAdd, 12},
                                     {S::SliderSingleStepSub, 11},
@@ -85,43 +74,38 @@ TEST(Ansicht, VertikalRollenMitKlammerUndBalken) {
                                     {S::SliderPageStepSub, 1},
                                     {S::SliderPageStepSub, 0}}) {
         balken->triggerAction(aktion);
-        EXPECT_EQ(std::pair(z.G().ErsteZeile(), balken->value()), std::pair(erwartet, erwartet)) << aktion;
+        EXPECT_EQ(std::pair(g.ErsteZeile(), balken->value()), std::pair(erwartet, erwartet)) << aktion;
     }
     EXPECT_EQ(balken->maximum(), 12);
     balken->setSliderDown(true); // the thumb acts on release only
     balken->setSliderPosition(7);
-    EXPECT_EQ(z.G().ErsteZeile(), 0);
+    EXPECT_EQ(g.ErsteZeile(), 0);
     balken->setSliderDown(false);
-    EXPECT_EQ(z.G().ErsteZeile(), 7);
-}
-
-TEST(Ansicht, HorizontalAlsRelativeSteuerungPfeiltastenUndHeuteKnopf) {
-    Zwoelf z;
-    QScrollBar* balken = z.a.ansicht->HorizontalBalken();
-    using S = QAbstractSlider; // the bar stays in the middle
+    EXPECT_EQ(g.ErsteZeile(), 7);
+    balken = a.ansicht->HorizontalBalken(); // a relative control: the bar stays in the middle
     for (auto [aktion, erwartet] : {std::pair{S::SliderSingleStepAdd, 1},
                                     {S::SliderPageStepAdd, 8},
                                     {S::SliderSingleStepSub, 7},
                                     {S::SliderPageStepSub, 0}}) {
         balken->triggerAction(aktion);
-        EXPECT_EQ(std::pair(z.G().TagOffset(), balken->value()), std::pair(erwartet, 365)) << aktion;
+        EXPECT_EQ(std::pair(g.TagOffset(), balken->value()), std::pair(erwartet, 365)) << aktion;
     }
     // The thumb moves by its distance from the middle, then snaps back.
     for (auto [position, erwartet] : {std::pair{730, 365}, {0, 0}, {0, -365}, {400, -330}}) {
         balken->setSliderDown(true);
         balken->setSliderPosition(position);
         balken->setSliderDown(false);
-        EXPECT_EQ(std::pair(z.G().TagOffset(), balken->value()), std::pair(erwartet, 365)) << position;
+        EXPECT_EQ(std::pair(g.TagOffset(), balken->value()), std::pair(erwartet, 365)) << position;
     }
-    z.a.ansicht->HeuteKnopf()->click();
-    EXPECT_EQ(z.G().TagOffset(), 0);
+    a.ansicht->HeuteKnopf()->click();
+    EXPECT_EQ(g.TagOffset(), 0);
     for (auto taste : {Qt::Key_Right, Qt::Key_Right, Qt::Key_Left, Qt::Key_Down, Qt::Key_Down})
-        QTest::keyClick(z.a.ansicht, taste);
-    EXPECT_EQ(std::tuple(z.G().TagOffset(), z.G().ErsteZeile(), z.a.ansicht->VertikalBalken()->value()),
-              std::tuple(1, 2, 2));
-    for (int i = 0; i < 3; ++i)
-        QTest::keyClick(z.a.ansicht, Qt::Key_Up);
-    EXPECT_EQ(z.G().ErsteZeile(), 0);
+        QTest::keyClick(a.ansicht, taste);
+    EXPECT_EQ(std::tuple(g.TagOffset(), g.ErsteZeile(), a.ansicht->VertikalBalken()->value()),
+              std::tuple(1, 9, 9)); // from row 7
+    for (int i = 0; i < 10; ++i)
+        QTest::keyClick(a.ansicht, Qt::Key_Up);
+    EXPECT_EQ(g.ErsteZeile(), 0);
 }
 
 TEST(Ansicht, EintragsartBefehleHaltenGenauEinenKnopfGedruecktUndDiagnoseTitel) {
@@ -145,25 +129,6 @@ TEST(Ansicht, EintragsartBefehleHaltenGenauEinenKnopfGedruecktUndDiagnoseTitel) 
     EXPECT_EQ(a.rahmen->windowTitle(), CMainFrame::ProduktTitel());
 }
 
-namespace {
-
-const CTagEintrag* Angezeigt(AnsichtUmgebung& a, int zeile, CTime tag) {
-    const CRessource* r = a.Gitter().Zeile(zeile);
-    return r ? r->FindeTag(tag) : nullptr;
-}
-
-// A whole day of `b1` set in the working list, then the saving sync, as after a drag.
-void Markieren(AnsichtUmgebung& a, const std::string& b1, CTime tag, int art) {
-    for (auto& r : a.doc.m_pRessourcen)
-        if (r->m_strBenennung1 == b1)
-            for (int stunde : {9, 21})
-                SetTag(r.get(), CTime(tag.GetYear(), tag.GetMonth(), tag.GetDay(), stunde, 0, 0), art, art,
-                       "", Jetzt());
-    ASSERT_EQ(a.ansicht->Abgleichen(false), AbgleichStand::Fertig);
-}
-
-} // namespace
-
 // One instance's saved change shows in the other's grid once its own timer ticks (rules: core AbgleichTest).
 TEST(AnsichtAbgleich, ZweiAnsichtenGetakteteUebernahme) {
     UhrFixiert uhr(CTime(2025, 6, 2, 8, 0, 0));
@@ -174,9 +139,60 @@ TEST(AnsichtAbgleich, ZweiAnsichtenGetakteteUebernahme) {
     b.ansicht->SetTaktMs(50);
     b.Starten();
     const CTime tag(2025, 6, 10, 12, 0, 0);
-    Markieren(a, "Kurz", tag, 4);
+    for (int stunde : {9, 21}) // Kurz's whole day in the working list, then the saving sync, as after a drag
+        SetTag(a.doc.m_pRessourcen[1].get(), CTime(2025, 6, 10, stunde, 0, 0), 4, 4, "", Jetzt());
+    ASSERT_EQ(a.ansicht->Abgleichen(false), AbgleichStand::Fertig);
     EXPECT_EQ(Angezeigt(b, 2, tag), nullptr); // not before B's tick
     ASSERT_GE(WartenBis([&] { return Angezeigt(b, 2, tag) != nullptr; }, 15000), 0);
     EXPECT_EQ(Angezeigt(b, 2, tag)->m_nArtNachmittag, 4);
     EXPECT_EQ(StempelLesen(a.u.app.m_strStempel)->zaehler, 1); // taking in does not count
+}
+
+// Stored order is alphabetical by name 1; one deleted record, two groups differing in case. Started by
+// groups, the sort command toggles and its check mark follows; then the group filter on the alphabetical
+// list.
+TEST(AnsichtAnzeige, SortierenSchaltetHaekchenFolgtGruppenbefehlFiltertGenau) {
+    AnsichtUmgebung a;
+    a.Speichern(Liste(Ressource("Adler", "Eva", "Lager"), Ressource("Berg", "Jan", ""),
+                      Ressource("Hahn", "Ida", ""), Ressource("Kern", "Tom", "Einkauf", "10"),
+                      Ressource("Kern", "Tom", "Einkauf", "9"), Ressource("Otto", "Uwe", "lager"),
+                      Ressource("Zorn", "Max", "Lager", "", true)));
+    a.u.app.m_bAlpha = false;
+    a.Starten();
+    const Texte kAlpha = {"Adler, Eva", "Berg, Jan", "Hahn, Ida", "Kern, Tom", "Kern, Tom", "Otto, Uwe"};
+    const Texte kGruppen = {"Berg, Jan", "Einkauf: Kern, Tom", "Einkauf: Kern, Tom",
+                            "Hahn, Ida", "Lager: Adler, Eva",  "lager: Otto, Uwe"};
+    EXPECT_EQ(a.Labels(), kGruppen);
+    QAction* sortieren = a.Aktion(befehl::SortierenNachGruppen);
+    for (bool bAlpha : {true, false, true}) {
+        sortieren->trigger();
+        EXPECT_EQ(std::tuple(a.u.app.m_bAlpha, sortieren->isChecked(), a.Labels()),
+                  std::tuple(bAlpha, !bAlpha, bAlpha ? kAlpha : kGruppen));
+    }
+    // Cancelling keeps the filter, "--- Alle Ressourcen ---" ("") lifts it.
+    Texte vorgaben;
+    std::optional<std::string> antwort = "Lager";
+    a.ansicht->m_gruppeWaehlen = [&](const RessourcenListe&, const std::string& vorgabe) {
+        return vorgaben.push_back(vorgabe), antwort;
+    };
+    a.Aktion(befehl::GruppeAnzeigen)->trigger();
+    EXPECT_EQ(std::tuple(a.Gitter().Titel(), a.Labels(), a.ansicht->VertikalBalken()->maximum()),
+              std::tuple("Lager", Texte{"Adler, Eva"}, 1));
+    antwort = std::nullopt;
+    a.Aktion(befehl::GruppeAnzeigen)->trigger();
+    EXPECT_EQ(a.u.app.m_strAbteilung, "Lager");
+    antwort = "";
+    a.Aktion(befehl::GruppeAnzeigen)->trigger();
+    EXPECT_EQ(std::tuple(a.Gitter().Titel(), a.Labels(), vorgaben),
+              std::tuple("", kAlpha, Texte{"", "Lager", "Lager"}));
+}
+
+TEST(AnsichtAnzeige, GleicherSchluesselMeldetFehler) {
+    AnsichtUmgebung a;
+    a.Speichern(Liste(Ressource("Ulm", "Bo", "Team"), Ressource("Ulm", "Bo", "Team")));
+    a.u.app.m_bAlpha = false;
+    a.Starten();
+    EXPECT_EQ(Gezeigt(a.u.meldungen), Texte{"Fehler: Ausgabe nach Gruppen"});
+    a.ansicht->OnSortieren(); // alphabetical shows both
+    EXPECT_EQ(a.Labels(), (Texte{"Ulm, Bo", "Ulm, Bo"}));
 }

@@ -1,35 +1,32 @@
 // The small dialogs on their own and the colour button's pixels; "Löschen" of notes: MausAnsichtTest.
-#include <gtest/gtest.h>
-
-#include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <QRadioButton>
-
 #include "AnsichtHilfen.h"
 #include "dialogs/BedeutungDlg.h"
-#include "dialogs/FarbButton.h"
 #include "dialogs/GruppeDlg.h"
 #include "dialogs/InfoDlg.h"
 #include "dialogs/NotizDlg.h"
 #include "dialogs/RessourceDlg.h"
 
-using namespace kalvora;
-using namespace kalvora::test;
-
-// Alignment 2 is the third radio ("Mitte"); typed text the code page cannot hold is refused.
-TEST(BedeutungDlg, ZeigtDieWerteUndGibtNurSpeicherbareZeichenZurueck) {
+// Alignment 2 is the third radio ("Mitte"); the picker starts at the colour shown, cancelling it keeps that;
+// typed text the code page cannot hold is refused.
+TEST(BedeutungDlg, ZeigtDieWerteFarbwahlUndGibtNurSpeicherbareZeichenZurueck) {
     CBedeutungDlg dlg;
     dlg.m_farbe = 0x00C800;
     dlg.m_strBedeutung = "Gr\xfc\x6e"; // Windows-1252 "Grün"
     dlg.m_nAusrichtung = 2;
+    std::vector<QColor> angeboten;
+    std::optional<QColor> antwort; // nullopt: cancelled
+    dlg.m_farbWahl = [&](const QColor& start) { return angeboten.push_back(start), antwort; };
     dlg.show();
     auto* edit = Kind<QLineEdit>(dlg, 1064);
-    EXPECT_EQ(std::tuple(Kind<CFarbButton>(dlg, 1063)->Flaeche(), edit->text(),
-                         Kind<QRadioButton>(dlg, 1065)->isChecked()),
+    auto* farbe = Kind<CFarbButton>(dlg, 1063);
+    EXPECT_EQ(std::tuple(farbe->Flaeche(), edit->text(), Kind<QRadioButton>(dlg, 1065)->isChecked()),
               std::tuple(0x00C800u, QStringLiteral("Grün"), true));
+    farbe->click();
+    EXPECT_EQ(dlg.m_farbe, 0x00C800u);
+    antwort = QColor(10, 20, 30);
+    farbe->click();
+    EXPECT_EQ(std::pair(dlg.m_farbe, farbe->Flaeche()), std::pair(0x1E140Au, 0x1E140Au));
+    EXPECT_EQ(angeboten, (std::vector<QColor>{QColor(0, 200, 0), QColor(0, 200, 0)}));
     edit->clear();
     for (const QString& s : {QStringLiteral("Büro €"), QStringLiteral("ł"), QStringLiteral("\t")})
         edit->insert(s);
@@ -46,22 +43,6 @@ TEST(BedeutungDlg, ZeigtDieWerteUndGibtNurSpeicherbareZeichenZurueck) {
     Kind<QLineEdit>(leer, 1064)->clear();
     Klick(leer, 1);
     EXPECT_EQ(std::pair(leer.m_strBedeutung, leer.m_nAusrichtung), std::pair(std::string(), 7));
-}
-
-TEST(BedeutungDlg, FarbwahlUebernehmenOderVerwerfen) {
-    CBedeutungDlg dlg;
-    dlg.m_farbe = 0x0000C8;
-    std::vector<QColor> angeboten;
-    std::optional<QColor> antwort; // nullopt: cancelled
-    dlg.m_farbWahl = [&](const QColor& start) { return angeboten.push_back(start), antwort; };
-    dlg.show();
-    auto* farbe = Kind<CFarbButton>(dlg, 1063);
-    farbe->click();
-    EXPECT_EQ(dlg.m_farbe, 0x0000C8u);
-    antwort = QColor(10, 20, 30);
-    farbe->click();
-    EXPECT_EQ(std::pair(dlg.m_farbe, farbe->Flaeche()), std::pair(0x1E140Au, 0x1E140Au));
-    EXPECT_EQ(angeboten, (std::vector<QColor>{QColor(200, 0, 0), QColor(200, 0, 0)}));
 }
 
 // Typed one by one through the validator: Omega has no place in the code page, the euro sign has.
@@ -108,60 +89,37 @@ TEST(NotizDlg, EnterZaehltZweiZeichenBisZurGrenzeVon200) {
     EXPECT_EQ(fremd.m_strNotiz, "5 \x80 f\xFCr ? und ?\xA0!");
 }
 
-namespace {
-
-const std::string kKueche = "K\xFC"
-                            "che"; // Windows-1252
-
-RessourcenListe GruppenPlan() {
-    RessourcenListe liste;
+// The order of core GruppenAuflisten, the "all" item after "!"; only the exact text preselects. In the real
+// modal run the "all" item and no selection both give "", Abbrechen keeps the group.
+TEST(GruppeDlg, EintraegeAufsteigendVorgabeAusgewaehltOkGibtDieGruppeAbbrechenLaesstSie) {
+    const std::string kueche = "K\xFC"
+                               "che"; // Windows-1252
+    RessourcenListe plan;
     for (const char* gruppe :
-         {"beta", "Zeta", kKueche.c_str(), "Alpha", "", "beta", "Beta", "!dringend", CGruppeDlg::kAlle})
-        liste.push_back(Ressource("N", "V", gruppe));
-    liste.push_back(Ressource("F", "6", "Alt", "", true)); // only a deleted one has it
-    return liste;
-}
-
-} // namespace
-
-// The order of core GruppenAuflisten, the "all" item after "!"; only the exact text preselects.
-TEST(GruppeDlg, EintraegeAufsteigendUndVorgabeAusgewaehlt) {
-    const RessourcenListe plan = GruppenPlan();
-    const std::pair<std::string, QString> faelle[] = {{"", "!dringend"},
-                                                      {kKueche, "Küche"},
-                                                      {"zeta", "!dringend"},
-                                                      {CGruppeDlg::kAlle, "--- Alle Ressourcen ---"}};
-    for (const auto& [vorgabe, ausgewaehlt] : faelle) {
+         {"beta", "Zeta", kueche.c_str(), "Alpha", "", "beta", "Beta", "!dringend", CGruppeDlg::kAlle})
+        plan.push_back(Ressource("N", "V", gruppe));
+    plan.push_back(Ressource("F", "6", "Alt", "", true)); // only a deleted one has it
+    const std::tuple<std::string, QString, int, bool, std::string> faelle[] = {
+        // preset, preselected, row then chosen (-1: none selected), OK, group
+        {"", "!dringend", 5, true, kueche},
+        {kueche, "Küche", 1, true, ""},
+        {"zeta", "!dringend", -1, true, ""},
+        {"beta", "beta", 5, false, "beta"},
+        {CGruppeDlg::kAlle, "--- Alle Ressourcen ---", 5, false, CGruppeDlg::kAlle}};
+    for (const auto& [vorgabe, ausgewaehlt, zeile, ok, erwartet] : faelle) {
         CGruppeDlg dlg;
         dlg.m_pListe = &plan;
         dlg.m_strGruppe = vorgabe;
-        dlg.OnInitDialog();
-        EXPECT_EQ(dlg.windowTitle(), QStringLiteral("Wählen Sie die anzuzeigende Gruppe!"));
-        EXPECT_EQ(Zeilen(*dlg.Liste()), (QStringList{"!dringend", "--- Alle Ressourcen ---", "Alpha", "Beta",
-                                                     "beta", "Küche", "Zeta"}));
-        ASSERT_EQ(dlg.Liste()->selectedItems().size(), 1) << vorgabe;
-        EXPECT_EQ(dlg.Liste()->currentItem()->text(), ausgewaehlt) << vorgabe;
-    }
-}
-
-// The real modal run; the "all" item and no selection both give "", Abbrechen keeps the group.
-TEST(GruppeDlg, OkGibtDieGruppeAbbrechenLaesstSie) {
-    const RessourcenListe plan = GruppenPlan();
-    const std::tuple<int, bool, std::string> faelle[] = {// row (-1: none selected), OK, group
-                                                         {5, true, kKueche},
-                                                         {1, true, ""},
-                                                         {-1, true, ""},
-                                                         {5, false, "beta"}};
-    for (const auto& [zeile, ok, erwartet] : faelle) {
-        CGruppeDlg dlg;
-        dlg.m_pListe = &plan;
-        dlg.m_strGruppe = "beta";
         QTimer::singleShot(0, &dlg, [&] {
+            EXPECT_EQ(dlg.windowTitle(), QStringLiteral("Wählen Sie die anzuzeigende Gruppe!"));
+            EXPECT_EQ(Zeilen(*dlg.Liste()), (QStringList{"!dringend", "--- Alle Ressourcen ---", "Alpha",
+                                                         "Beta", "beta", "Küche", "Zeta"}));
+            EXPECT_EQ(Zeilen(*dlg.Liste(), true), QStringList{ausgewaehlt}) << vorgabe;
             zeile < 0 ? dlg.Liste()->clearSelection() : dlg.Liste()->setCurrentRow(zeile);
             Klick(dlg, ok ? 1 : 2);
         });
         EXPECT_EQ(dlg.exec(), ok ? QDialog::Accepted : QDialog::Rejected);
-        EXPECT_EQ(dlg.m_strGruppe, erwartet) << zeile;
+        EXPECT_EQ(dlg.m_strGruppe, erwartet) << vorgabe;
     }
 }
 

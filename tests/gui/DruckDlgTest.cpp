@@ -1,40 +1,23 @@
 // The print dialog's preselection, buttons and pickers (its checks: core DruckAuswahl); the view's print
 // commands with their modal steps scripted: printer dialog into a PDF, preview, set-up, year overview.
-#include <gtest/gtest.h>
-
-#include <QAction>
 #include <QDateEdit>
-#include <QListWidget>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
-#include <QRadioButton>
 
 #include "AnsichtHilfen.h"
 #include "dialogs/JahresFeld.h"
-#include "frame/Befehle.h"
 #include "print/DruckBefehle.h"
 #include "print/DruckDlg.h"
 
-using namespace kalvora;
-using namespace kalvora::test;
-
-namespace {
-
-class DruckDlgTest : public ::testing::Test {
-protected:
-    UhrFixiert uhr{CTime(2025, 1, 1, 12, 0, 0)};
+// The first day after the last one drags it along, the last one before the first goes back to it.
+TEST(DruckDlg, VorauswahlNachGruppeAuswahlKnoepfeUndTagesgrenzen) {
+    UhrFixiert uhr(CTime(2025, 1, 1, 12, 0, 0));
     MeldungsRekorder meldungen;
-
     RessourcenListe liste =
         Liste(Ressource("Wolf", "Noah", "Service", "204"), Ressource("Becker", "Jonas", "Entwicklung", "101"),
               Ressource("Alt", "Ute", "Service", "9", true), Ressource("Braun", "Emma", "Service", "201"),
               Ressource("Huber", "Eva", "", "7"));
-};
-
-} // namespace
-
-TEST_F(DruckDlgTest, VorauswahlNachGruppeUndDieAuswahlKnoepfe) {
     CDruckDlg dlg(liste, "Service", meldungen);
     dlg.show();
     QListWidget& l = *dlg.Liste();
@@ -43,22 +26,17 @@ TEST_F(DruckDlgTest, VorauswahlNachGruppeUndDieAuswahlKnoepfe) {
                                       "Service: Wolf, Noah (204)"})); // the deleted record has no line
     EXPECT_EQ(Zeilen(l, true), Zeilen(l).mid(2));
     EXPECT_TRUE(Kind<QRadioButton>(dlg, 1054)->isChecked()); // "Nach Gruppen"
-
-    Klick(dlg, 1042); // "Alle auswählen" adds the other groups
+    Klick(dlg, 1042);                                        // "Alle auswählen" adds the other groups
     EXPECT_EQ(Zeilen(l, true), Zeilen(l));
     Klick(dlg, 1043); // "Auswahl aufheben"
     EXPECT_TRUE(Zeilen(l, true).isEmpty());
     Klick(dlg, 1); // a failed check keeps the dialog open
     EXPECT_TRUE(dlg.isVisible());
     EXPECT_EQ(Gezeigt(meldungen), Texte{"Kein Mitarbeiter ausgewählt!"});
-}
-
-TEST_F(DruckDlgTest, ErsterTagNachDemLetztenZiehtIhnMit) {
-    CDruckDlg dlg(liste, "", meldungen);
     dlg.LetzterTag()->setDate(QDate(2025, 3, 10));
     dlg.ErsterTag()->setDate(QDate(2025, 3, 12));
     EXPECT_EQ(dlg.LetzterTag()->date(), QDate(2025, 3, 12));
-    dlg.LetzterTag()->setDate(QDate(2025, 3, 1)); // before the first: back to it
+    dlg.LetzterTag()->setDate(QDate(2025, 3, 1));
     EXPECT_EQ(dlg.LetzterTag()->date(), QDate(2025, 3, 12));
 }
 
@@ -125,7 +103,9 @@ TEST_F(DruckBefehleTest, DruckenSchreibtEineSeiteAlsPdfAbbrechenNichts) {
     EXPECT_FALSE(std::filesystem::exists(pdf));
 }
 
-TEST_F(DruckBefehleTest, SeitenansichtZeigtEineSeiteOhneDruckerdialog) {
+// The preview asks the print dialog only; the set-up asks nothing about the plan and holds for the next
+// prints.
+TEST_F(DruckBefehleTest, SeitenansichtOhneDruckerdialogEinrichtungFuerDieNaechstenDrucke) {
     int seiten = -1;
     befehle->m_vorschau = [&](QPrintPreviewDialog& dlg) {
         auto* vorschau = dlg.findChild<QPrintPreviewWidget*>();
@@ -134,19 +114,14 @@ TEST_F(DruckBefehleTest, SeitenansichtZeigtEineSeiteOhneDruckerdialog) {
         seiten = vorschau->pageCount();
     };
     a.Aktion(befehl::Seitenansicht)->trigger();
-    EXPECT_EQ(druckDialoge, 1);
-    EXPECT_EQ(druckerDialoge, 0);
-    EXPECT_EQ(seiten, 1);
-}
-
-TEST_F(DruckBefehleTest, EinrichtungGiltFuerDieNaechstenDrucke) {
+    EXPECT_EQ(std::tuple(druckDialoge, druckerDialoge, seiten), std::tuple(1, 0, 1));
     QPrinter* eingerichtet = nullptr;
     befehle->m_einrichtung = [&](QPrinter& drucker, QWidget*) {
         eingerichtet = &drucker;
         drucker.setPageOrientation(QPageLayout::Portrait);
     };
     a.Aktion(befehl::DruckerEinrichtung)->trigger();
-    EXPECT_EQ(druckDialoge, 0); // the set-up asks nothing about the plan
+    EXPECT_EQ(druckDialoge, 1);
     QPrinter* gedruckt = nullptr;
     befehle->m_druckerDialog = [&](QPrinter& drucker, QWidget*) { return (gedruckt = &drucker, false); };
     a.ansicht->Befehl(befehl::Drucken);
@@ -167,9 +142,8 @@ TEST_F(DruckBefehleTest, AusDerVerwaltungNurDieJahresuebersicht) {
     };
     a.ansicht->m_bVerwaltungOffen = true;
     VerwaltungDrucken(*a.ansicht, feld);
-    EXPECT_EQ(druckDialoge, 0); // no print dialog
-    EXPECT_EQ(druckerDialoge, 1);
-    EXPECT_LT(gemalt.bottom(), 400); // 3:1 on a page of 1200 × 900
+    EXPECT_EQ(std::pair(druckDialoge, druckerDialoge), std::pair(0, 1)); // no print dialog
+    EXPECT_LT(gemalt.bottom(), 400);                                     // 3:1 on a page of 1200 × 900
     // Afterwards the pane is forgotten: nothing is drawn while resource management stays open.
     EXPECT_TRUE(Gemalt().isNull());
 }

@@ -1,13 +1,8 @@
 // The printed page rendered into images of known size: 1010 × 700 gives N = 200, h = 20, the
 // first day column at x = 211 and the first row at y = 52.
-#include <gtest/gtest.h>
-
 #include "GuiHilfen.h"
 #include "print/DruckBild.h"
 #include "view/Farbschema.h"
-
-using namespace kalvora;
-using namespace kalvora::test;
 
 namespace {
 

@@ -1,14 +1,20 @@
 #pragma once
 // Shared pieces of the GUI tests: a frame on an in-memory store, child widgets, lists, modal dialogs,
-// pixels, waiting.
+// pixels, waiting; and the widget and command headers most tests use.
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QElapsedTimer>
 #include <QImage>
+#include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPainter>
+#include <QPlainTextEdit>
+#include <QRadioButton>
 #include <QTest>
 #include <QTimer>
 #include <QWidget>
@@ -16,8 +22,12 @@
 #include <memory>
 
 #include "app/AppEinstellungen.h"
+#include "app/Stempel.h"
 #include "core/TestHilfen.h"
+#include "dialogs/FarbButton.h"
+#include "frame/Befehle.h"
 #include "frame/MainFrame.h"
+#include "frame/TypLeiste.h"
 
 namespace kalvora::test {
 
@@ -123,3 +133,7 @@ inline qint64 WartenBis(const std::function<bool()>& bedingung, int grenzeMs) {
 }
 
 } // namespace kalvora::test
+
+// Every GUI test file works in both.
+using namespace kalvora;
+using namespace kalvora::test;

@@ -1,13 +1,8 @@
 // Pixel checks of the two panes of resource management, rendered at fixed sizes.
-#include <gtest/gtest.h>
-
-#include "GuiHilfen.h"
 #include "dialogs/JahresFeld.h"
+#include "GuiHilfen.h"
 #include "dialogs/StatistikFeld.h"
 #include "view/JahresLayout.h"
-
-using namespace kalvora;
-using namespace kalvora::test;
 
 namespace {
 

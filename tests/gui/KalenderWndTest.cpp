@@ -1,6 +1,4 @@
 // The grid's back buffer at named pixels (its geometry: core GitterLayout), the cell painters, high DPI.
-#include <gtest/gtest.h>
-
 #include <limits>
 
 #include "GuiHilfen.h"
@@ -9,9 +7,6 @@
 #include "view/KopfZelle.h"
 #include "view/ZellSchrift.h"
 #include "view/Zelle.h"
-
-using namespace kalvora;
-using namespace kalvora::test;
 
 namespace {
 

@@ -1,7 +1,4 @@
 // The main frame: menus, tool bars, window place, keys; and the status bar's busy lamp.
-#include <gtest/gtest.h>
-
-#include <QAction>
 #include <QMenu>
 #include <QMenuBar>
 #include <QSignalSpy>
@@ -10,13 +7,7 @@
 
 #include "GuiHilfen.h"
 #include "app/EintragsartDatei.h"
-#include "app/Stempel.h"
-#include "dialogs/FarbButton.h"
-#include "frame/Befehle.h"
 #include "frame/StatusLeiste.h"
-#include "frame/TypLeiste.h"
-
-using namespace kalvora::test;
 
 namespace {
 
@@ -109,10 +100,10 @@ TEST_F(MainFrameTest, SetAktiveArtUndKlickMarkierenGenauEinenKnopf) {
 
 TEST(MainFrame, EintragsartDateiNebenDerDatenbankUndSetTypTexte) {
     RahmenUmgebung u;
-    kalvora::EintragsartTabelle t = kalvora::EintragsartTabelle::Standard();
+    EintragsartTabelle t = EintragsartTabelle::Standard();
     std::tie(t.m_strBedeutung[10], t.m_nFarbe[10], t.m_nRegion[2]) =
         std::tuple("B\xfcro zu", 0x123456u, 1); // Windows-1252
-    ASSERT_TRUE(kalvora::EintragsartDateiSchreiben(u.ordner / "Ressource.but", t));
+    ASSERT_TRUE(EintragsartDateiSchreiben(u.ordner / "Ressource.but", t));
     auto rahmen = u.Rahmen();
     EXPECT_EQ(rahmen->m_tabelle.m_nRegion, t.m_nRegion);
     EXPECT_EQ(std::pair(rahmen->TypLeiste()->Knopf(10)->text(), rahmen->TypLeiste()->Knopf(10)->Flaeche()),
@@ -125,7 +116,7 @@ TEST(MainFrame, EintragsartDateiNebenDerDatenbankUndSetTypTexte) {
 
 // One value missing: the system's choice; a value outside 1..4999 ("Left" 0 included): (0, 0) 800 x 600.
 TEST(MainFrame, FensterPlatzBeimStart) {
-    using P = kalvora::FensterPlatz;
+    using P = FensterPlatz;
     const std::tuple<std::map<std::string, std::uint32_t>, P::Art, QRect> faelle[] = {
         {{{"Top", 100}, {"Left", 50}, {"Bottom", 700}}, P::System, {}},
         {Platz(100, 50, 700, 950), P::Gespeichert, {50, 100, 900, 600}},
@@ -206,7 +197,7 @@ struct StatusLeisteTest : ::testing::Test {
 
 // The bar polls the stamp by itself, within a second.
 TEST_F(StatusLeisteTest, LampeFolgtDemStempelBinnenEinerSekunde) {
-    kalvora::StempelSchreiben(stempel, {0, 4});
+    StempelSchreiben(stempel, {0, 4});
     leiste.show();
     EXPECT_FALSE(leiste.IstBeschaeftigt());
     for (const auto& [inhalt, beschaeftigt] : {std::pair{"1 5", true}, {"0 5", false}}) {

@@ -1,14 +1,7 @@
 // Marking with real mouse events on the grid of a started view: what ends up in the display,
 // the working list and the saved file; the rubber band, the divider and the day notes.
-#include <gtest/gtest.h>
-
-#include <QPlainTextEdit>
-
 #include "AnsichtHilfen.h"
 #include "dialogs/NotizDlg.h"
-
-using namespace kalvora;
-using namespace kalvora::test;
 
 namespace {
 

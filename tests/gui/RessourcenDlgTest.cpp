@@ -1,22 +1,12 @@
 // Resource management through its buttons and nested dialogs; command 32771 from copy to saved file.
-#include <gtest/gtest.h>
-
-#include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QPushButton>
-
+#include "dialogs/RessourcenDlg.h"
 #include "AnsichtHilfen.h"
 #include "data/Abgleich.h"
 #include "data/DatenbankFormat.h"
 #include "dialogs/JahresFeld.h"
 #include "dialogs/RessourceDlg.h"
-#include "dialogs/RessourcenDlg.h"
 #include "dialogs/StatistikFeld.h"
 #include "dialogs/Verwaltung.h"
-
-using namespace kalvora;
-using namespace kalvora::test;
 
 namespace {
 

@@ -1,7 +1,4 @@
 // The application object: settings store, start and end, message boxes, the command wiring.
-#include <gtest/gtest.h>
-
-#include <QAction>
 #include <QDir>
 #include <QFile>
 #include <QMessageBox>
@@ -12,15 +9,10 @@
 #include "app/QtEinstellungsSpeicher.h"
 #include "app/QtMeldungen.h"
 #include "app/QuickStart.h"
-#include "app/Stempel.h"
 #include "app/UrlaubApp.h"
 #include "dialogs/EinstellungenDlg.h"
-#include "dialogs/FarbButton.h"
-#include "frame/MainFrame.h"
 #include "view/KalenderWnd.h"
 #include "view/VIduvavIzoz.h"
-
-using namespace kalvora::test;
 
 namespace {
 
@@ -79,7 +71,7 @@ TEST(UrlaubApp, DatenbankVonDerBefehlszeileUndMaximiert) {
     Geleert().setValue(QStringLiteral("Max"), 1);
     TempOrdner ordner;
     const std::string datei = ordner / "Plan 2025.dat";
-    kalvora::StempelSchreiben(ordner / "Plan 2025.d", {0, 12});
+    StempelSchreiben(ordner / "Plan 2025.d", {0, 12});
     CUrlaubApp* app = CUrlaubApp::Instanz();
     ASSERT_TRUE(app->InitInstance(QStringLiteral("\"%1\"").arg(QString::fromStdString(datei))));
     EXPECT_EQ(app->m_strDatei, datei);
@@ -93,15 +85,14 @@ TEST(UrlaubApp, DatenbankVonDerBefehlszeileUndMaximiert) {
 TEST(QtMeldungen, TexteTitelUndAntworten) {
     QtMeldungen meldungen;
     for (const auto& [knopf, titel, antwort] :
-         {std::tuple{"&Nein", "Datenbank optimieren", kalvora::Antwort::Nein},
-          {"OK", "", kalvora::Antwort::Ok}}) {
+         {std::tuple{"&Nein", "Datenbank optimieren", Antwort::Nein}, {"OK", "", Antwort::Ok}}) {
         QString gesehen;
         BeimNaechstenDialog<QMessageBox>([&, knopf = QString::fromUtf8(knopf)](QMessageBox& box) {
             gesehen = box.text() + "|" + box.windowTitle();
             for (QAbstractButton* b : box.buttons())
                 if (b->text() == knopf) b->click();
         });
-        const auto knoepfe = *titel ? kalvora::Knoepfe::JaNein : kalvora::Knoepfe::Ok;
+        const auto knoepfe = *titel ? Knoepfe::JaNein : Knoepfe::Ok;
         EXPECT_EQ(meldungen.Zeige("Regestry Error", titel, knoepfe), antwort);
         EXPECT_EQ(gesehen, QStringLiteral("Regestry Error|") + (*titel ? titel : "Kalvora"));
     }
@@ -110,10 +101,10 @@ TEST(QtMeldungen, TexteTitelUndAntworten) {
 TEST(QuickStart, PdfAusDemMitgeliefertenText) {
     TempOrdner ordner;
     const QString pfad = QString::fromStdString(ordner / "QuickStart.pdf");
-    ASSERT_TRUE(kalvora::QuickStartSchreiben(pfad));
+    ASSERT_TRUE(QuickStartSchreiben(pfad));
     const std::string inhalt = DateiInhalt(pfad.toStdString());
     EXPECT_TRUE(inhalt.starts_with("%PDF-") && inhalt.size() > 10000u); // the whole guide, not an empty page
-    EXPECT_FALSE(kalvora::QuickStartSchreiben(QString::fromStdString(ordner / "fehlt/x.pdf")));
+    EXPECT_FALSE(QuickStartSchreiben(QString::fromStdString(ordner / "fehlt/x.pdf")));
 }
 
 TEST(UrlaubApp, NurHilfeOderVersionBrauchenKeinFenster) {
@@ -131,10 +122,10 @@ TEST(UrlaubApp, NurHilfeOderVersionBrauchenKeinFenster) {
 namespace {
 
 // Answers the application's message boxes from now on, so a failing load waits for no click.
-MeldungsRekorder& StilleMeldungen() {
+MeldungsRekorder& AppMeldungenAufzeichnen() {
     static MeldungsRekorder rekorder;
-    struct Weiter : kalvora::Meldungen {
-        kalvora::Antwort Zeige(const std::string& t, const std::string& k, kalvora::Knoepfe b) override {
+    struct Weiter : Meldungen {
+        Antwort Zeige(const std::string& t, const std::string& k, Knoepfe b) override {
             return rekorder.Zeige(t, k, b);
         }
     };
@@ -150,13 +141,13 @@ MeldungsRekorder& StilleMeldungen() {
 
 // Commands wired after the start; compacting stays off after a failed load, or it would save an empty list.
 TEST(Befehlsanschluss, BefehleNachDemStartOptimierenNurNachDemLaden) {
-    MeldungsRekorder& meldungen = StilleMeldungen();
+    MeldungsRekorder& meldungen = AppMeldungenAufzeichnen();
     for (const std::string inhalt : {std::string(4, '\0'), std::string("\x09\x00\x00\x00", 4)}) {
         const bool kaputt = inhalt[0] != 0;
         TempOrdner ordner;
         const std::string datei = ordner / "Plan.dat";
         DateiSchreibenTest(datei, inhalt);
-        kalvora::StempelSchreiben(ordner / "Plan.d", {0, 3});
+        StempelSchreiben(ordner / "Plan.d", {0, 3});
         meldungen.m_gezeigt.clear();
         CUrlaubApp* app = CUrlaubApp::Instanz();
         ASSERT_TRUE(app->InitInstance(QString::fromStdString(datei)));
@@ -174,7 +165,7 @@ TEST(Befehlsanschluss, BefehleNachDemStartOptimierenNurNachDemLaden) {
             app->Rahmen()->Aktion(32785)->trigger();
             EXPECT_EQ(
                 std::pair(app->Ansicht()->Kalender()->Farben().C(1), app->Ansicht()->HeuteKnopf()->Flaeche()),
-                std::pair(kalvora::COLORREF{0}, kalvora::COLORREF{0x960000}));
+                std::pair(COLORREF{0}, COLORREF{0x960000}));
         }
         app->Rahmen()->close();
         EXPECT_EQ(DateiInhalt(datei), inhalt);
