@@ -168,7 +168,7 @@ MausGitter Gitter(int w = 150, int z = 30, int zeilen = 3, int erste = 0) {
 }
 
 // The walk from W + 2 in steps of Z/2 + 0.5 is the definition; it must match at every pixel.
-TEST(Maus, HalbtagWieDieSchrittweiseSuche) {
+TEST(Maus, HalbtagWieDieSchrittweiseSucheUndNachOrtszeitUeberDieUmstellung) {
     for (int w : {3, 150})
         for (int z : {10, 11, 30, 31, 300}) {
             const MausGitter g = Gitter(w, z);
@@ -181,9 +181,6 @@ TEST(Maus, HalbtagWieDieSchrittweiseSuche) {
                     << w << ' ' << z << ' ' << x;
             }
         }
-}
-
-TEST(Maus, HalbtageFolgenDerOrtszeitUeberDieUmstellung) {
     // 09:00 plus whole days of seconds is 10:00 or 08:00 after a clock change, still the first half.
     const std::tuple<Datum, int, int, Datum, bool> faelle[] = {
         {{2025, 3, 29}, 0, 3, {2025, 3, 30}, false}, // today, offset, column, day, first half
