@@ -44,6 +44,16 @@ void PunkteErwarten(const QImage& bild, const Punkte& punkte) {
         EXPECT_EQ(Pixel(bild, x, y), farbe) << x << "," << y;
 }
 
+constexpr QRgb kFuellung = 0x604020, kLinksOben = 0x00C000; // as painted from the COLORREFs below
+
+template <class Z> QImage Gemalt(Z& zelle, int l, int o, int r, int u, int w, int h) {
+    return Malen({w, h}, Qt::black, [&](QPainter& p) {
+        zelle.SetRechteck(l, o, r, u);
+        zelle.SetFarben(0x204060, 0x000080, 0x00C000, 0xFFFFFF);
+        zelle.Zeichnen(p);
+    });
+}
+
 } // namespace
 
 // Fill of the day header and the day cells per column; only Monday 6 January's cells carry the week number.
@@ -79,24 +89,39 @@ TEST(KalenderWnd, SchraffurNurUnterDenZeilen) {
     EXPECT_TRUE(Umriss(bild, QRect(0, 0, w, 124), Ist(kSchraffur)).isEmpty());
 }
 
-TEST(KalenderWnd, NamensspalteWirdAmFensterBegrenzt) {
+// The name column is limited by the window; the back buffer has the window's size, a resize repaints it.
+TEST(KalenderWnd, NamensspalteUndPufferFolgenDemFenster) {
     const int faelle[][3] = {{700, 150, 150}, {100, 150, 90}, {700, 3, 10}, {15, 3, 5}}; // window, asked, got
     for (const auto& [breite, nw, erwartet] : faelle) {
         Gitter g(breite, 100, 1);
         g.wnd.SetNamenBreite(nw);
         const QImage& bild = g.Bild();
-        EXPECT_EQ(g.wnd.NamenBreite(), erwartet) << breite << " " << nw;
-        EXPECT_EQ(Pixel(bild, erwartet, 40), g.C(7)) << breite;
+        EXPECT_EQ(std::tuple(g.wnd.NamenBreite(), bild.size(), Pixel(bild, erwartet, 40)),
+                  std::tuple(erwartet, QSize(breite, 100), g.C(7)))
+            << breite << " " << nw;
         if (erwartet + 1 < breite) EXPECT_EQ(Pixel(bild, erwartet + 1, 40), g.C(6)) << breite;
     }
+    Gitter g(300, 200, 1);
+    g.wnd.show();
+    g.wnd.resize(420, 90);
+    EXPECT_EQ(g.wnd.Puffer().size(), QSize(420, 90));
+    g.wnd.resize(0, 0), g.wnd.Neuzeichnen();
+    EXPECT_TRUE(g.wnd.Puffer().isNull());
 }
 
-// "Dark": C1, today C3, weekend C4, header C2; halves 2 | 5 end at x + 15 and x + 30; names white.
-TEST(KalenderWnd, SchemaDarkUndHalbtageNebeneinander) {
+// "Dark": C1, today C3, weekend C4, header C2; halves 2 | 5 end at x + 15 and x + 30; names white. Inside
+// the band (y + 8 .. y + 22) anything but its fill is the letter "N" of a noted day.
+TEST(KalenderWnd, SchemaDarkHalbtageNebeneinanderNotizZeigtN) {
     Gitter g(700, 240, 1);
     g.wnd.SetFarbschema(4);
     g.wnd.SetTagAnzeige(1, CTime(2025, 1, 7, 9, 0, 0), 2, 5, "");
+    g.wnd.SetTagAnzeige(1, CTime(2025, 1, 3, 9, 0, 0), 3, 3, "Arzt");
+    g.wnd.SetTagAnzeige(1, CTime(2025, 1, 5, 9, 0, 0), 3, 3, "");
     const QImage& bild = g.Bild();
+    const auto buchstabe = [&](int j) {
+        return Umriss(bild, QRect(g.X(j) + 1, g.Y(0) + 8, 29, 15), [](QRgb p) { return p != 0x0000C8; });
+    };
+    EXPECT_EQ(std::pair(buchstabe(1).isEmpty(), buchstabe(3).isEmpty()), std::pair(false, true));
     const int x = g.X(5), y = g.Y(0) + 15, z = g.Y(0) + 28;
     PunkteErwarten(bild, {{g.X(1) + 28, z, 0x000000},
                           {g.X(0) + 28, z, 0x000096},
@@ -129,28 +154,6 @@ TEST(KalenderWnd, BandHoeheNachAusrichtung) {
     }
 }
 
-// Inside the band (y + 8 .. y + 22) anything but its fill is the letter "N" of a noted day.
-TEST(KalenderWnd, NotizZeigtN) {
-    Gitter g(700, 240, 1);
-    g.wnd.SetTagAnzeige(1, CTime(2025, 1, 3, 9, 0, 0), 3, 3, "Arzt");
-    g.wnd.SetTagAnzeige(1, CTime(2025, 1, 7, 9, 0, 0), 3, 3, "");
-    const QImage& bild = g.Bild();
-    const auto buchstabe = [&](int j) {
-        return Umriss(bild, QRect(g.X(j) + 1, g.Y(0) + 8, 29, 15), [](QRgb p) { return p != 0x0000C8; });
-    };
-    EXPECT_EQ(std::pair(buchstabe(1).isEmpty(), buchstabe(5).isEmpty()), std::pair(false, true));
-}
-
-TEST(KalenderWnd, PufferFolgtDerGroesse) {
-    Gitter g(300, 200, 1);
-    EXPECT_EQ(g.Bild().size(), QSize(300, 200));
-    g.wnd.show();
-    g.wnd.resize(420, 90);
-    EXPECT_EQ(g.wnd.Puffer().size(), QSize(420, 90)); // a resize repaints
-    g.wnd.resize(0, 0), g.wnd.Neuzeichnen();
-    EXPECT_TRUE(g.wnd.Puffer().isNull());
-}
-
 // Columns 0 | 1 (logical 181 | 182) meet at device pixels 363 | 364; column 1's band spans logical y 69..85.
 TEST(KalenderWnd, DoppeltePixeldichteVerdoppeltDieGeometrie) {
     Gitter g(400, 150, 1);
@@ -168,20 +171,6 @@ TEST(KalenderWnd, DoppeltePixeldichteVerdoppeltDieGeometrie) {
                           {400, 154, 0xC80000},
                           {400, 171, g.C(7)}});
 }
-
-namespace {
-
-constexpr QRgb kFuellung = 0x604020, kLinksOben = 0x00C000; // as painted from the COLORREFs below
-
-template <class Z> QImage Gemalt(Z& zelle, int l, int o, int r, int u, int w, int h) {
-    return Malen({w, h}, Qt::black, [&](QPainter& p) {
-        zelle.SetRechteck(l, o, r, u);
-        zelle.SetFarben(0x204060, 0x000080, 0x00C000, 0xFFFFFF);
-        zelle.Zeichnen(p);
-    });
-}
-
-} // namespace
 
 // Text left with a margin, cut before the right edge; odd rectangles on any painter do not crash.
 TEST(Zelle, TextLinksMitAbstandAbgeschnittenUndVerdrehteRechteckeOhneAbsturz) {

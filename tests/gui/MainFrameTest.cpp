@@ -30,6 +30,13 @@ struct MainFrameTest : ::testing::Test {
     CTypLeiste* leiste = rahmen->TypLeiste();
 };
 
+struct StatusLeisteTest : ::testing::Test {
+    TempOrdner ordner;
+    const std::string stempel = ordner / "Ressource.d";
+    bool abgleichOffen = false;
+    CStatusLeiste leiste{stempel, abgleichOffen};
+};
+
 } // namespace
 
 TEST_F(MainFrameTest, MenuesUndSymbolleiste) {
@@ -115,7 +122,7 @@ TEST(MainFrame, EintragsartDateiNebenDerDatenbankUndSetTypTexte) {
 }
 
 // One value missing: the system's choice; a value outside 1..4999 ("Left" 0 included): (0, 0) 800 x 600.
-TEST(MainFrame, FensterPlatzBeimStart) {
+TEST(MainFrame, FensterPlatzBeimStartUndSchliessen) {
     using P = FensterPlatz;
     const std::tuple<std::map<std::string, std::uint32_t>, P::Art, QRect> faelle[] = {
         {{{"Top", 100}, {"Left", 50}, {"Bottom", 700}}, P::System, {}},
@@ -131,10 +138,8 @@ TEST(MainFrame, FensterPlatzBeimStart) {
         EXPECT_EQ(rahmen->StartPlatz().art, art) << rechteck.width();
         if (art != P::System) EXPECT_EQ(QRect(rahmen->pos(), rahmen->size()), rechteck);
     }
-}
-
-// Reopened, the window comes back where it was closed; maximised, "Max" is 1 and the last normal place stays.
-TEST(MainFrame, SchliessenSpeichertDenPlatz) {
+    // Reopened, the window comes back where it was closed; maximised, "Max" is 1 and the last normal place
+    // stays.
     RahmenUmgebung u;
     u.speicher.m_zahlen = Platz(120, 40, 720, 940);
     {
@@ -183,17 +188,6 @@ TEST_F(MainFrameTest, ZeichentastenLoesenNurFreigegebeneBefehleAus) {
         QTest::keyClick(rahmen.get(), taste, mod);
     EXPECT_EQ(std::pair(groesser.count(), kleiner.count()), std::pair(qsizetype{2}, qsizetype{1}));
 }
-
-namespace {
-
-struct StatusLeisteTest : ::testing::Test {
-    TempOrdner ordner;
-    const std::string stempel = ordner / "Ressource.d";
-    bool abgleichOffen = false;
-    CStatusLeiste leiste{stempel, abgleichOffen};
-};
-
-} // namespace
 
 // The bar polls the stamp by itself, within a second.
 TEST_F(StatusLeisteTest, LampeFolgtDemStempelBinnenEinerSekunde) {

@@ -73,115 +73,6 @@ protected:
     float Zahl(int art) { return dlg->StatistikFeld()->Zahlen()[static_cast<std::size_t>(art - 1)]; }
 };
 
-} // namespace
-
-// Deleted records have no line, the overview gets all years' marks; no selection: the buttons complain.
-TEST_F(RessourcenDlgTest, ZeileNZeigtDieNteNichtGeloeschteRessourceOhneAuswahlNurDieMeldung) {
-    Oeffnen();
-    EXPECT_EQ(dlg->windowTitle(), QStringLiteral("Ressourcen verwalten"));
-    EXPECT_EQ(Zeilen(), (QStringList{QStringLiteral("Apfel, Anna"), QStringLiteral("Kirsche, Karl")}));
-    EXPECT_EQ(Text(1033), QStringLiteral("-"));
-    Waehle(1);
-    EXPECT_EQ(Text(1033) + "|" + Text(1035), QStringLiteral("Kirsche, Karl|Identifikations-Nr.: 7"));
-    Waehle(0);
-    EXPECT_EQ(Text(1034), QStringLiteral("Gruppe: Lager"));
-    EXPECT_EQ(dlg->JahresFeld()->Ueberschrift(), "Apfel, Anna - Gruppe: Lager - ");
-    EXPECT_EQ(dlg->JahresFeld()->Tage().size(), 4u);
-    Liste()->clearSelection();
-    EXPECT_TRUE(Text(1033) == QStringLiteral("-") && dlg->JahresFeld()->Tage().empty());
-    for (int id : {1001, 1004, 1002}) // Bearbeiten, Kopieren, Löschen
-        EXPECT_EQ(Knopf(id), Texte{"Kein Mitarbeiter ausgewählt! "}) << id;
-    EXPECT_EQ(Reihe(liste), "Apfel/1@Lager Birne/2@Lager(x) Kirsche/7");
-}
-
-// Cancelled nothing; an existing identity gives a second record, placed by key (order: core tests).
-TEST_F(RessourcenDlgTest, NeuLegtNachSchluesselAnAuchMitVorhandenerIdentitaet) {
-    Oeffnen();
-    RessourceDlgAntwort(std::nullopt);
-    Klick(*dlg, 1000);
-    EXPECT_EQ(liste.size(), 3u);
-    RessourceDlgAntwort(Eingabe{"Kirsche", "Karl", "Halle", "7"});
-    Klick(*dlg, 1000);
-    EXPECT_EQ(Reihe(liste), "Apfel/1@Lager Birne/2@Lager(x) Kirsche/7@Halle Kirsche/7");
-    EXPECT_EQ(std::pair(liste[2]->m_timeGeaendert, Zeilen().size()), std::pair(kJetzt, qsizetype{3}));
-}
-
-TEST_F(RessourcenDlgTest, BearbeitenAendertNurDieGruppe) {
-    Oeffnen();
-    Waehle(1);
-    BeimNaechstenDialog<CRessourceDlg>([&](CRessourceDlg& r) {
-        EXPECT_EQ(r.windowTitle(), QStringLiteral("Ressource"));
-        for (int id : {1004, 1005, 1021})
-            EXPECT_FALSE(Kind<QLineEdit>(r, id)->isEnabled()) << id;
-        EXPECT_EQ(Kind<QLineEdit>(r, 1004)->text(), QStringLiteral("Kirsche"));
-        Kind<QLineEdit>(r, 1020)->setText(QStringLiteral("B\u00fcro"));
-        Klick(r, 1);
-    });
-    Klick(*dlg, 1001);
-    EXPECT_EQ(Reihe(liste), "Apfel/1@Lager Birne/2@Lager(x) Kirsche/7@B\xFCro");
-    EXPECT_EQ(std::pair(liste[2]->m_timeGeaendert, Text(1033)),
-              std::pair(kJetzt, QStringLiteral("-"))); // refilled, no selection
-}
-
-TEST_F(RessourcenDlgTest, KopierenMitAllenTagenOderBegruendetVerweigert) {
-    Oeffnen();
-    const std::string vorher = Reihe(liste);
-    for (const auto& [eingabe, meldung] :
-         {std::pair{Eingabe{"Apfel", "Anna", "Halle", "1"},
-                    "Zum Kopieren müssen Sie Name, Vorname oder Personalnummer ändern!"},
-          {Eingabe{"Kirsche", "Karl", "", "7"}, "Ressource existiert bereits!"}}) {
-        Waehle(0);
-        RessourceDlgAntwort(eingabe);
-        EXPECT_EQ(Knopf(1004), Texte{meldung});
-        EXPECT_EQ(Reihe(liste), vorher);
-    }
-    // The identity of a deleted resource is free again: the copy goes before the deleted one.
-    Waehle(0);
-    RessourceDlgAntwort(Eingabe{"Birne", "Bert", "Halle", "2"});
-    EXPECT_TRUE(Knopf(1004).empty());
-    EXPECT_EQ(Reihe(liste), "Apfel/1@Lager Birne/2@Halle Birne/2@Lager(x) Kirsche/7");
-    EXPECT_EQ(std::tuple(liste[1]->AnzahlEintraege(),
-                         liste[1]->FindeTag(CTime(2025, 3, 3, 9, 0, 0))->m_strNotiz,
-                         liste[2]->AnzahlEintraege()),
-              std::tuple(std::size_t{3}, std::string("Arzt"), std::size_t{0})); // every day, notes included
-}
-
-TEST_F(RessourcenDlgTest, LoeschenNurNachJa) {
-    Oeffnen();
-    Waehle(1);
-    meldungen.m_antworten = {Antwort::Nein};
-    Klick(*dlg, 1002);
-    ASSERT_EQ(meldungen.m_gezeigt.size(), 1u);
-    const Meldung& m = meldungen.m_gezeigt[0];
-    EXPECT_EQ(
-        std::tie(m.text, m.titel, m.knoepfe),
-        std::make_tuple("Ressource Kirsche, Karl wirklich löschen?", "Ressource löschen", Knoepfe::JaNein));
-    EXPECT_FALSE(liste[2]->m_bGeloescht);
-    meldungen.m_antworten = {Antwort::Ja};
-    Klick(*dlg, 1002);
-    EXPECT_EQ(std::pair(liste[2]->m_bGeloescht, liste[2]->m_timeGeaendert),
-              std::pair(true, kJetzt)); // kept, marked
-    EXPECT_EQ(Zeilen(), QStringList{QStringLiteral("Apfel, Anna")});
-}
-
-// Counts follow the year; the buttons stop at 1971 and 2036.
-TEST_F(RessourcenDlgTest, JahreswahlZwischen1971Und2036UndZahlenFolgen) {
-    Oeffnen();
-    Waehle(0);
-    Klick(*dlg, 1038);
-    EXPECT_EQ(Text(1040), QStringLiteral("2024"));
-    EXPECT_EQ((std::vector{Zahl(1), Zahl(3)}), (std::vector{0.0f, 1.0f})); // type 3 only in 2024
-    for (const auto& [start, knopf, grenze] : {std::tuple{1972, 1038, 1971}, {2035, 1039, 2036}}) {
-        Oeffnen(start);
-        Waehle(0);
-        Klick(*dlg, knopf), Klick(*dlg, knopf);
-        EXPECT_EQ(std::pair(Text(1040), dlg->JahresFeld()->Jahr()),
-                  std::pair(QString::number(grenze), grenze));
-    }
-}
-
-namespace {
-
 // Command 32771 on a real database: copy, dialog, fallback, replacement and the saving sync.
 class Verwalten : public ::testing::TestWithParam<int> {
 protected:
@@ -223,6 +114,108 @@ protected:
 };
 
 } // namespace
+
+// Deleted records have no line, the overview gets all years' marks; no selection: the buttons complain.
+TEST_F(RessourcenDlgTest, ZeileNZeigtDieNteNichtGeloeschteRessourceOhneAuswahlNurDieMeldung) {
+    Oeffnen();
+    EXPECT_EQ(dlg->windowTitle(), QStringLiteral("Ressourcen verwalten"));
+    EXPECT_EQ(Zeilen(), (QStringList{QStringLiteral("Apfel, Anna"), QStringLiteral("Kirsche, Karl")}));
+    EXPECT_EQ(Text(1033), QStringLiteral("-"));
+    Waehle(1);
+    EXPECT_EQ(Text(1033) + "|" + Text(1035), QStringLiteral("Kirsche, Karl|Identifikations-Nr.: 7"));
+    Waehle(0);
+    EXPECT_EQ(Text(1034), QStringLiteral("Gruppe: Lager"));
+    EXPECT_EQ(dlg->JahresFeld()->Ueberschrift(), "Apfel, Anna - Gruppe: Lager - ");
+    EXPECT_EQ(dlg->JahresFeld()->Tage().size(), 4u);
+    Liste()->clearSelection();
+    EXPECT_TRUE(Text(1033) == QStringLiteral("-") && dlg->JahresFeld()->Tage().empty());
+    for (int id : {1001, 1004, 1002}) // Bearbeiten, Kopieren, Löschen
+        EXPECT_EQ(Knopf(id), Texte{"Kein Mitarbeiter ausgewählt! "}) << id;
+    EXPECT_EQ(Reihe(liste), "Apfel/1@Lager Birne/2@Lager(x) Kirsche/7");
+}
+
+// Cancelled nothing; an existing identity gives a second record, placed by key (order: core tests).
+TEST_F(RessourcenDlgTest, NeuLegtNachSchluesselAnAuchMitVorhandenerIdentitaet) {
+    Oeffnen();
+    RessourceDlgAntwort(std::nullopt);
+    Klick(*dlg, 1000);
+    EXPECT_EQ(liste.size(), 3u);
+    RessourceDlgAntwort(Eingabe{"Kirsche", "Karl", "Halle", "7"});
+    Klick(*dlg, 1000);
+    EXPECT_EQ(Reihe(liste), "Apfel/1@Lager Birne/2@Lager(x) Kirsche/7@Halle Kirsche/7");
+    EXPECT_EQ(std::pair(liste[2]->m_timeGeaendert, Zeilen().size()), std::pair(kJetzt, qsizetype{3}));
+}
+
+TEST_F(RessourcenDlgTest, BearbeitenAendertNurDieGruppeLoeschenNurNachJa) {
+    Oeffnen();
+    Waehle(1);
+    BeimNaechstenDialog<CRessourceDlg>([&](CRessourceDlg& r) {
+        EXPECT_EQ(r.windowTitle(), QStringLiteral("Ressource"));
+        for (int id : {1004, 1005, 1021})
+            EXPECT_FALSE(Kind<QLineEdit>(r, id)->isEnabled()) << id;
+        EXPECT_EQ(Kind<QLineEdit>(r, 1004)->text(), QStringLiteral("Kirsche"));
+        Kind<QLineEdit>(r, 1020)->setText(QStringLiteral("B\u00fcro"));
+        Klick(r, 1);
+    });
+    Klick(*dlg, 1001);
+    EXPECT_EQ(Reihe(liste), "Apfel/1@Lager Birne/2@Lager(x) Kirsche/7@B\xFCro");
+    EXPECT_EQ(std::pair(liste[2]->m_timeGeaendert, Text(1033)),
+              std::pair(kJetzt, QStringLiteral("-"))); // refilled, no selection
+    Waehle(1); // deleting asks first; Nein keeps the record, Ja marks it
+    meldungen.m_antworten = {Antwort::Nein};
+    Klick(*dlg, 1002);
+    ASSERT_EQ(meldungen.m_gezeigt.size(), 1u);
+    const Meldung& m = meldungen.m_gezeigt[0];
+    EXPECT_EQ(
+        std::tie(m.text, m.titel, m.knoepfe),
+        std::make_tuple("Ressource Kirsche, Karl wirklich löschen?", "Ressource löschen", Knoepfe::JaNein));
+    EXPECT_FALSE(liste[2]->m_bGeloescht);
+    uhr.uhr().Vorstellen(60);
+    meldungen.m_antworten = {Antwort::Ja};
+    Klick(*dlg, 1002);
+    EXPECT_EQ(std::pair(liste[2]->m_bGeloescht, liste[2]->m_timeGeaendert),
+              std::pair(true, CTime(kJetzt.GetTime() + 60))); // kept, marked
+    EXPECT_EQ(Zeilen(), QStringList{QStringLiteral("Apfel, Anna")});
+}
+
+TEST_F(RessourcenDlgTest, KopierenMitAllenTagenOderBegruendetVerweigert) {
+    Oeffnen();
+    const std::string vorher = Reihe(liste);
+    for (const auto& [eingabe, meldung] :
+         {std::pair{Eingabe{"Apfel", "Anna", "Halle", "1"},
+                    "Zum Kopieren müssen Sie Name, Vorname oder Personalnummer ändern!"},
+          {Eingabe{"Kirsche", "Karl", "", "7"}, "Ressource existiert bereits!"}}) {
+        Waehle(0);
+        RessourceDlgAntwort(eingabe);
+        EXPECT_EQ(Knopf(1004), Texte{meldung});
+        EXPECT_EQ(Reihe(liste), vorher);
+    }
+    // The identity of a deleted resource is free again: the copy goes before the deleted one.
+    Waehle(0);
+    RessourceDlgAntwort(Eingabe{"Birne", "Bert", "Halle", "2"});
+    EXPECT_TRUE(Knopf(1004).empty());
+    EXPECT_EQ(Reihe(liste), "Apfel/1@Lager Birne/2@Halle Birne/2@Lager(x) Kirsche/7");
+    EXPECT_EQ(std::tuple(liste[1]->AnzahlEintraege(),
+                         liste[1]->FindeTag(CTime(2025, 3, 3, 9, 0, 0))->m_strNotiz,
+                         liste[2]->AnzahlEintraege()),
+              std::tuple(std::size_t{3}, std::string("Arzt"), std::size_t{0})); // every day, notes included
+}
+
+// Counts follow the year; the buttons stop at 1971 and 2036.
+TEST_F(RessourcenDlgTest, JahreswahlZwischen1971Und2036UndZahlenFolgen) {
+    Oeffnen();
+    Waehle(0);
+    Klick(*dlg, 1038);
+    EXPECT_EQ(Text(1040), QStringLiteral("2024"));
+    EXPECT_EQ((std::vector{Zahl(1), Zahl(3)}), (std::vector{0.0f, 1.0f})); // type 3 only in 2024
+    for (const auto& [start, knopf, grenze] : {std::tuple{1972, 1038, 1971}, {2035, 1039, 2036}}) {
+        Oeffnen(start);
+        Waehle(0);
+        Klick(*dlg, knopf), Klick(*dlg, knopf);
+        EXPECT_EQ(std::pair(Text(1040), dlg->JahresFeld()->Jahr()),
+                  std::pair(QString::number(grenze), grenze));
+    }
+}
 
 // 0: OK, 1: Esc, 2: the close box.
 TEST_P(Verwalten, JedesSchliessenUebernimmtSpeichertUndSetztDieGruppeZurueck) {

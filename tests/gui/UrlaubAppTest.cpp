@@ -24,6 +24,22 @@ QSettings& Geleert() {
     return s;
 }
 
+// Answers the application's message boxes from now on, so a failing load waits for no click.
+MeldungsRekorder& AppMeldungenAufzeichnen() {
+    static MeldungsRekorder rekorder;
+    struct Weiter : Meldungen {
+        Antwort Zeige(const std::string& t, const std::string& k, Knoepfe b) override {
+            return rekorder.Zeige(t, k, b);
+        }
+    };
+    static const bool gesetzt = [] {
+        CUrlaubApp::Instanz()->SetzeDienste(nullptr, std::make_unique<Weiter>());
+        return true;
+    }();
+    (void)gesetzt;
+    return rekorder;
+}
+
 } // namespace
 
 // Values survive a new store object; a stored text that is no number reads as missing.
@@ -118,26 +134,6 @@ TEST(UrlaubApp, NurHilfeOderVersionBrauchenKeinFenster) {
         EXPECT_EQ(CUrlaubApp::NurAuskunft(static_cast<int>(argumente.size()), argumente.data()), auskunft)
             << argumente.back();
 }
-
-namespace {
-
-// Answers the application's message boxes from now on, so a failing load waits for no click.
-MeldungsRekorder& AppMeldungenAufzeichnen() {
-    static MeldungsRekorder rekorder;
-    struct Weiter : Meldungen {
-        Antwort Zeige(const std::string& t, const std::string& k, Knoepfe b) override {
-            return rekorder.Zeige(t, k, b);
-        }
-    };
-    static const bool gesetzt = [] {
-        CUrlaubApp::Instanz()->SetzeDienste(nullptr, std::make_unique<Weiter>());
-        return true;
-    }();
-    (void)gesetzt;
-    return rekorder;
-}
-
-} // namespace
 
 // Commands wired after the start; compacting stays off after a failed load, or it would save an empty list.
 TEST(Befehlsanschluss, BefehleNachDemStartOptimierenNurNachDemLaden) {
