@@ -201,28 +201,8 @@ TEST_F(StatusLeisteTest, LampeFolgtDemStempelBinnenEinerSekunde) {
     }
 }
 
-// Busy on a pending sync or any lock but 0 (parsing: core StempelDatei); a missing file changes nothing.
-TEST_F(StatusLeisteTest, BeschaeftigtJeStempelUndOffenemAbgleich) {
-    const std::tuple<const char*, bool, bool, bool> faelle[] = {// stamp (none), sync open, busy before, after
-                                                                {"0 7", true, false, true},
-                                                                {"-1 3", false, false, true},
-                                                                {nullptr, false, false, false},
-                                                                {nullptr, false, true, true}};
-    for (const auto& [inhalt, offen, vorher, danach] : faelle) {
-        abgleichOffen = false;
-        DateiSchreibenTest(stempel, vorher ? "1 0" : "0 0");
-        leiste.OnTimer();
-        ASSERT_EQ(leiste.IstBeschaeftigt(), vorher);
-        std::filesystem::remove(stempel);
-        if (inhalt) DateiSchreibenTest(stempel, inhalt);
-        abgleichOffen = offen;
-        leiste.OnTimer();
-        EXPECT_EQ(leiste.IstBeschaeftigt(), danach) << (inhalt ? inhalt : "(fehlt)");
-    }
-}
-
 // "Bereit" without a prompt; the lamp green, red when busy; the size grip's diagonals in the corner.
-TEST_F(StatusLeisteTest, BereitLampeUndGriffImBild) {
+TEST_F(StatusLeisteTest, BereitLampeGriffImBildUndBeschaeftigtJeStempel) {
     leiste.showMessage(QStringLiteral("Ressource verwalten."));
     leiste.clearMessage();
     EXPECT_EQ(leiste.PaneText(), QStringLiteral("Bereit"));
@@ -239,4 +219,21 @@ TEST_F(StatusLeisteTest, BereitLampeUndGriffImBild) {
     const auto pal = [&](QPalette::ColorRole r) { return leiste.palette().color(r).rgb() & 0xFFFFFF; };
     EXPECT_EQ((std::vector<QRgb>{Pixel(b, 284, 21), Pixel(b, 299, 6), Pixel(b, 285, 21)}),
               (std::vector<QRgb>{pal(QPalette::Light), pal(QPalette::Light), pal(QPalette::Dark)}));
+    // Busy on a pending sync or any lock but 0 (parsing: core StempelDatei); a missing file changes nothing.
+    // Stamp (none: missing), sync open, busy before, busy after.
+    const std::tuple<const char*, bool, bool, bool> faelle[] = {{"0 7", true, false, true},
+                                                                {"-1 3", false, false, true},
+                                                                {nullptr, false, false, false},
+                                                                {nullptr, false, true, true}};
+    for (const auto& [inhalt, offen, vorher, danach] : faelle) {
+        abgleichOffen = false;
+        DateiSchreibenTest(stempel, vorher ? "1 0" : "0 0");
+        leiste.OnTimer();
+        ASSERT_EQ(leiste.IstBeschaeftigt(), vorher);
+        std::filesystem::remove(stempel);
+        if (inhalt) DateiSchreibenTest(stempel, inhalt);
+        abgleichOffen = offen;
+        leiste.OnTimer();
+        EXPECT_EQ(leiste.IstBeschaeftigt(), danach) << (inhalt ? inhalt : "(fehlt)");
+    }
 }
