@@ -69,8 +69,9 @@ TEST(Anzeige, GleicheNamenNachNummerAlsTextGeloeschterZwillingStoertNichtTageWer
     Aufbau a;
     ASSERT_TRUE(a.Los(arbeit, "", false));
     const CRessource& z = *a.anzeige.at(0);
+    const CTagEintrag* e = z.FindeTag(Um(2024, 2, 29));
     EXPECT_EQ(std::tuple(Zeilen(arbeit), arbeit[1]->m_nPosition, Haelften(z, {Um(2024, 2, 29), Um(2028, 2, 29)}),
-                         z.AnzahlEintraege(), z.FindeTag(Um(2024, 2, 29))->m_strNotiz.Text()),
+                         z.AnzahlEintraege(), e ? e->m_strNotiz.Text() : "-"),
               std::tuple(std::vector<int>{2, 1, 0}, 0, "3/4 0/0 ", 2u, "Arzt"));
 }
 
