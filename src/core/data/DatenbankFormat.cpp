@@ -1,6 +1,7 @@
 #include "data/DatenbankFormat.h"
 
 #include <algorithm>
+#include <cassert>
 #include <cstdint>
 #include <cstring>
 #include <optional>
@@ -150,8 +151,10 @@ std::optional<std::string> EintraegeLesen(Leser& l, std::uint32_t anzahl, const 
                                           TagTabelle& ziel) {
     std::vector<CTagEintrag> eintraege;
     eintraege.reserve(anzahl);
-    // Each entry built in place; the room was reserved above, which the compiler learns here.
+    // Each entry built in place. One per step of the loop below, so the reserved room suffices;
+    // telling the compiler so drops the growth path from the loop.
     const auto neu = [&](std::uint32_t datum, std::uint32_t vm, std::uint32_t nm, std::uint32_t zeit) -> CTagEintrag& {
+        assert(eintraege.size() < eintraege.capacity());
         if (eintraege.size() == eintraege.capacity()) __builtin_unreachable();
         CTagEintrag& e = eintraege.emplace_back();
         e.m_timeGeaendert = CTime(zeit);
@@ -165,7 +168,7 @@ std::optional<std::string> EintraegeLesen(Leser& l, std::uint32_t anzahl, const 
     bool geordnet = true;
     for (std::uint32_t n = 0; n < anzahl; ++n) {
         // Entries without a note, whole in the window, on a day the time table knows: nearly all
-        // of them. Nothing in this loop calls out, so every value of it stays in a register.
+        // of them. Nothing in this loop calls out, which keeps it tight.
         const char* p = l.Cursor();
         for (const char* fensterEnde = l.FensterEnde(); n < anzahl && fensterEnde - p >= 17 && p[16] == 0;
              ++n, p += 17) {
