@@ -1,5 +1,5 @@
 // Database loader on arbitrary bytes: must fail cleanly or give a plan whose written image reads
-// back to the same bytes; the piecewise reader must agree with the whole-image one.
+// back to the same bytes; reading piecewise, through the window or ahead, must agree with it.
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
@@ -21,15 +21,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t gro
         pos += n;
         return static_cast<std::ptrdiff_t>(n);
     };
-    kalvora::RessourcenListe stueckweise;
-    const auto fehler2 = kalvora::DatenbankLesen(groesse, quelle, stueckweise);
-    if (fehler.has_value() != fehler2.has_value()) std::abort();
-    if (fehler) {
-        if (fehler->offset != fehler2->offset || fehler->grund != fehler2->grund) std::abort();
-        return 0;
+    // Through the small window, and read ahead on a thread, as large files are.
+    const std::string geschrieben = fehler ? std::string() : kalvora::DatenbankSchreiben(liste);
+    for (const std::size_t vorauslesenAb : {kalvora::kVorauslesenBis, std::size_t{0}}) {
+        pos = 0;
+        kalvora::RessourcenListe stueckweise;
+        const auto fehler2 = kalvora::DatenbankLesen(groesse, quelle, stueckweise, vorauslesenAb);
+        if (fehler.has_value() != fehler2.has_value()) std::abort();
+        if (fehler ? fehler->offset != fehler2->offset || fehler->grund != fehler2->grund
+                   : kalvora::DatenbankSchreiben(stueckweise) != geschrieben)
+            std::abort();
     }
-    const std::string geschrieben = kalvora::DatenbankSchreiben(liste);
-    if (kalvora::DatenbankSchreiben(stueckweise) != geschrieben) std::abort();
+    if (fehler) return 0;
     // Re-reading what we wrote must give the same bytes again.
     kalvora::RessourcenListe wieder;
     if (kalvora::DatenbankLesen(geschrieben, wieder) || kalvora::DatenbankSchreiben(wieder) != geschrieben)

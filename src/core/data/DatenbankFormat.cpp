@@ -7,6 +7,8 @@
 #include <optional>
 #include <vector>
 
+#include "data/Vorleser.h"
+
 namespace kalvora {
 namespace {
 
@@ -15,13 +17,16 @@ namespace {
 constexpr std::size_t kMinRessource = 4 * 1 + 4 + 4 + 4;
 constexpr std::size_t kMinEintrag = 4 + 4 + 4 + 4 + 1;
 
-// Reads the file either from its whole image or piece by piece from a source, through a window
-// that always holds the bytes the next step needs.
+// Reads the file from its whole image, from an image still being read in, or piece by piece
+// from a source through a window that always holds the bytes the next step needs.
 class Leser {
 public:
     explicit Leser(std::string_view d)
         : m_pFenster(d.data()), m_p(d.data()), m_pEnde(d.data() + d.size()), m_nGesamt(d.size()) {}
     Leser(std::size_t groesse, const Nachladen& quelle) : m_nGesamt(groesse), m_pQuelle(&quelle) {}
+    Leser(std::size_t groesse, Vorleser& vorleser)
+        : m_pFenster(vorleser.Daten()), m_p(m_pFenster), m_pEnde(m_pFenster), m_nGesamt(groesse),
+          m_pVorleser(&vorleser) {}
 
     std::size_t Position() const { return m_nFensterBasis + static_cast<std::size_t>(m_p - m_pFenster); }
     std::size_t Rest() const { return m_nGesamt - Position(); }
@@ -69,7 +74,14 @@ public:
 private:
     bool Bereit(std::size_t n) {
         if (static_cast<std::size_t>(m_pEnde - m_p) >= n) return true;
+        if (m_pVorleser) return Abwarten(n);
         return m_pQuelle && Nachfuellen(n);
+    }
+
+    // The image grows at its end; the window is all of it that is in.
+    [[gnu::noinline]] bool Abwarten(std::size_t n) {
+        m_pEnde = m_pFenster + m_pVorleser->Warten(Position() + n);
+        return static_cast<std::size_t>(m_pEnde - m_p) >= n;
     }
 
     // Moves what is left to the front of the buffer and reads on, never past the announced size.
@@ -103,6 +115,7 @@ private:
     std::size_t m_nFensterBasis = 0;
     std::size_t m_nGesamt;
     const Nachladen* m_pQuelle = nullptr;
+    Vorleser* m_pVorleser = nullptr;
     std::string m_puffer;
 };
 
@@ -242,7 +255,13 @@ std::optional<LeseFehler> DatenbankLesen(std::string_view daten, RessourcenListe
     return Lesen(l, ziel);
 }
 
-std::optional<LeseFehler> DatenbankLesen(std::size_t groesse, const Nachladen& quelle, RessourcenListe& ziel) {
+std::optional<LeseFehler> DatenbankLesen(std::size_t groesse, const Nachladen& quelle, RessourcenListe& ziel,
+                                         std::size_t vorauslesenAb) {
+    if (groesse >= vorauslesenAb && groesse <= kVorauslesenBis) {
+        Vorleser vorleser(groesse, quelle);
+        Leser l(groesse, vorleser);
+        return Lesen(l, ziel);
+    }
     Leser l(groesse, quelle);
     return Lesen(l, ziel);
 }

@@ -23,10 +23,17 @@ struct LeseFehler {
 // many, 0 at the end, -1 on a read error.
 using Nachladen = std::function<std::ptrdiff_t(char* ziel, std::size_t n)>;
 
-// The same from a source of `groesse` bytes, through a small buffer instead of a copy of the
-// whole file: what the program loads with. Failing reads show as a file that ends early.
+// From this size on, up to the second, a file is read whole on a thread of its own while the
+// records are taken in; smaller and larger ones go through a small buffer.
+inline constexpr std::size_t kVorauslesenAb = std::size_t{1} << 20;
+inline constexpr std::size_t kVorauslesenBis = std::size_t{1} << 30;
+
+// The same from a source of `groesse` bytes: what the program loads with. Failing reads show
+// as a file that ends early. When read ahead, `quelle` is called on another thread, one call
+// at a time, and must not throw.
 [[nodiscard]] std::optional<LeseFehler> DatenbankLesen(std::size_t groesse, const Nachladen& quelle,
-                                                       RessourcenListe& ziel);
+                                                       RessourcenListe& ziel,
+                                                       std::size_t vorauslesenAb = kVorauslesenAb);
 
 // The file image of a list (all records, deleted ones and cleared days included).
 std::string DatenbankSchreiben(const RessourcenListe& liste);

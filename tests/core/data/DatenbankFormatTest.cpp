@@ -1,6 +1,9 @@
 // The database file: its bytes, whole and piecewise reading, damage, and the document using it.
 #include <algorithm>
+#include <atomic>
+#include <chrono>
 #include <random>
+#include <thread>
 #include <unistd.h>
 
 #include "TestHilfen.h"
@@ -87,8 +90,10 @@ RessourcenListe ZufallsPlan(unsigned saat) {
     return l;
 }
 
-// Reads `bytes` through the piecewise reader, handing out at most `stueck` bytes per read.
-std::optional<LeseFehler> StueckweiseLesen(std::string_view bytes, std::size_t stueck, RessourcenListe& l) {
+// Reads `bytes` from a source handing out at most `stueck` bytes per read: through the small
+// window, or read ahead on a thread when `voraus`.
+std::optional<LeseFehler> StueckweiseLesen(std::string_view bytes, std::size_t stueck, RessourcenListe& l,
+                                           bool voraus = false) {
     std::size_t pos = 0;
     const Nachladen quelle = [&](char* ziel, std::size_t n) {
         n = std::min({n, stueck, bytes.size() - pos});
@@ -96,23 +101,40 @@ std::optional<LeseFehler> StueckweiseLesen(std::string_view bytes, std::size_t s
         pos += n;
         return static_cast<std::ptrdiff_t>(n);
     };
-    return DatenbankLesen(bytes.size(), quelle, l);
+    return DatenbankLesen(bytes.size(), quelle, l, voraus ? 0 : kVorauslesenBis);
 }
 
-// Whole, and piecewise in pieces of 1, 7 and 1 MiB bytes.
+// Whole, and piecewise in pieces of 1, 7 and 1 MiB bytes, through the window and read ahead.
 TEST(DatenbankRundreise, LesenUndSchreibenErgibtDieselbenBytes) {
     for (unsigned saat = 1; saat <= 200; ++saat) {
         const std::string bytes = DatenbankSchreiben(ZufallsPlan(saat));
         RessourcenListe gelesen;
         ASSERT_FALSE(DatenbankLesen(bytes, gelesen)) << saat;
         ASSERT_EQ(DatenbankSchreiben(gelesen), bytes) << saat;
-        for (std::size_t stueck : {std::size_t{1}, std::size_t{7}, std::size_t{1} << 20}) {
-            if (saat > 50) break;
-            RessourcenListe stueckweise;
-            ASSERT_FALSE(StueckweiseLesen(bytes, stueck, stueckweise)) << saat;
-            ASSERT_EQ(DatenbankSchreiben(stueckweise), bytes) << saat << " " << stueck;
-        }
+        for (std::size_t stueck : {std::size_t{1}, std::size_t{7}, std::size_t{1} << 20})
+            for (bool voraus : {false, true}) {
+                if (saat > 50) break;
+                RessourcenListe stueckweise;
+                ASSERT_FALSE(StueckweiseLesen(bytes, stueck, stueckweise, voraus)) << saat;
+                ASSERT_EQ(DatenbankSchreiben(stueckweise), bytes) << saat << " " << stueck << " " << voraus;
+            }
     }
+}
+
+// A fault early in a long file: the reading thread stops and never reads again after the return.
+TEST(DatenbankDefekt, VorauslesenEndetMitDemFehler) {
+    const std::string bytes = Dword(0xFFFFFFFF) + std::string(4 << 20, '\0');
+    std::atomic<std::size_t> aufrufe = 0;
+    const Nachladen quelle = [&](char* ziel, std::size_t) {
+        *ziel = bytes[aufrufe++];
+        return std::ptrdiff_t{1};
+    };
+    RessourcenListe l;
+    const auto fehler = DatenbankLesen(bytes.size(), quelle, l, 0);
+    ASSERT_TRUE(fehler.has_value());
+    const std::size_t danach = aufrufe;
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    EXPECT_EQ(std::tuple(fehler->offset, l.empty(), aufrufe.load()), std::tuple(std::size_t{4}, true, danach));
 }
 
 TEST(DatenbankDefekt, JedeAbgeschnitteneDateiScheitertMitGrundUndOffset) {
@@ -124,10 +146,12 @@ TEST(DatenbankDefekt, JedeAbgeschnitteneDateiScheitertMitGrundUndOffset) {
         ASSERT_TRUE(fehler.has_value()) << n; // a partly read plan must not be handed out
         EXPECT_TRUE(!fehler->grund.empty() && fehler->offset <= n && l.empty()) << n;
         // Piece by piece from a file that turns out shorter than announced: the same.
-        const auto stueckweise = StueckweiseLesen(std::string_view(bytes).substr(0, n), 3, l);
-        ASSERT_TRUE(stueckweise.has_value()) << n;
-        EXPECT_EQ(stueckweise->grund + "@" + std::to_string(stueckweise->offset),
-                  fehler->grund + "@" + std::to_string(fehler->offset));
+        for (bool voraus : {false, true}) {
+            const auto stueckweise = StueckweiseLesen(std::string_view(bytes).substr(0, n), 3, l, voraus);
+            ASSERT_TRUE(stueckweise.has_value()) << n;
+            EXPECT_EQ(stueckweise->grund + "@" + std::to_string(stueckweise->offset),
+                      fehler->grund + "@" + std::to_string(fehler->offset));
+        }
     }
 }
 
