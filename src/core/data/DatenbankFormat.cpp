@@ -166,7 +166,8 @@ std::optional<std::string> EintraegeLesen(Leser& l, std::uint32_t anzahl, const 
     eintraege.reserve(anzahl);
     // Each entry built in place. One per step of the loop below, so the reserved room suffices;
     // telling the compiler so drops the growth path from the loop.
-    const auto neu = [&](std::uint32_t datum, std::uint32_t vm, std::uint32_t nm, std::uint32_t zeit) -> CTagEintrag& {
+    const auto neu = [&](std::uint32_t datum, std::uint32_t vm, std::uint32_t nm,
+                         std::uint32_t zeit) -> CTagEintrag& {
         assert(eintraege.size() < eintraege.capacity());
         if (eintraege.size() == eintraege.capacity()) __builtin_unreachable();
         CTagEintrag& e = eintraege.emplace_back();

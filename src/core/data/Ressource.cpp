@@ -98,7 +98,8 @@ void TageAnzeigen(const CRessource& quelle, CRessource& zeile) {
                     continue;
                 }
                 CTagEintrag& neu = eintraege.emplace_back();
-                ende[static_cast<std::size_t>(TagTabelle::SlotVon(m, d)) + 1] = static_cast<std::uint32_t>(eintraege.size());
+                const auto slot = static_cast<std::size_t>(TagTabelle::SlotVon(m, d));
+                ende[slot + 1] = static_cast<std::uint32_t>(eintraege.size());
                 neu.m_timeDatum = e.m_timeDatum;
                 neu.m_nArtVormittag = e.m_nArtVormittag;
                 neu.m_nArtNachmittag = e.m_nArtNachmittag;

@@ -21,13 +21,15 @@ TEST(Zeit, ZerlegungUndTagesfachStimmenMitDerCBibliothek) {
             ZeitzoneNeuLaden();
         }
     } zurueck;
-    for (const char* zone : {"Europe/Berlin", "UTC", "America/New_York", "Australia/Lord_Howe", "Pacific/Kiritimati"}) {
+    for (const char* zone :
+         {"Europe/Berlin", "UTC", "America/New_York", "Australia/Lord_Howe", "Pacific/Kiritimati"}) {
         setenv("TZ", zone, 1);
         ZeitzoneNeuLaden();
         std::vector<std::int64_t> zeiten;
         for (std::int64_t t = 0; t < 4294967295; t += 7777777) zeiten.push_back(t);
         for (const CTime& anfang : {Um(2024, 3, 30), Um(2024, 4, 6), Um(2024, 10, 26), Um(2024, 12, 31)})
-            for (std::int64_t t = anfang.GetTime(); t < anfang.GetTime() + 3 * 86400; t += 900) zeiten.push_back(t);
+            for (std::int64_t t = anfang.GetTime(); t < anfang.GetTime() + 3 * 86400; t += 900)
+                zeiten.push_back(t);
         const SlotRechner rechner;
         for (const std::int64_t t : zeiten) {
             const std::time_t tt = static_cast<std::time_t>(t);
@@ -35,9 +37,11 @@ TEST(Zeit, ZerlegungUndTagesfachStimmenMitDerCBibliothek) {
             localtime_r(&tt, &tm);
             const LokaleZeit z = CTime(t).Lokal();
             ASSERT_EQ(std::tuple(z.jahr, z.monat, z.tag, z.stunde, z.minute, z.wochentag),
-                      std::tuple(tm.tm_year + 1900, tm.tm_mon + 1, tm.tm_mday, tm.tm_hour, tm.tm_min, tm.tm_wday + 1))
+                      std::tuple(tm.tm_year + 1900, tm.tm_mon + 1, tm.tm_mday, tm.tm_hour, tm.tm_min,
+                                 tm.tm_wday + 1))
                 << zone << " " << t;
-            ASSERT_EQ(rechner.Slot(static_cast<std::uint32_t>(t)), TagTabelle::SlotVon(tm.tm_mon + 1, tm.tm_mday))
+            ASSERT_EQ(rechner.Slot(static_cast<std::uint32_t>(t)),
+                      TagTabelle::SlotVon(tm.tm_mon + 1, tm.tm_mday))
                 << zone << " " << t;
         }
     }
@@ -45,7 +49,7 @@ TEST(Zeit, ZerlegungUndTagesfachStimmenMitDerCBibliothek) {
 
 // 32 bits as in the file: every stored value is kept, instants beyond either end stop there.
 TEST(Zeit, ZweiunddreissigBitMitSaettigung) {
-    for (const std::int64_t t : {std::int64_t{0}, std::int64_t{0x7FFFFFFF}, std::int64_t{0x80000000}, std::int64_t{0xFFFFFFFF}})
+    for (const std::int64_t t : {0x0LL, 0x7FFFFFFFLL, 0x80000000LL, 0xFFFFFFFFLL})
         EXPECT_EQ(CTime(t).GetTime(), t);
     EXPECT_EQ(CTime(-1), CTime(0));
     EXPECT_EQ(Um(1970, 1, 1, 0), CTime(0)); // an hour before the epoch in Berlin
