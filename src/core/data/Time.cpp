@@ -114,25 +114,26 @@ MonatTag LokalerMonatTag(CTime t) {
     return {static_cast<int>(p >> 5 & 15), static_cast<int>(p & 31)};
 }
 
+namespace {
+
 std::atomic<std::uint64_t>* SlotTabelle() {
     static auto* const tage = new std::atomic<std::uint64_t>[SlotRechner::kTage](); // lives as long as the process
     return tage;
 }
 
+} // namespace
+
 SlotRechner::SlotRechner() : m_pTage(SlotTabelle()) {}
 
 std::uint16_t SlotRechner::SlotLangsam(std::uint32_t zeit) {
-    const std::int64_t tag = zeit / 86400;
-    const int anfang = VersatzAm(tag * 86400);
-    if (anfang == VersatzAm(tag * 86400 + 86399)) {
+    const std::int64_t tag = zeit / 86400; // 1970..2106, inside the offset table
+    const std::int32_t v = Versatz(Tabelle()[static_cast<std::size_t>(tag - kErsterTag)], tag);
+    if (v != kWechsel) {
         // Offsets stay below a day, so the local date turns at most once in this UTC day.
-        const auto slot = [](std::int64_t t) {
-            const Datum d = DatumAusTagen(t);
-            return static_cast<std::uint64_t>(d.monat * 32 + d.tag);
-        };
-        const std::int64_t erster = anfang < 0 ? tag - 1 : tag;
-        const std::uint64_t grenze = static_cast<std::uint64_t>(anfang < 0 ? -anfang : 86400 - anfang);
-        const std::uint64_t wert = kBekannt | grenze | slot(erster) << 17 | slot(erster + 1) << 26;
+        const std::int64_t erster = v < 0 ? tag - 1 : tag;
+        const std::uint64_t grenze = static_cast<std::uint64_t>(v < 0 ? -v : 86400 - v);
+        const std::uint64_t wert = kBekannt | grenze | std::uint64_t{DatumGepackt(erster) & 0x1FF} << 17 |
+                                   std::uint64_t{DatumGepackt(erster + 1) & 0x1FF} << 26;
         SlotTabelle()[tag].store(wert, std::memory_order_relaxed);
     }
     const MonatTag mt = LokalerMonatTag(CTime(zeit));
