@@ -180,6 +180,12 @@ std::optional<std::string> EintraegeLesen(Leser& l, std::uint32_t anzahl, const 
     TagTabelle::Enden ende{};
     std::uint32_t vorher = 0;
     bool geordnet = true;
+    // Entry n belongs to day slot `slot`: the day's run ends after it for now.
+    const auto merken = [&](std::uint32_t slot, std::uint32_t n) {
+        geordnet &= slot >= vorher;
+        vorher = slot;
+        ende[slot + 1] = n + 1;
+    };
     for (std::uint32_t n = 0; n < anzahl; ++n) {
         // Entries without a note, whole in the window, on a day the time table knows: nearly all
         // of them. Nothing in this loop calls out, which keeps it tight.
@@ -189,9 +195,7 @@ std::optional<std::string> EintraegeLesen(Leser& l, std::uint32_t anzahl, const 
             const std::uint32_t datum = Leser::DwordBei(p);
             const int slot = rechner.SlotAusTabelle(datum);
             if (slot < 0) break;
-            geordnet &= static_cast<std::uint32_t>(slot) >= vorher;
-            vorher = static_cast<std::uint32_t>(slot);
-            ende[static_cast<std::size_t>(slot) + 1] = n + 1;
+            merken(static_cast<std::uint32_t>(slot), n);
             neu(datum, Leser::DwordBei(p + 4), Leser::DwordBei(p + 8), Leser::DwordBei(p + 12));
         }
         l.Weiter(p);
@@ -202,10 +206,7 @@ std::optional<std::string> EintraegeLesen(Leser& l, std::uint32_t anzahl, const 
         if (!l.Dword(w[0]) || !l.Dword(w[1]) || !l.Dword(w[2]) || !l.Dword(w[3]))
             return "Datei endet in einem Tageintrag";
         if (const char* grund = l.Text(notiz)) return std::string(grund) + " (Notiz)";
-        const std::uint32_t slot = rechner.Slot(w[0]);
-        geordnet &= slot >= vorher;
-        vorher = slot;
-        ende[slot + 1] = n + 1;
+        merken(rechner.Slot(w[0]), n);
         neu(w[0], w[1], w[2], w[3]).m_strNotiz = notiz;
     }
     ziel.Uebernehmen(std::move(eintraege), ende, geordnet);
