@@ -123,7 +123,7 @@ bool HalbtagLesen(const std::string& text, int standardHaelfte, Halbtag& h) {
 
 // The headless instance: stamp preparation and first load as a starting view, the change, then
 // the sync with saving, retried while another instance holds the stamp.
-int Aendern(const std::string& datei, const std::function<int(RessourcenListe&)>& aenderung,
+int Aendern(const std::string& datei, const std::function<int(CUrlaubDoc&)>& aenderung,
             std::ostream& err) {
     if (!std::filesystem::is_regular_file(datei)) {
         err << "Fehler: Die Datenbank \"" << datei << "\" gibt es nicht\n";
@@ -135,7 +135,7 @@ int Aendern(const std::string& datei, const std::function<int(RessourcenListe&)>
     KeineAnzeige anzeige;
     Abgleich abgleich(doc, datei, StempelPfad(datei), bAbgleichOffen, anzeige);
     if (!abgleich.ErstesLaden()) return 1;
-    if (const int rc = aenderung(doc.m_pRessourcen)) return rc;
+    if (const int rc = aenderung(doc)) return rc;
 
     switch (AbgleichenMitWarten(abgleich, kWarteTakt, kHoechstensWarten)) {
     case AbgleichStand::Fertig:
@@ -187,7 +187,8 @@ int Anlegen(const Argumente& args, std::ostream& out, std::ostream& err) {
     }
     const int rc = Aendern(
         datei,
-        [&](RessourcenListe& liste) {
+        [&](CUrlaubDoc& doc) {
+            RessourcenListe& liste = doc.m_pRessourcen;
             // The dialog's "Neu" does not look; here a second live record of one identity would only
             // take over the first one's days at the next merge, so it is refused.
             if (FindeRessource(liste, neu)) {
@@ -252,14 +253,14 @@ int Markieren(const Argumente& args, std::ostream& out, std::ostream& err) {
 
     const int rc = Aendern(
         datei,
-        [&](RessourcenListe& liste) {
-            CRessource* r = FindeRessource(liste, gesucht);
+        [&](CUrlaubDoc& doc) {
+            CRessource* r = FindeRessource(doc.m_pRessourcen, gesucht);
             if (!r) {
                 err << "Fehler: Ressource " << Name(gesucht) << " existiert nicht\n";
                 return 1;
             }
             const CTime jetzt = Jetzt();
-            MarkierungUebernehmen(nullptr, r, start, ende, art, jetzt);
+            MarkierungUebernehmen(nullptr, r, start, ende, art, jetzt, &doc.m_basis);
             if (mitNotiz) // as the note dialog stores it, on every day of the run
                 for (CTime t = std::min(start, ende); t <= std::max(start, ende);
                      t = CTime(t.GetTime() + kHalberTag)) {

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "app/Meldungen.h"
+#include "data/AenderungsBasis.h"
 #include "data/DatenbankFormat.h"
 #include "data/Ressource.h"
 
@@ -14,6 +15,8 @@ public:
 
     kalvora::RessourcenListe m_pRessourcen; // working list
     kalvora::RessourcenListe m_pGeladen;    // disk copy
+    // Days changed here since the last load or save, with their state in the file then.
+    kalvora::AenderungsBasis m_basis;
 
     // Loads the file into the disk copy (a 0-byte file is an empty plan). On failure the user
     // is told, the disk copy stays empty and false is returned.

@@ -5,7 +5,7 @@
 namespace kalvora {
 
 void MarkierungUebernehmen(CRessource* pAnzeige, CRessource* pArbeit, CTime start, CTime ende, int nArt,
-                           CTime jetzt) {
+                           CTime jetzt, AenderungsBasis* basis) {
     const CTime a = std::min(start, ende);
     const CTime b = std::max(start, ende);
     for (CTime t = a; t <= b; t = CTime(t.GetTime() + kHalberTag)) {
@@ -13,6 +13,7 @@ void MarkierungUebernehmen(CRessource* pAnzeige, CRessource* pArbeit, CTime star
         const int vm = vormittag ? nArt : 0;
         const int nm = vormittag ? 0 : nArt;
         if (pAnzeige) SetTagAnzeige(*pAnzeige, t, vm, nm, {});
+        if (pArbeit && basis) basis->Vormerken(*pArbeit, t);
         SetTag(pArbeit, t, vm, nm, {}, jetzt);
     }
 }

@@ -65,7 +65,7 @@ std::string NotizFuerEingabe(std::string_view notiz) {
 }
 
 bool NotizBearbeiten(RessourcenListe& arbeit, int nZeile, CTime zeit, Meldungen& meldungen,
-                     const NotizDialog& dialog) {
+                     const NotizDialog& dialog, AenderungsBasis* basis) {
     CRessource* r = ZeileFinden(arbeit, nZeile);
     const CTagEintrag* e = r ? NotizEintrag(*r, zeit) : nullptr;
     if (!e) {
@@ -86,6 +86,7 @@ bool NotizBearbeiten(RessourcenListe& arbeit, int nZeile, CTime zeit, Meldungen&
             continue;
         CTagEintrag* tag = kandidat->FindeTag(datum);
         if (!tag) return false;
+        if (basis) basis->Vormerken(*kandidat, datum);
         tag->m_strNotiz = *notiz;
         tag->m_timeGeaendert = Jetzt();
         return true;

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "app/Meldungen.h"
+#include "data/AenderungsBasis.h"
 #include "data/Ressource.h"
 
 namespace kalvora {
@@ -39,6 +40,6 @@ using NotizDialog =
 // An unmarked half gets the message; OK stores the note with a fresh change time. True when
 // the working list changed (the caller then syncs with saving).
 bool NotizBearbeiten(RessourcenListe& arbeit, int nZeile, CTime zeit, Meldungen& meldungen,
-                     const NotizDialog& dialog);
+                     const NotizDialog& dialog, AenderungsBasis* basis = nullptr);
 
 } // namespace kalvora

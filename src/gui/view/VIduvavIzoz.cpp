@@ -237,7 +237,7 @@ void VIduvavIzoz::MarkierungUebernehmen() {
     const int zeile = m_pKalender->MausZeile();
     kalvora::MarkierungUebernehmen(m_pKalender->Zeile(zeile),
                                    kalvora::ZeileFinden(m_doc.m_pRessourcen, zeile), m_pKalender->StartZeit(),
-                                   m_pKalender->EndZeit(), m_nAktiveArt, kalvora::Jetzt());
+                                   m_pKalender->EndZeit(), m_nAktiveArt, kalvora::Jetzt(), &m_doc.m_basis);
     // The grid repaints after the command, so the run shows even when the sync has to wait.
     Abgleichen(false);
 }
@@ -250,7 +250,7 @@ void VIduvavIzoz::NotizBearbeiten() {
         return dlg.exec() == QDialog::Accepted ? std::optional<std::string>(dlg.m_strNotiz) : std::nullopt;
     };
     if (kalvora::NotizBearbeiten(m_doc.m_pRessourcen, m_pKalender->MausZeile(), m_pKalender->StartZeit(),
-                                 m_meldungen, dialog))
+                                 m_meldungen, dialog, &m_doc.m_basis))
         Abgleichen(false);
 }
 
