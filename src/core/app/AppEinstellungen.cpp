@@ -6,6 +6,7 @@
 
 #include "app/Stempel.h"
 #include "app/Zeichensatz.h"
+#include "data/DateiZugriff.h"
 
 namespace fs = std::filesystem;
 
@@ -36,21 +37,27 @@ std::string MitTrenner(std::string ordner) {
     return ordner;
 }
 
+// A copy carries the time of its source, which the next rotation compares against.
 bool KopierenMitZeit(const std::string& von, const std::string& nach) {
-    std::error_code ec;
-    const auto zeit = fs::last_write_time(von, ec);
-    if (ec) return false;
-    if (!fs::copy_file(von, nach, fs::copy_options::overwrite_existing, ec) || ec) return false;
-    // A copy carries the time of its source, which the next rotation compares against.
-    fs::last_write_time(nach, zeit, ec);
-    return !ec;
+    DateiFehler fehler;
+    return DateiSicherKopieren(von, nach, fehler);
 }
 
 } // namespace
 
 std::string StempelPfad(const std::string& datei) { return OhneLetzteZeichen(datei, 2); }
 std::string EintragsartPfad(const std::string& datei) { return OhneLetzteZeichen(datei, 3) + "but"; }
-std::string SicherungsBasis(const std::string& datei) { return datei.substr(0, datei.find('.')); }
+std::string SicherungsBasis(const std::string& datei) {
+    const fs::path p(datei);
+    const std::string name = p.filename().string();
+    return (p.parent_path() / name.substr(0, name.find('.'))).string();
+}
+std::string SicherungsPfad(const std::string& datei, int nummer) {
+    return SicherungsBasis(datei) + ".BK" + std::to_string(nummer);
+}
+std::string DatenbankPfadAufloesen(const std::string& datei) {
+    return datei.empty() ? datei : PfadAufloesen(datei).string();
+}
 
 void DatenbankAnlegen(const std::string& datei) {
     std::error_code ec;
@@ -58,11 +65,10 @@ void DatenbankAnlegen(const std::string& datei) {
     std::ofstream(datei, std::ios::binary | std::ios::app);
 }
 
-void SicherungenRotieren(const std::string& datei) {
+void SicherungenRotieren(const std::string& datei, bool erzwingen) {
     std::error_code ec;
     if (!fs::exists(datei, ec)) return;
-    const std::string basis = SicherungsBasis(datei);
-    auto bk = [&](int i) { return basis + ".BK" + std::to_string(i); };
+    auto bk = [&](int i) { return SicherungsPfad(datei, i); };
     if (!fs::exists(bk(1), ec)) {
         KopierenMitZeit(datei, bk(1));
         return;
@@ -71,7 +77,7 @@ void SicherungenRotieren(const std::string& datei) {
     if (ec) return;
     const auto zeitBk1 = fs::last_write_time(bk(1), ec);
     if (ec) return;
-    if (zeitDb - zeitBk1 <= std::chrono::seconds(900)) return;
+    if (!erzwingen && zeitDb - zeitBk1 <= std::chrono::seconds(900)) return;
     for (int i = 4; i >= 1; --i) KopierenMitZeit(bk(i), bk(i + 1));
     KopierenMitZeit(datei, bk(1));
 }
@@ -98,6 +104,7 @@ bool AppEinstellungen::Starten(EinstellungsSpeicher& speicher, Meldungen& meldun
         m_strDatei = pfad;
     else if (auto datei = TextMitPuffer(speicher, "Datei"))
         m_strDatei = *datei;
+    m_strDatei = DatenbankPfadAufloesen(m_strDatei);
     m_strStempel = StempelPfad(m_strDatei);
 
     if (auto schema = speicher.LeseZahl("Farbschema")) m_nFarbschema = static_cast<int>(*schema);
@@ -118,8 +125,8 @@ bool AppEinstellungen::Starten(EinstellungsSpeicher& speicher, Meldungen& meldun
                 ordner = MitTrenner(*persoenlich);
             else
                 ordner = schluesselOffen ? speicher.Laufwerkswurzel() : MitTrenner(speicher.ProgrammOrdner());
-            m_strDatei = ordner + "Ressource.dat";
-            m_strStempel = ordner + "Ressource.d";
+            m_strDatei = DatenbankPfadAufloesen(ordner + "Ressource.dat");
+            m_strStempel = StempelPfad(m_strDatei);
             speicher.SchreibeText("Datei", m_strDatei);
         }
         StempelSchreiben(m_strStempel, {0, 0});

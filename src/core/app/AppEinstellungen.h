@@ -28,16 +28,24 @@ struct AppEinstellungen {
                                    EinstellungsSpeicher& speicher, Meldungen& meldungen);
 };
 
+// The database path the files beside it are named from: absolute, with links, ".", ".." and
+// repeated separators resolved, so that every name of one file shares one stamp and one set of
+// backups. A file that does not exist yet resolves its folder.
+std::string DatenbankPfadAufloesen(const std::string& datei);
+
 // Names of the files beside the database.
 std::string StempelPfad(const std::string& datei);      // less the last two characters
 std::string EintragsartPfad(const std::string& datei);  // less the last three, plus "but"
-std::string SicherungsBasis(const std::string& datei);  // the part before the first "."
+// In the database's folder: its file name's part before the first ".".
+std::string SicherungsBasis(const std::string& datei);
+std::string SicherungsPfad(const std::string& datei, int nummer); // basis + ".BK<nummer>"
 
 // Creates an empty database file unless one exists.
 void DatenbankAnlegen(const std::string& datei);
 
-// Keeps up to five copies BK1..BK5; rotates when the database is over 900 s newer than BK1.
-void SicherungenRotieren(const std::string& datei);
+// Keeps up to five copies BK1..BK5; rotates when the database is over 900 s newer than BK1, or
+// always when `erzwingen`. Each copy replaces its target safely; a failed one is skipped.
+void SicherungenRotieren(const std::string& datei, bool erzwingen = false);
 
 // "Duchsuchen" in the settings dialog: a missing database is created, a missing stamp file
 // written as "0 1".

@@ -19,6 +19,9 @@ std::optional<Stempel> StempelLesen(const std::filesystem::path& pfad);
 // Writes "sperre zaehler" (no line end), replacing the content.
 bool StempelSchreiben(const std::filesystem::path& pfad, Stempel s);
 
+// The counter after a save: 1..100000, wrapping to 1.
+constexpr int ZaehlerErhoehen(int c) { return c > 0 && c < 100000 ? c + 1 : 1; }
+
 // Reads whitespace-separated decimal integers from the front of a text, like a stream would.
 // Returns how many were read (at most `max`).
 int ZahlenLesen(const char* text, std::size_t laenge, long long* werte, int max);

@@ -1,6 +1,8 @@
 #pragma once
 #include <cstddef>
 #include <filesystem>
+#include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -32,6 +34,7 @@ public:
 private:
     int m_fd = -1;
     std::size_t m_nGroesse = 0;
+    std::string m_strPfad; // for messages
 };
 
 // Reads the whole file into `inhalt`. Returns false with `fehler` set.
@@ -39,8 +42,40 @@ bool DateiLesen(const std::filesystem::path& pfad, std::string& inhalt, DateiFeh
                 int wartezeitMs = 2000);
 
 // Creates or truncates the file under an exclusive lock (truncating only once the lock is held),
-// writes `inhalt` in one go and flushes it to disk.
+// writes `inhalt` in one go and flushes it to disk. In place: a crash meanwhile leaves a torn
+// file, so only for the benchmark's baseline and files nobody depends on.
 bool DateiSchreiben(const std::filesystem::path& pfad, std::string_view inhalt, DateiFehler& fehler,
                     int wartezeitMs = 2000);
+
+// The path of the file a name stands for: absolute, symbolic links, "." and ".." resolved; for a
+// file that does not exist yet, its folder resolved. Unchanged when even that fails.
+std::filesystem::path PfadAufloesen(const std::filesystem::path& pfad);
+
+// The steps of a safe replace, in order. Each is one system call that may fail.
+enum class ErsetzenSchritt { Oeffnen, Sperren, Anlegen, Schreiben, Rechte, Sichern, Schliessen, Umbenennen };
+
+struct ErsetzenOptionen {
+    int wartezeitMs = 2000; // for the exclusive lock on the old file
+    // Last-write time of the new file (a backup carries its source's time); none: now.
+    std::optional<std::filesystem::file_time_type> zeit;
+    // Test seam: asked before each step; an error number other than 0 makes that step fail so.
+    std::function<int(ErsetzenSchritt)> probe;
+};
+
+// Replaces the file's content so that a crash, a full disk or a killed process at any moment
+// leaves either the old or the new content, never a mix: the new content goes to a temporary file
+// in the same folder, reaches the disk, takes the old file's permission bits and is renamed over
+// it; then the folder is flushed. The exclusive lock on the old file is held meanwhile, so a reader
+// never sees the swap half done and a save colliding with a reader waits or fails. A name that is a
+// symbolic link stays one: the file it points to is replaced. On failure the old file is untouched,
+// no temporary file remains, and `fehler` says why (German, naming the file).
+bool DateiSicherErsetzen(const std::filesystem::path& pfad, std::string_view inhalt, DateiFehler& fehler,
+                         int wartezeitMs = 2000);
+bool DateiSicherErsetzen(const std::filesystem::path& pfad, std::string_view inhalt, DateiFehler& fehler,
+                         const ErsetzenOptionen& optionen);
+
+// Copies a file read under a shared lock to `nach` through DateiSicherErsetzen, with the source's
+// last-write time.
+bool DateiSicherKopieren(const std::filesystem::path& von, const std::filesystem::path& nach, DateiFehler& fehler);
 
 } // namespace kalvora

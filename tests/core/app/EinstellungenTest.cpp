@@ -82,9 +82,10 @@ TEST(Pfade, NamenNebenDerDatenbank) {
     EXPECT_EQ(StempelPfad("/p/Ressource.dat") + "|" + EintragsartPfad("/p/Ressource.dat") + "|" +
                   StempelPfad("/p/Plän.dä") + "|" + StempelPfad("x"),
               "/p/Ressource.d|/p/Ressource.but|/p/Plän.|");
-    EXPECT_EQ(SicherungsBasis("D:\\Plan.2025\\Ressource.dat") + "|" + SicherungsBasis("/daten/Ressource.dat") + "|" +
-                  SicherungsBasis("/daten/ohne"),
-              "D:\\Plan|/daten/Ressource|/daten/ohne");
+    // Backups are named from the file name alone, whatever dots the folders have.
+    EXPECT_EQ(SicherungsBasis("/home/anna.meier/Dokumente/Ressource.dat") + "|" +
+                  SicherungsPfad("/team.daten/plan/Plan.v2.dat", 5) + "|" + SicherungsBasis("/daten/ohne"),
+              "/home/anna.meier/Dokumente/Ressource|/team.daten/plan/Plan.BK5|/daten/ohne");
 }
 
 struct Sicherung : ::testing::Test {
@@ -120,12 +121,18 @@ TEST_F(Sicherung, NurNachMehrAlsFuenfzehnMinutenRotiertAllesUmEinsAuchUeberLueck
     EXPECT_EQ(fs::last_write_time(BK(1)), fs::last_write_time(db));
     SicherungenRotieren(db);
     EXPECT_EQ(Reihe(), "aktuell bk1 bk2 bk3 bk4 ");
-    // A dot in the folder name: the backups go beside the folder; no database, no backup.
-    fs::create_directories(t.pfad() / "Plan.2025");
-    DateiSchreibenTest(t / "Plan.2025/Ressource.dat", "x");
-    SicherungenRotieren(t / "Plan.2025/Ressource.dat");
+    // Forced (before compaction): rotates within the 900 s as well.
+    SicherungenRotieren(db, true);
+    EXPECT_EQ(Reihe(), "aktuell aktuell bk1 bk2 bk3 ");
+    // A dot in a folder name: the backups stay beside the database; no database, no backup.
+    fs::create_directories(t.pfad() / "team.daten/plan");
+    DateiSchreibenTest(t / "team.daten/plan/Plan.dat", "x");
+    SicherungenRotieren(t / "team.daten/plan/Plan.dat");
     SicherungenRotieren(t / "fehlt.dat");
-    EXPECT_TRUE(fs::exists(t / "Plan.BK1") && !fs::exists(t / "fehlt.BK1"));
+    EXPECT_EQ(std::tuple(DateiInhalt(t / "team.daten/plan/Plan.BK1"), fs::exists(t / "fehlt.BK1")),
+              std::tuple("x", false));
+    // Copies leave no temporary files behind.
+    EXPECT_EQ(std::distance(fs::directory_iterator(t.pfad() / "team.daten/plan"), fs::directory_iterator()), 2);
 }
 
 // The entry-type file is rewritten only when this reports a difference.
