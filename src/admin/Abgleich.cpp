@@ -3,10 +3,13 @@
 #include <charconv>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <functional>
 #include <map>
+#include <optional>
 #include <ostream>
+#include <thread>
 #include <tuple>
 
 #include "Argumente.h"
@@ -23,7 +26,6 @@ namespace kalvora::admin {
 namespace {
 
 constexpr auto kWarteTakt = std::chrono::milliseconds(200);
-constexpr auto kHoechstensWarten = std::chrono::seconds(30);
 constexpr int kErstesJahr = 1971; // the years the program can show
 constexpr int kLetztesJahr = 2036;
 constexpr std::size_t kNotizHoechstens = 200;
@@ -121,12 +123,26 @@ bool HalbtagLesen(const std::string& text, int standardHaelfte, Halbtag& h) {
     return d.monat == h.monat && d.tag == h.tag; // rejects 2025-02-30
 }
 
+// The program's stale-lock rule, with the length of its tick: 10 s, or KALVORA_ADMIN_TAKT_MS so that
+// tests need not wait 70 s.
+std::chrono::milliseconds Takt() {
+    int ms = 0;
+    if (const char* wert = std::getenv("KALVORA_ADMIN_TAKT_MS"); wert && ZahlLesen(wert, ms) && ms > 0)
+        return std::chrono::milliseconds(ms);
+    return std::chrono::milliseconds(kTaktMs);
+}
+constexpr int kStaleTakte = 7;       // a lock unchanged for this many ticks is broken
+constexpr int kHoechstensTakte = 30; // then give up: the lock keeps changing hands
+
 // The headless instance: stamp preparation and first load as a starting view, the change, then
-// the sync with saving, retried while another instance holds the stamp.
-int Aendern(const std::string& datei, const std::function<int(CUrlaubDoc&)>& aenderung,
+// the sync with saving. While another instance holds the stamp it polls every 200 ms; a stamp
+// that stays exactly the same "1 N" for 7 ticks belongs to a crashed instance and is broken as
+// the program does, a stamp that changes meanwhile starts the observation again.
+int Aendern(const std::string& eingabe, const std::function<int(CUrlaubDoc&)>& aenderung,
             std::ostream& err) {
+    const std::string datei = DatenbankPfadAufloesen(eingabe);
     if (!std::filesystem::is_regular_file(datei)) {
-        err << "Fehler: Die Datenbank \"" << datei << "\" gibt es nicht\n";
+        err << "Fehler: Die Datenbank \"" << eingabe << "\" gibt es nicht\n";
         return 1;
     }
     FehlerAusgabe meldungen(err);
@@ -134,27 +150,56 @@ int Aendern(const std::string& datei, const std::function<int(CUrlaubDoc&)>& aen
     bool bAbgleichOffen = false;
     KeineAnzeige anzeige;
     Abgleich abgleich(doc, datei, StempelPfad(datei), bAbgleichOffen, anzeige);
+    const std::filesystem::path& stempel = abgleich.StempelDatei();
     if (!abgleich.ErstesLaden()) return 1;
     if (const int rc = aenderung(doc)) return rc;
 
-    switch (AbgleichenMitWarten(abgleich, kWarteTakt, kHoechstensWarten)) {
-    case AbgleichStand::Fertig:
-        return 0;
-    case AbgleichStand::NichtGespeichert:
-        return 1;
-    case AbgleichStand::LadenFehlgeschlagen:
-        // A program instance keeps the lock and retries on its timer; this one-shot command gives
-        // it back unchanged instead of leaving the others to the stale-lock rule.
-        if (const auto s = StempelGeschuetztLesen(abgleich.StempelDatei()); s && s->sperre != 0)
-            SperreFreigeben(abgleich.StempelDatei(), s->zaehler);
-        return 1;
-    case AbgleichStand::StempelBelegt:
-    case AbgleichStand::SperreVerloren:
-        break;
+    const auto takt = Takt();
+    const auto pause = std::min<std::chrono::milliseconds>(kWarteTakt, takt);
+    const auto frist = std::chrono::steady_clock::now() + kHoechstensTakte * takt;
+    std::optional<Stempel> gesehen;
+    auto seit = std::chrono::steady_clock::now();
+    for (;;) {
+        switch (abgleich.Abgleichen(false)) {
+        case AbgleichStand::Fertig:
+            return 0;
+        case AbgleichStand::NichtGespeichert: // the document has said why
+            return 1;
+        case AbgleichStand::LadenFehlgeschlagen:
+            // A program instance keeps the lock and retries on its timer; this one-shot command
+            // gives it back unchanged instead of leaving the others to the stale-lock rule.
+            if (const auto s = StempelGeschuetztLesen(stempel); s && s->sperre != 0)
+                SperreFreigeben(stempel, s->zaehler);
+            return 1;
+        case AbgleichStand::StempelBelegt:
+        case AbgleichStand::SperreVerloren:
+            break;
+        }
+        std::string grund;
+        const auto s = StempelGeschuetztLesen(stempel, grund);
+        if (!s) {
+            err << "Fehler: " << grund << " Nichts wurde gespeichert.\n";
+            return 2;
+        }
+        const auto jetzt = std::chrono::steady_clock::now();
+        if (s->sperre == 0) {
+            gesehen.reset();
+        } else if (s != gesehen) {
+            gesehen = s;
+            seit = jetzt;
+        } else if (jetzt - seit >= kStaleTakte * takt) {
+            if (SperreBrechenWenn(stempel, *s))
+                err << "Hinweis: Die Sperre \"" << s->sperre << ' ' << s->zaehler << "\" in \"" << stempel.string()
+                    << "\" war " << kStaleTakte * takt.count() / 1000.0
+                    << " Sekunden unverändert und wurde aufgehoben.\n";
+            gesehen.reset();
+            continue;
+        }
+        if (jetzt > frist) break;
+        std::this_thread::sleep_for(pause);
     }
-    err << "Fehler: Die Datenbank ist seit " << kHoechstensWarten.count()
-        << " Sekunden von einem anderen Programm gesperrt (Stempeldatei \""
-        << abgleich.StempelDatei().string()
+    err << "Fehler: Die Datenbank \"" << datei << "\" ist seit " << kHoechstensTakte * takt.count() / 1000.0
+        << " Sekunden von anderen Programmen gesperrt (Stempeldatei \"" << stempel.string()
         << "\"); nichts wurde gespeichert. Bitte später erneut versuchen.\n";
     return 2;
 }

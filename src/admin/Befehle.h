@@ -1,6 +1,8 @@
 #pragma once
 #include <iosfwd>
 #include <string>
+
+#include "data/Sicherung.h"
 #include <vector>
 
 namespace kalvora::admin {
@@ -21,6 +23,11 @@ int Optimieren(const Argumente&, std::ostream&, std::ostream&);
 int Kalender(const Argumente&, std::ostream&, std::ostream&);
 int Anlegen(const Argumente&, std::ostream&, std::ostream&);
 int Markieren(const Argumente&, std::ostream&, std::ostream&);
+int Wiederherstellen(const Argumente&, std::ostream&, std::ostream&);
+int Entsperren(const Argumente&, std::ostream&, std::ostream&);
 int Drucken(const Argumente&, std::ostream&, std::ostream&); // only in builds with the GUI
+
+// "\"/p/Ressource.BK2\" vom 03.03.2025 14:05 mit 1000 Ressourcen"
+std::string SicherungBeschreiben(const SicherungsInfo& info);
 
 } // namespace kalvora::admin

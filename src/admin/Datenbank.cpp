@@ -6,6 +6,7 @@
 #include "app/AppEinstellungen.h"
 #include "app/Stempel.h"
 #include "app/Zeichensatz.h"
+#include "data/Sicherung.h"
 #include "data/StempelSperre.h"
 #include "data/UrlaubDoc.h"
 
@@ -45,21 +46,31 @@ void JsonText(std::ostream& out, const std::string& cp1252) {
 
 int Pruefen(const Argumente& args, std::ostream& out, std::ostream& err) {
     if (!NurDatei(args, err, "pruefen")) return 1;
+    const std::string datei = DatenbankPfadAufloesen(args[0]);
     RessourcenListe liste;
-    if (auto fehler = DatenbankLaden(args[0], liste)) {
+    const auto fehler = DatenbankLaden(datei, liste);
+    if (fehler) {
         err << "Fehler: " << *fehler << '\n';
-        return 1;
+    } else {
+        std::size_t eintraege = 0;
+        for (const auto& r : liste) eintraege += r->AnzahlEintraege();
+        out << "OK: " << liste.size() << " Ressourcen, " << eintraege << " Tageinträge\n";
     }
-    std::size_t eintraege = 0;
-    for (const auto& r : liste) eintraege += r->AnzahlEintraege();
-    out << "OK: " << liste.size() << " Ressourcen, " << eintraege << " Tageinträge\n";
-    return 0;
+    const auto schaden = DatenbankBeschaedigt(datei);
+    if (!schaden) return fehler ? 1 : 0;
+    err << "Warnung: " << *schaden << ' ';
+    if (const auto bk = LadbareSicherung(datei))
+        err << "Neueste ladbare Sicherung: " << SicherungBeschreiben(*bk)
+            << ". Zurückholen mit: kalvora-admin wiederherstellen \"" << datei << "\"\n";
+    else
+        err << "Es gibt keine ladbare Sicherung.\n";
+    return fehler ? 1 : 3;
 }
 
 int Exportieren(const Argumente& args, std::ostream& out, std::ostream& err) {
     if (!NurDatei(args, err, "export")) return 1;
     RessourcenListe liste;
-    if (auto fehler = DatenbankLaden(args[0], liste)) {
+    if (auto fehler = DatenbankLaden(DatenbankPfadAufloesen(args[0]), liste)) {
         err << "Fehler: " << *fehler << '\n';
         return 1;
     }
@@ -97,11 +108,13 @@ int Exportieren(const Argumente& args, std::ostream& out, std::ostream& err) {
 
 int Optimieren(const Argumente& args, std::ostream& out, std::ostream& err) {
     if (!NurDatei(args, err, "optimieren")) return 1;
-    const std::string datei = args[0];
+    const std::string datei = DatenbankPfadAufloesen(args[0]);
     const std::string stempelPfad = StempelPfad(datei);
     const SperrErgebnis sperre = SperreNehmen(stempelPfad);
     if (sperre.stand == SperrStand::Unlesbar) {
-        err << "Fehler: Stempeldatei \"" << stempelPfad << "\" kann nicht gelesen werden\n";
+        std::string grund;
+        StempelGeschuetztLesen(stempelPfad, grund);
+        err << "Fehler: " << grund << '\n';
         return 2;
     }
     if (sperre.stand == SperrStand::Belegt) {
@@ -120,6 +133,8 @@ int Optimieren(const Argumente& args, std::ostream& out, std::ostream& err) {
         err << "Fehler: " << doc.LetzterFehler() << '\n';
         rc = 1;
     } else {
+        // Only a database that loads is worth a backup; compaction cannot be undone otherwise.
+        SicherungAnlegen(datei);
         Verdichten(doc.m_pRessourcen);
         if (!doc.OnSaveDocument(datei)) {
             err << "Fehler: " << doc.LetzterFehler() << '\n';

@@ -9,9 +9,14 @@ using namespace kalvora::admin;
 namespace {
 
 const Befehl kBefehle[] = {
-    {"pruefen", "pruefen DATEI                 Datenbank laden und prüfen", Pruefen},
+    {"pruefen", "pruefen DATEI                 Datenbank laden und prüfen; warnt, wenn sie leer ist, obwohl eine "
+                "Sicherung Daten hat, oder nicht lädt (Rückgabe 3: lädt, aber Warnung)", Pruefen},
     {"export", "export DATEI                  ganzen Plan als JSON ausgeben", Exportieren},
-    {"optimieren", "optimieren DATEI              gelöschte Ressourcen und Tage entfernen", Optimieren},
+    {"optimieren", "optimieren DATEI              Sicherung anlegen, dann gelöschte Ressourcen und Tage entfernen",
+     Optimieren},
+    {"wiederherstellen", "wiederherstellen DATEI [--aus BK1..BK5]  Sicherung zurückholen (ohne --aus: die neueste "
+                         "ladbare), unter der Sperre", Wiederherstellen},
+    {"entsperren", "entsperren DATEI              Sperre der Stempeldatei aufheben (Zähler bleibt)", Entsperren},
     {"kalender", "kalender JAHR (--regionen LISTE | --flags BITS)  Feiertage und Ferien eines Jahres", Kalender},
     {"anlegen", "anlegen DATEI --b1 TEXT --b2 TEXT [--gruppe TEXT] [--nr TEXT]  Ressource anlegen", Anlegen},
     {"markieren", "markieren DATEI --b1 TEXT --b2 TEXT [--nr TEXT] --von JJJJ-MM-TT[:1|:2] --bis JJJJ-MM-TT[:1|:2] "
@@ -25,6 +30,9 @@ const Befehl kBefehle[] = {
 void Hilfe(std::ostream& out) {
     out << "Aufruf: kalvora-admin BEFEHL ARGUMENTE\n\nBefehle:\n";
     for (const Befehl& b : kBefehle) out << "  " << b.hilfe << '\n';
+    out << "\nanlegen und markieren warten, solange ein anderes Programm die Datenbank sperrt; eine Sperre, die\n"
+           "70 Sekunden lang unverändert bleibt, gilt als verwaist und wird aufgehoben (wie im Programm).\n"
+           "Rückgabe: 0 erledigt, 1 Fehler (Datenbank unverändert), 2 Stempeldatei gesperrt oder unlesbar.\n";
 }
 
 } // namespace

@@ -8,6 +8,7 @@ namespace kalvora {
 struct Stempel {
     int sperre = 0;
     int zaehler = 0;
+    bool operator==(const Stempel&) const = default;
 };
 
 // First integer of the file; nullopt when it cannot be opened or holds no integer.

@@ -7,6 +7,8 @@
 #include <thread>
 #include <unistd.h>
 
+#include "app/Systemfehler.h"
+
 namespace kalvora {
 namespace {
 
@@ -18,7 +20,7 @@ constexpr auto kOsSperreHoechstens = std::chrono::seconds(5);
 class StempelDatei {
 public:
     StempelDatei(const std::filesystem::path& pfad, int flags)
-        : m_fd(::open(pfad.c_str(), flags | O_CLOEXEC, 0666)) {}
+        : m_fd(::open(pfad.c_str(), flags | O_CLOEXEC, 0666)), m_nFehler(m_fd < 0 ? errno : 0) {}
     ~StempelDatei() {
         if (m_fd >= 0) ::close(m_fd); // closing drops the open-file-description lock
     }
@@ -26,6 +28,7 @@ public:
     StempelDatei& operator=(const StempelDatei&) = delete;
 
     bool Offen() const { return m_fd >= 0; }
+    int Fehler() const { return m_nFehler; } // errno of a failed open
 
     // Polls rather than blocking in F_OFD_SETLKW, so the wait stays bounded.
     bool Sperren(short art) {
@@ -68,6 +71,7 @@ public:
 
 private:
     int m_fd;
+    int m_nFehler;
 };
 
 } // namespace
@@ -100,6 +104,34 @@ std::optional<Stempel> StempelGeschuetztLesen(const std::filesystem::path& stemp
     long long w[2] = {};
     if (datei.Lesen(w) != 2) return std::nullopt;
     return Stempel{static_cast<int>(w[0]), static_cast<int>(w[1])};
+}
+
+std::optional<Stempel> StempelGeschuetztLesen(const std::filesystem::path& stempel, std::string& grund) {
+    StempelDatei datei(stempel, O_RDONLY);
+    if (!datei.Offen()) {
+        grund = "Die Stempeldatei \"" + stempel.string() + "\" kann nicht gelesen werden. " +
+                SystemfehlerText(datei.Fehler());
+        return std::nullopt;
+    }
+    if (!datei.Sperren(F_RDLCK)) {
+        grund = "Die Stempeldatei \"" + stempel.string() + "\" wird von einem hängenden Programm blockiert.";
+        return std::nullopt;
+    }
+    long long w[2] = {};
+    if (datei.Lesen(w) != 2) {
+        grund = "Die Stempeldatei \"" + stempel.string() +
+                "\" enthält keinen gültigen Inhalt (erwartet: Sperre und Zähler, etwa \"0 17\").";
+        return std::nullopt;
+    }
+    return Stempel{static_cast<int>(w[0]), static_cast<int>(w[1])};
+}
+
+bool SperreBrechenWenn(const std::filesystem::path& stempel, Stempel gesehen) {
+    StempelDatei datei(stempel, O_RDWR);
+    if (!datei.Offen() || !datei.Sperren(F_WRLCK)) return false;
+    long long w[2] = {};
+    if (datei.Lesen(w) != 2 || w[0] != gesehen.sperre || w[1] != gesehen.zaehler) return false;
+    return datei.Schreiben({0, gesehen.zaehler});
 }
 
 std::optional<int> StempelVorbereiten(const std::filesystem::path& stempel) {

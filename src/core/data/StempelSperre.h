@@ -1,6 +1,7 @@
 #pragma once
 #include <filesystem>
 #include <optional>
+#include <string>
 
 #include "app/Stempel.h"
 
@@ -34,6 +35,13 @@ bool SperreFreigeben(const std::filesystem::path& stempel, int zaehler);
 
 // Both numbers, read under a shared OS lock so that no half-written stamp is seen.
 std::optional<Stempel> StempelGeschuetztLesen(const std::filesystem::path& stempel);
+// The same; on failure `grund` tells whether the file cannot be read or holds no valid content
+// (German, naming the file).
+std::optional<Stempel> StempelGeschuetztLesen(const std::filesystem::path& stempel, std::string& grund);
+
+// Breaks a lock only if the stamp still reads exactly `gesehen`, under the OS lock: a live writer
+// that released and retook the lock meanwhile is not overrun. Writes "0 <counter>"; true if written.
+bool SperreBrechenWenn(const std::filesystem::path& stempel, Stempel gesehen);
 
 // Stamp preparation of a starting view: a first number other than 0 or 1 (or none at all) makes
 // the file "0 0"; then both numbers are read. Returns the counter, or nullopt when the file
