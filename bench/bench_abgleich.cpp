@@ -127,8 +127,9 @@ void Zusammenfuehren_1Prozent(benchmark::State& s) {
         RessourcenListe arbeit = KopiereListe(D().plan);
         RessourcenListe geladen;
         if (DatenbankLesen(D().geaendert, geladen)) s.SkipWithError("parse failed");
+        AenderungsBasis basis; // three-way, as the program merges: no day changed here
         s.ResumeTiming();
-        Zusammenfuehren(arbeit, geladen, CTime(1800000100));
+        Zusammenfuehren(arbeit, geladen, CTime(1800000100), &basis);
         s.PauseTiming();
         arbeit.clear();
         geladen.clear();

@@ -24,6 +24,7 @@ Abgleich::Abgleich(CUrlaubDoc& doc, const std::string& strDatei, std::filesystem
 
 bool Abgleich::ErstesLaden() {
     const bool geladen = m_doc.ErstesLaden(m_strDatei);
+    m_doc.m_basis.Leeren();
     m_anzeige.AnzeigeAufbauen();
     return geladen;
 }
@@ -42,20 +43,28 @@ AbgleichStand Abgleich::Abgleichen(bool bNurLaden) {
     // stale-lock rule instead of saving over a file it cannot read.
     if (!m_doc.OnOpenDocument(m_strDatei)) return AbgleichStand::LadenFehlgeschlagen;
 
-    Zusammenfuehren(m_doc.m_pRessourcen, m_doc.m_pGeladen, Jetzt());
+    Zusammenfuehren(m_doc.m_pRessourcen, m_doc.m_pGeladen, Jetzt(), &m_doc.m_basis);
     ListeFreigeben(m_doc.m_pGeladen);
+    const bool eigeneAenderungen = !bNurLaden || !m_doc.m_basis.Leer();
 
     int c = sperre.stempel.zaehler;
+    int neu = c;
     if (!bNurLaden) {
-        c = c < kHoechsterZaehler ? c + 1 : 1; // no overflow at INT_MAX
-        if (c <= 0) c = 1;
+        neu = c < kHoechsterZaehler ? c + 1 : 1; // no overflow at INT_MAX
+        if (neu <= 0) neu = 1;
+    }
+
+    // The save has reached the disk (fsync, rename) before the lock is given back below. A failed
+    // save left the file as it was, so the counter stays and nobody reloads.
+    const bool gespeichert = m_doc.OnSaveDocument(m_strDatei, !m_bNichtGespeichert);
+    m_bNichtGespeichert = !gespeichert;
+    if (gespeichert) {
+        c = neu;
+        m_doc.m_basis.Leeren();
     }
     m_nLokalZaehler = c;
-
-    // The save has reached the disk (fsync) before the lock is given back below.
-    const bool gespeichert = m_doc.OnSaveDocument(m_strDatei);
     m_anzeige.AnzeigeAufbauen();
-    m_bAbgleichOffen = false;
+    m_bAbgleichOffen = !gespeichert && eigeneAenderungen;
     SperreFreigeben(m_strStempel, c);
     if (m_bDiagnose)
         m_anzeige.SetzeTitel("Lokal: " + std::to_string(m_nLokalZaehler) + " / HD: " + std::to_string(c) +

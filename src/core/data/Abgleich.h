@@ -21,7 +21,8 @@ enum class AbgleichStand {
     StempelBelegt,       // stamp unreadable or its lock flag not 0
     SperreVerloren,      // the lock flag did not read back as taken
     LadenFehlgeschlagen, // the database could not be opened; the stamp lock stays taken
-    NichtGespeichert,    // completed, but the save failed (the user has been told)
+    NichtGespeichert,    // merged, but the save failed: the file and the counter are as before; pending
+                         // while this instance has changes of its own
     Fertig,
 };
 
@@ -32,9 +33,10 @@ constexpr int kTaktMs = 10000; // period of the sync timer
 // timer; the admin tool drives one headless.
 class Abgleich {
 public:
-    // Prepares the stamp file as a starting view does. `strDatei` is read at every load and save
-    // (the settings may change it); the stamp path is fixed for the run. `bAbgleichOffen` is the
-    // frame's flag that the status bar shows.
+    // Prepares the stamp file as a starting view does. Database and stamp path are fixed for the
+    // run: a database chosen in the settings takes effect at the next start, so that it is never
+    // loaded or saved under another file's stamp. `bAbgleichOffen` is the frame's flag that the
+    // status bar shows.
     Abgleich(CUrlaubDoc& doc, const std::string& strDatei, std::filesystem::path strStempel,
              bool& bAbgleichOffen, AbgleichAnzeige& anzeige);
 
@@ -54,12 +56,15 @@ public:
     int m_nLokalZaehler = -1;
     int m_nWarteTakte = 0; // ticks in a row that found the stamp not free
     bool m_bDiagnose = false;
+    // From a failed save until a later one succeeds; the user is told once per such streak.
+    bool m_bNichtGespeichert = false;
 
     const std::filesystem::path& StempelDatei() const { return m_strStempel; }
+    const std::string& Datenbank() const { return m_strDatei; }
 
 private:
     CUrlaubDoc& m_doc;
-    const std::string& m_strDatei;
+    const std::string m_strDatei;
     const std::filesystem::path m_strStempel;
     bool& m_bAbgleichOffen;
     AbgleichAnzeige& m_anzeige;

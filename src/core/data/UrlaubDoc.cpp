@@ -24,7 +24,8 @@ std::optional<std::string> DatenbankLaden(const std::filesystem::path& pfad, Res
 
 void Verdichten(RessourcenListe& liste) {
     std::erase_if(liste, [](const auto& r) { return r->m_bGeloescht; });
-    for (auto& r : liste) r->m_pTage.EntfernenWenn([](const CTagEintrag& e) { return e.IstGeloescht(); });
+    for (auto& r : liste)
+        r->m_pTage.EntfernenWenn([](const CTagEintrag& e) { return e.IstGeloescht(); });
 }
 
 } // namespace kalvora
@@ -39,12 +40,13 @@ bool CUrlaubDoc::OnOpenDocument(const std::filesystem::path& pfad) {
     return true;
 }
 
-bool CUrlaubDoc::OnSaveDocument(const std::filesystem::path& pfad) {
+bool CUrlaubDoc::OnSaveDocument(const std::filesystem::path& pfad, bool melden) {
     DateiFehler fehler;
     if (!DateiSchreiben(pfad, DatenbankSchreiben(m_pRessourcen), fehler)) {
         m_strLetzterFehler = fehler.grund;
-        m_meldungen.Zeige("Die Datenbank \"" + pfad.string() + "\" kann nicht gespeichert werden.\n" +
-                          fehler.grund);
+        if (melden)
+            m_meldungen.Zeige("Die Datenbank \"" + pfad.string() + "\" kann nicht gespeichert werden.\n" +
+                              fehler.grund);
         return false;
     }
     m_strLetzterFehler.clear();
@@ -59,11 +61,11 @@ bool CUrlaubDoc::ErstesLaden(const std::filesystem::path& pfad) {
 }
 
 void CUrlaubDoc::OnDatenbankOptimieren(const std::filesystem::path& pfad) {
-    const Antwort a = m_meldungen.Zeige(
-        "Bitte stellen Sie sicher, dass kein anderer Mitarbeiter auf die Datenbank zugreift.\nOptimierung starten?",
-        "Datenbank optimieren", Knoepfe::JaNein);
+    const Antwort a = m_meldungen.Zeige("Bitte stellen Sie sicher, dass kein anderer Mitarbeiter auf die "
+                                        "Datenbank zugreift.\nOptimierung starten?",
+                                        "Datenbank optimieren", Knoepfe::JaNein);
     if (a != Antwort::Ja) return;
     Verdichten(m_pRessourcen);
-    OnSaveDocument(pfad);
+    if (OnSaveDocument(pfad)) m_basis.Leeren();
     m_meldungen.Zeige("Datenbankoptimierung durchgeführt!", "Datenbank optimieren");
 }

@@ -277,4 +277,55 @@ TEST(Zusammenfuehren, TagesregelnNachAenderungszeitUndNeueRessource) {
     EXPECT_EQ(Felder(neu.Slot(3, 4)[1]), Felder({kJetzt, 0, 0, Um(2024, 3, 4, 9), ""}));
 }
 
+// Three-way: (base, here, there) -> result, each "vm nm note time"; "-" = no entry. Every case
+// records the day as changed here except the last two, which show the unchanged day taking the disk.
+TEST(Zusammenfuehren, DreiWegeJeHalbtagUndNotiz) {
+    const std::tuple<const char*, const char*, const char*, const char*> faelle[] = {
+        {"1 0 . 100", "1 2 . 300", "3 0 . 200", "3 2 . 300"}, // other halves: both kept
+        {"-", "1 0 . 300", "0 2 . 200", "1 2 . 300"},         // no base entry counts as cleared
+        {"-", "1 0 . 200", "0 2 . 300", "1 2 . 300"},
+        {"1 1 . 100", "2 1 . 300", "3 1 . 200", "2 1 . 300"}, // same half: the later change wins
+        {"1 1 . 100", "2 1 . 300", "3 1 . 400", "3 1 . 400"},
+        {"1 1 . 100", "1 1 . 300", "4 4 . 200", "4 4 . 300"}, // only there changed, however old
+        {"1 1 a 100", "1 1 b 300", "2 1 a 200", "2 1 b 300"}, // the note is a part of its own
+        {"1 1 a 100", "1 1 b 300", "1 1 c 400", "1 1 c 400"},
+        {"1 1 a 100", "0 0 a 300", "1 1 b 200", "0 0 b 300"},
+        {nullptr, "5 5 x 300", "6 6 y 200", "6 6 y 200"}, // not changed here: the disk's state
+        {nullptr, "5 5 x 300", "5 5 x 300", "5 5 x 300"},
+    };
+    const auto lesen = [](const char* text, CTagEintrag& e) {
+        std::istringstream in(text);
+        std::string notiz;
+        long long zeit = 0;
+        in >> e.m_nArtVormittag >> e.m_nArtNachmittag >> notiz >> zeit;
+        e.m_strNotiz = notiz == "." ? "" : notiz;
+        e.m_timeGeaendert = CTime(zeit);
+    };
+    const CTime tag = Um(2025, 5, 6, 9);
+    for (const auto& [basis, hier, dort, erwartet] : faelle) {
+        RessourcenListe arbeit, geladen;
+        CRessource& w = R(arbeit, "H");
+        AenderungsBasis aenderungen;
+        if (basis && std::string_view(basis) != "-") {
+            Anhaengen(w, tag, 0, 0);
+            lesen(basis, w.Slot(5, 6)[0]);
+        }
+        if (basis) aenderungen.Vormerken(w, tag);
+        if (w.Slot(5, 6).empty()) Anhaengen(w, tag, 0, 0);
+        lesen(hier, w.Slot(5, 6)[0]);
+        Anhaengen(R(geladen, "H"), Um(2025, 5, 6, 15), 0, 0);
+        lesen(dort, geladen[0]->Slot(5, 6)[0]);
+        Zusammenfuehren(arbeit, geladen, kJetzt, &aenderungen);
+        CTagEintrag e;
+        lesen(erwartet, e);
+        e.m_timeDatum = w.Slot(5, 6)[0].m_timeDatum;
+        EXPECT_EQ(Felder(w.Slot(5, 6)[0]), Felder(e)) << hier << " / " << dort;
+        // The file just read is the base of the next merge.
+        CTagEintrag d{CTime(0), 0, 0, Um(2025, 5, 6, 15)};
+        lesen(dort, d);
+        if (basis) EXPECT_EQ(Felder(aenderungen.Fuer(IdentitaetsSchluessel(w))->at(LokaleTagNummer(tag)).value()),
+                             Felder(d)) << hier;
+    }
+}
+
 } // namespace
