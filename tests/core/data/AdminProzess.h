@@ -27,26 +27,32 @@ struct AdminErgebnis {
     std::string out, err;
 };
 
-// Runs one command; stdout and stderr go through files in `ordner`; killed if still running at `frist`.
-inline AdminErgebnis AdminAufrufen(std::vector<std::string> args, const std::filesystem::path& ordner,
-                                   std::chrono::steady_clock::time_point frist = std::chrono::steady_clock::now() +
-                                                                                 std::chrono::seconds(60)) {
-    static std::atomic<int> nummer{0};
-    const std::string n = std::to_string(nummer++);
-    const std::string out = (ordner / ("out" + n)).string(), err = (ordner / ("err" + n)).string();
-    args.insert(args.begin(), AdminPfad());
-    std::vector<char*> argv;
-    for (auto& a : args) argv.push_back(a.data());
-    argv.push_back(nullptr);
+// Starts `argv` (argv[0] a path) with stdout and stderr going to the files `out` and `err`; 0 if it
+// did not start.
+inline pid_t ProzessStarten(std::vector<std::string> argv, const std::string& out, const std::string& err) {
+    std::vector<char*> zeiger;
+    for (auto& a : argv) zeiger.push_back(a.data());
+    zeiger.push_back(nullptr);
     posix_spawn_file_actions_t aktionen;
     posix_spawn_file_actions_init(&aktionen);
     posix_spawn_file_actions_addopen(&aktionen, 1, out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
     posix_spawn_file_actions_addopen(&aktionen, 2, err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
     pid_t pid = 0;
-    const int fehler = posix_spawn(&pid, argv[0], &aktionen, nullptr, argv.data(), environ);
+    const int fehler = posix_spawn(&pid, zeiger[0], &aktionen, nullptr, zeiger.data(), environ);
     posix_spawn_file_actions_destroy(&aktionen);
+    return fehler == 0 ? pid : 0;
+}
+
+// Runs `argv` to its end; stdout and stderr go through files in `ordner`; killed if still running at
+// `frist`.
+inline AdminErgebnis ProzessAufrufen(std::vector<std::string> argv, const std::filesystem::path& ordner,
+                                     std::chrono::steady_clock::time_point frist) {
+    static std::atomic<int> nummer{0};
+    const std::string n = std::to_string(nummer++);
+    const std::string out = (ordner / ("out" + n)).string(), err = (ordner / ("err" + n)).string();
     AdminErgebnis e;
-    if (fehler != 0) return e;
+    const pid_t pid = ProzessStarten(std::move(argv), out, err);
+    if (pid == 0) return e;
     int status = 0;
     while (waitpid(pid, &status, WNOHANG) != pid) {
         if (std::chrono::steady_clock::now() > frist) {
@@ -63,6 +69,26 @@ inline AdminErgebnis AdminAufrufen(std::vector<std::string> args, const std::fil
     std::filesystem::remove(err);
     return e;
 }
+
+// Runs one kalvora-admin command.
+inline AdminErgebnis AdminAufrufen(std::vector<std::string> args, const std::filesystem::path& ordner,
+                                   std::chrono::steady_clock::time_point frist = std::chrono::steady_clock::now() +
+                                                                                 std::chrono::seconds(60)) {
+    args.insert(args.begin(), AdminPfad());
+    return ProzessAufrufen(std::move(args), ordner, frist);
+}
+
+// Sets an environment variable for the commands started while it lives.
+class Umgebung {
+public:
+    Umgebung(const char* name, const std::string& wert) : m_name(name) { ::setenv(name, wert.c_str(), 1); }
+    ~Umgebung() { ::unsetenv(m_name); }
+    Umgebung(const Umgebung&) = delete;
+    Umgebung& operator=(const Umgebung&) = delete;
+
+private:
+    const char* m_name;
+};
 
 #define KALVORA_ADMIN_NOETIG()                                                                               \
     do {                                                                                                     \
