@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "data/DateiZugriff.h"
+#include "data/Sicherung.h"
 
 using namespace kalvora;
 
@@ -42,7 +43,7 @@ bool CUrlaubDoc::OnOpenDocument(const std::filesystem::path& pfad) {
 
 bool CUrlaubDoc::OnSaveDocument(const std::filesystem::path& pfad, bool melden) {
     DateiFehler fehler;
-    if (!DateiSchreiben(pfad, DatenbankSchreiben(m_pRessourcen), fehler)) {
+    if (!DateiSicherErsetzen(pfad, DatenbankSchreiben(m_pRessourcen), fehler)) {
         m_strLetzterFehler = fehler.grund;
         if (melden)
             m_meldungen.Zeige("Die Datenbank \"" + pfad.string() + "\" kann nicht gespeichert werden.\n" +
@@ -65,6 +66,8 @@ void CUrlaubDoc::OnDatenbankOptimieren(const std::filesystem::path& pfad) {
                                         "Datenbank zugreift.\nOptimierung starten?",
                                         "Datenbank optimieren", Knoepfe::JaNein);
     if (a != Antwort::Ja) return;
+    // Compaction drops marks for good; the state before it stays recoverable as BK1.
+    SicherungAnlegen(pfad.string());
     Verdichten(m_pRessourcen);
     if (OnSaveDocument(pfad)) m_basis.Leeren();
     m_meldungen.Zeige("Datenbankoptimierung durchgeführt!", "Datenbank optimieren");

@@ -21,8 +21,8 @@ public:
     // Loads the file into the disk copy (a 0-byte file is an empty plan). On failure the user
     // is told, the disk copy stays empty and false is returned.
     bool OnOpenDocument(const std::filesystem::path& pfad);
-    // Writes the working list to the file; on failure the file is as before and, when `melden`,
-    // the user is told.
+    // Replaces the file with the working list in one step (a crash leaves the old or the new
+    // file); on failure the file is as before and, when `melden`, the user is told.
     bool OnSaveDocument(const std::filesystem::path& pfad, bool melden = true);
     // Start-up: the first load becomes the working list unchanged.
     bool ErstesLaden(const std::filesystem::path& pfad);
