@@ -115,6 +115,114 @@ TEST_F(AdminAbgleich, OptimierenVerweigertMarkierenWartetAufEineGehalteneSperre)
     EXPECT_TRUE(dauer >= std::chrono::milliseconds(700) && dauer < std::chrono::seconds(5));
 }
 
+// A lock left unchanged for seven ticks is broken and the marking goes through; one that changes
+// meanwhile belongs to live writers and restarts the observation; entsperren frees one at once.
+TEST_F(AdminAbgleich, VerwaisteSperreNachSiebenTaktenEntsperrenSofort) {
+    ASSERT_EQ(Aufruf({"anlegen", "--b1", "Huber", "--b2", "Hans"}).rc, 0);
+    const Umgebung takt("KALVORA_ADMIN_TAKT_MS", "100");
+    const std::vector<std::string> markieren = {"markieren", "--b1",       "Huber", "--b2", "Hans",
+                                                "--von",     "2025-01-01", "--bis", "2025-01-01", "--art", "2"};
+    const auto dauer = [&](const std::vector<std::string>& args, AdminErgebnis& e) {
+        const auto start = std::chrono::steady_clock::now();
+        e = Aufruf(args);
+        return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start).count();
+    };
+    AdminErgebnis e;
+    DateiSchreibenTest(stempel, "1 5");
+    long ms = dauer(markieren, e);
+    EXPECT_EQ(std::tuple(e.rc, DateiInhalt(stempel), e.err.find("aufgehoben") != std::string::npos),
+              std::tuple(0, "0 6", true)) << e.err;
+    EXPECT_TRUE(ms >= 700 && ms < 3000) << ms;
+
+    std::thread lebendig([&] { // another writer takes the lock again and again for 1 s
+        for (int c = 10; c < 15; ++c, std::this_thread::sleep_for(std::chrono::milliseconds(200)))
+            DateiSchreibenTest(stempel, "1 " + std::to_string(c));
+    });
+    ms = dauer(markieren, e);
+    lebendig.join();
+    EXPECT_EQ(std::tuple(e.rc, DateiInhalt(stempel)), std::tuple(0, "0 15")) << e.err;
+    EXPECT_GE(ms, 800 + 700) << "broken while it still changed";
+
+    const std::tuple<const char*, int, const char*, const char*> faelle[] = {
+        // stamp before, exit code, stamp after, message
+        {"1 41", 0, "0 41", "Sperre aufgehoben"},
+        {"0 41", 0, "0 41", "nicht gesperrt"},
+        {"1", 1, "1", "keinen gültigen Inhalt"},
+    };
+    for (const auto& [vorher, rc, nachher, meldung] : faelle) {
+        DateiSchreibenTest(stempel, vorher);
+        e = Aufruf({"entsperren"});
+        EXPECT_EQ(std::tuple(e.rc, DateiInhalt(stempel), (e.out + e.err).find(meldung) != std::string::npos),
+                  std::tuple(rc, std::string(nachher), true)) << vorher << ": " << e.out << e.err;
+    }
+    // A stamp without a counter is not taken for a held lock.
+    ms = dauer(markieren, e);
+    EXPECT_EQ(std::tuple(e.rc, e.err.find("enthält keinen gültigen Inhalt") != std::string::npos), std::tuple(2, true))
+        << e.err;
+    EXPECT_LT(ms, 1000);
+    DateiSchreibenTest(stempel, "1 41");
+    ASSERT_EQ(Aufruf({"entsperren"}).rc, 0);
+    ms = dauer(markieren, e);
+    EXPECT_EQ(std::tuple(e.rc, DateiInhalt(stempel)), std::tuple(0, "0 42")) << e.err;
+    EXPECT_LT(ms, 500);
+}
+
+// optimieren keeps a backup first; pruefen warns about an empty or broken database and names the
+// newest loadable backup; wiederherstellen brings it back under the lock and counts one change.
+TEST_F(AdminAbgleich, SicherungVorDemOptimierenWarnungUndWiederherstellen) {
+    ASSERT_EQ(Aufruf({"anlegen", "--b1", "Huber", "--b2", "Hans"}).rc, 0);
+    ASSERT_EQ(Aufruf({"anlegen", "--b1", "Abel", "--b2", "Anna"}).rc, 0);
+    const std::string plan = DateiInhalt(datei), bk1 = t / "Ressource.BK1";
+    ASSERT_EQ(Aufruf({"optimieren"}).rc, 0);
+    ASSERT_EQ(DateiInhalt(bk1), plan);
+
+    const std::tuple<std::string, int, const char*> faelle[] = {
+        // database, exit code of pruefen, warning
+        {plan, 0, ""},
+        {"", 3, "ist leer (0 Bytes)"},
+        {std::string("\x05\0\0\0", 4), 1, "kann nicht geladen werden"},
+    };
+    for (const auto& [inhalt, rc, warnung] : faelle) {
+        DateiSchreibenTest(datei, inhalt);
+        const auto e = Aufruf({"pruefen"});
+        EXPECT_EQ(std::tuple(e.rc, e.err.find("Warnung: ") != std::string::npos), std::tuple(rc, *warnung != '\0'))
+            << e.err;
+        if (*warnung)
+            EXPECT_TRUE(e.err.find(warnung) != std::string::npos &&
+                        e.err.find("Neueste ladbare Sicherung: \"" + bk1 + "\" vom ") != std::string::npos &&
+                        e.err.find("mit 2 Ressourcen") != std::string::npos) << e.err;
+    }
+    DateiSchreibenTest(stempel, "0 7");
+    auto e = Aufruf({"wiederherstellen"});
+    EXPECT_EQ(std::tuple(e.rc, DateiInhalt(datei), DateiInhalt(stempel)), std::tuple(0, plan, "0 8")) << e.err;
+    EXPECT_TRUE(e.out.starts_with("Wiederhergestellt: \"" + bk1 + "\" vom ") &&
+                e.out.find("mit 2 Ressourcen") != std::string::npos) << e.out;
+    for (const auto& args : {std::vector<std::string>{"wiederherstellen", "--aus", "BK3"},
+                             std::vector<std::string>{"wiederherstellen", "--aus", "BK9"}}) {
+        e = Aufruf(args);
+        EXPECT_EQ(std::tuple(e.rc, DateiInhalt(stempel)), std::tuple(1, "0 8")) << e.err;
+    }
+}
+
+// A save the file system refuses (file size limit) leaves the database as it was, releases the
+// lock and does not count a change.
+TEST_F(AdminAbgleich, GescheiterteSpeicherungLaesstDatenbankUndZaehler) {
+    RessourcenListe liste;
+    for (int i = 0; i < 40; ++i) liste.push_back(NeueRessource("R" + std::to_string(i), "x", "", std::string(8000, 'n')));
+    DateiSchreibenTest(datei, DatenbankSchreiben(liste)); // 320 KB, over the limit below (256 or 512 blocks)
+    DateiSchreibenTest(stempel, "0 17");
+    const std::string vorher = DateiInhalt(datei);
+    const auto e = ProzessAufrufen({"/bin/sh", "-c", "trap '' XFSZ; ulimit -f 256; exec \"$0\" \"$@\"", AdminPfad(),
+                                    "markieren", datei, "--b1", "R3", "--b2", "x", "--nr", std::string(8000, 'n'),
+                                    "--von", "2025-01-01", "--bis", "2025-01-01", "--art", "2"},
+                                   t.pfad(), std::chrono::steady_clock::now() + std::chrono::seconds(30));
+    EXPECT_EQ(std::tuple(e.rc, DateiInhalt(datei) == vorher, DateiInhalt(stempel)), std::tuple(1, true, "0 17"));
+    EXPECT_NE(e.err.find("Die Datei wird zu groß für das Dateisystem"), std::string::npos) << e.err;
+    EXPECT_NE(e.err.find(datei), std::string::npos) << e.err;
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(t.pfad()), std::filesystem::directory_iterator()), 2)
+        << "no temporary file left";
+}
+
 // Four writers mark half days, two of them through a symbolic link from another folder; no marking,
 // no counter step may be lost. No two share a day, since two changes of one day race by change time
 // by design.
