@@ -18,7 +18,7 @@ namespace {
 
 constexpr int kSicherungen = 5;
 // A restore asked for by a user waits this long for another instance's sync to end.
-constexpr auto kSperreWarten = std::chrono::seconds(5);
+constexpr auto kSperreWarten = std::chrono::seconds(3);
 constexpr auto kSperreTakt = std::chrono::milliseconds(100);
 
 std::time_t Zeit(fs::file_time_type t) {
