@@ -135,10 +135,11 @@ TEST_F(EinstellungenBefehl, PfadRegeln) {
         ASSERT_EQ(u.meldungen.m_gezeigt.size(), f.wie == 'f' ? 2u : 1u) << f.eingabe;
         EXPECT_EQ(u.meldungen.m_gezeigt[0].text,
                   "Die Änderung der Datenbank wird erst nach einem Neustart aktiv!");
-        // Only a changed table writes the entry-type file, a failing registry notwithstanding.
+        // Only a changed table writes the entry-type file, a failing registry notwithstanding, and
+        // beside the database in use until the restart.
         EXPECT_EQ(std::tuple(u.app.m_strDatei, DateiInhalt(stamm + ".d"), fs::exists(f.gespeichert),
-                             DateiInhalt(f.gespeichert), fs::exists(stamm + ".but")),
-                  std::tuple(f.gespeichert, f.stempelInhalt, true, f.datenbankInhalt, f.wie == 'f'))
+                             DateiInhalt(f.gespeichert), fs::exists(stamm + ".but"), fs::exists(ButPfad())),
+                  std::tuple(f.gespeichert, f.stempelInhalt, true, f.datenbankInhalt, false, f.wie == 'f'))
             << f.eingabe;
     }
     fs::current_path(arbeitsordner);
@@ -236,4 +237,42 @@ TEST_F(EinstellungenBefehl, DatenbankOptimierenUeberDasProgramm) {
     optimieren->trigger();
     EXPECT_EQ(DateiInhalt(u.app.m_strDatei), DatenbankSchreiben(Liste(Ressource("bleibt", ""))));
     EXPECT_EQ(DateiInhalt(u.app.m_strStempel), "0 5") << "no lock, no counter";
+}
+
+// A database chosen in the settings waits for the restart: until then the running view saves, takes
+// in and compacts the database it started with, under that database's stamp.
+TEST(EinstellungenNeueDatenbank, BisZumNeustartBleibtDieAnsichtBeiIhrerDatenbank) {
+    UhrFixiert uhr(CTime(2025, 6, 2, 8, 0, 0));
+    AnsichtUmgebung a;
+    a.Speichern(Liste(Ressource("Bauer", "Anna"), Ressource("weg", "", "", "", true)));
+    AnsichtUmgebung b(&a); // another instance on the start database
+    a.Starten();
+    b.Starten();
+    TempOrdner t;
+    const std::string neu = t / "Neu.dat";
+    CEinstellungenBefehle befehle(a.u.app, *a.rahmen, a.doc, a.u.speicher, a.u.meldungen);
+    befehle.m_strDatenbank = a.ansicht->Datenbank();
+    befehle.m_ausfuehren = [&](CEinstellungenDlg& dlg) {
+        dlg.show();
+        Kind<QLineEdit>(dlg, 1026)->setText(TextAusPfad(neu));
+        Klick(dlg, 1);
+        return dlg.result();
+    };
+    ASSERT_TRUE(befehle.OnEinstellungen());
+    ASSERT_EQ(a.u.app.m_strDatei, neu);
+    const std::string start = a.ansicht->Datenbank();
+
+    SetTag(a.doc.m_pRessourcen[0].get(), CTime(2025, 6, 10, 9, 0, 0), 4, 4, "", Jetzt());
+    EXPECT_EQ(a.ansicht->Abgleichen(false), AbgleichStand::Fertig);
+    SetTag(b.doc.m_pRessourcen[0].get(), CTime(2025, 6, 11, 9, 0, 0), 2, 2, "", Jetzt());
+    EXPECT_EQ(b.ansicht->Abgleichen(false), AbgleichStand::Fertig);
+    a.ansicht->Takt(); // takes in B's day
+    a.u.meldungen.m_antworten = {Antwort::Ja};
+    befehle.OnDatenbankOptimieren();
+
+    EXPECT_EQ(std::pair(DateiInhalt(neu), DateiInhalt(t / "Neu.d")), std::pair(std::string(), std::string("0 0")));
+    const RessourcenListe liste = AufPlatte(start);
+    ASSERT_EQ(liste.size(), 1u) << "compacted";
+    EXPECT_EQ(Haelften(*liste[0], {Um(2025, 6, 10), Um(2025, 6, 11)}), "4/4 2/2 ");
+    EXPECT_EQ(DateiInhalt(a.u.app.m_strStempel), "0 2");
 }

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "view/Anzeige.h"
+
 namespace kalvora {
 
 void MarkierungUebernehmen(CRessource* pAnzeige, CRessource* pArbeit, CTime start, CTime ende, int nArt,
@@ -16,6 +18,25 @@ void MarkierungUebernehmen(CRessource* pAnzeige, CRessource* pArbeit, CTime star
         if (pArbeit && basis) basis->Vormerken(*pArbeit, t);
         SetTag(pArbeit, t, vm, nm, {}, jetzt);
     }
+}
+
+std::optional<RessourcenKennung> KennungDerZeile(const RessourcenListe& arbeit, int nZeile) {
+    const CRessource* r = ZeileFinden(arbeit, nZeile);
+    if (!r) return std::nullopt;
+    return RessourcenKennung::Von(*r);
+}
+
+CRessource* LebendeRessource(const RessourcenListe& arbeit, const RessourcenKennung& kennung) {
+    for (const auto& r : arbeit)
+        if (!r->m_bGeloescht && kennung.Passt(*r)) return r.get();
+    return nullptr;
+}
+
+MarkierZiel MarkierZielFinden(const RessourcenListe& arbeit, const std::optional<RessourcenKennung>& kennung,
+                              int nPressZeile) {
+    if (!kennung) return {nullptr, nPressZeile};
+    CRessource* r = LebendeRessource(arbeit, *kennung);
+    return {r, r ? r->m_nZeile : 0};
 }
 
 } // namespace kalvora

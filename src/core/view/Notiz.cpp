@@ -4,6 +4,7 @@
 
 #include "app/Uhr.h"
 #include "view/Anzeige.h"
+#include "view/Markierung.h"
 
 namespace kalvora {
 
@@ -72,26 +73,26 @@ bool NotizBearbeiten(RessourcenListe& arbeit, int nZeile, CTime zeit, Meldungen&
         meldungen.Zeige(kNotizNurBeiEintrag);
         return false;
     }
-    // A sync may run while the dialog is open and move the day's entry: it is found again after.
-    const std::string b1 = r->m_strBenennung1;
-    const std::string b2 = r->m_strBenennung2;
-    const std::string nr = r->m_strIdentNr;
+    if (!dialog) return false;
+    // A sync may run while the dialog is open: records move, and the day may go.
+    const RessourcenKennung kennung = RessourcenKennung::Von(*r);
     const CTime datum = e->m_timeDatum;
-    const std::optional<std::string> notiz =
-        dialog ? dialog(NotizTitel(zeit, b1), e->m_strNotiz) : std::nullopt;
-    if (!notiz) return false;
-    for (auto& kandidat : arbeit) {
-        if (kandidat->m_strBenennung1 != b1 || kandidat->m_strBenennung2 != b2 ||
-            kandidat->m_strIdentNr != nr)
-            continue;
-        CTagEintrag* tag = kandidat->FindeTag(datum);
-        if (!tag) return false;
-        if (basis) basis->Vormerken(*kandidat, datum);
-        tag->m_strNotiz = *notiz;
-        tag->m_timeGeaendert = Jetzt();
-        return true;
+    const std::string titel = NotizTitel(zeit, r->m_strBenennung1);
+    std::string text = e->m_strNotiz;
+    for (;;) {
+        const std::optional<std::string> notiz = dialog(titel, text);
+        if (!notiz) return false;
+        CRessource* ziel = LebendeRessource(arbeit, kennung);
+        CTagEintrag* tag = ziel ? ziel->FindeTag(datum) : nullptr;
+        if (tag && (tag->m_nArtVormittag != 0 || tag->m_nArtNachmittag != 0)) {
+            if (basis) basis->Vormerken(*ziel, datum);
+            tag->m_strNotiz = *notiz;
+            tag->m_timeGeaendert = Jetzt();
+            return true;
+        }
+        meldungen.Zeige(ziel ? kNotizTagGeloescht : kNotizRessourceGeloescht);
+        text = *notiz;
     }
-    return false;
 }
 
 } // namespace kalvora

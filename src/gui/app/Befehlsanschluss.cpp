@@ -36,6 +36,7 @@ void BefehleAnschliessen(CUrlaubApp& app, VIduvavIzoz& ansicht) {
     DruckenAnschliessen(ansicht);
 
     auto* einstellungen = new CEinstellungenBefehle(app, &ansicht);
+    einstellungen->m_strDatenbank = ansicht.Datenbank();
     einstellungen->m_ansicht = {
         [&ansicht](int nSchema) { ansicht.SetFarbschema(nSchema); },
         [&ansicht](kalvora::COLORREF farbe) { ansicht.HeuteKnopf()->SetFarbe(farbe, farbe, farbe); },

@@ -12,8 +12,8 @@
 CEinstellungenBefehle::CEinstellungenBefehle(kalvora::AppEinstellungen& app, CMainFrame& rahmen,
                                              CUrlaubDoc& doc, kalvora::EinstellungsSpeicher& speicher,
                                              kalvora::Meldungen& meldungen, QObject* parent)
-    : QObject(parent), m_app(app), m_rahmen(rahmen), m_doc(doc), m_speicher(speicher),
-      m_meldungen(meldungen) {
+    : QObject(parent), m_strDatenbank(app.m_strDatei), m_app(app), m_rahmen(rahmen), m_doc(doc),
+      m_speicher(speicher), m_meldungen(meldungen) {
     m_ausfuehren = [](CEinstellungenDlg& dlg) { return dlg.exec(); };
 }
 
@@ -58,10 +58,10 @@ bool CEinstellungenBefehle::OnEinstellungen() {
     const int art = AktiveArt();
     m_rahmen.SetAktiveArt(art);
     if (m_ansicht.m_gitterAktiveArt) m_ansicht.m_gitterAktiveArt(art);
-    kalvora::EintragsartDateiAbgleichen(vorher, m_rahmen.m_tabelle, m_app.m_strDatei);
+    kalvora::EintragsartDateiAbgleichen(vorher, m_rahmen.m_tabelle, m_strDatenbank);
     return true;
 }
 
 void CEinstellungenBefehle::OnDatenbankOptimieren() {
-    m_doc.OnDatenbankOptimieren(m_app.m_strDatei);
+    m_doc.OnDatenbankOptimieren(m_strDatenbank);
 }

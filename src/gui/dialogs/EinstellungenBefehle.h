@@ -1,6 +1,7 @@
 #pragma once
 #include <QObject>
 #include <functional>
+#include <string>
 
 #include "app/AppEinstellungen.h"
 #include "app/EinstellungsSpeicher.h"
@@ -34,6 +35,9 @@ public:
     explicit CEinstellungenBefehle(CUrlaubApp& app, QObject* parent = nullptr);
 
     EinstellungenAnsicht m_ansicht;
+    // The database of this run (the view's): a path chosen in the dialog takes effect at the next
+    // start, so until then compaction and the entry-type file stay with this one.
+    std::string m_strDatenbank;
     // Runs the dialog modally and returns its result; replaceable so the command runs unattended.
     std::function<int(CEinstellungenDlg&)> m_ausfuehren;
 

@@ -77,6 +77,20 @@ void CStatusLeiste::OnTimer() {
     repaint();
 }
 
+void CStatusLeiste::SetNichtGespeichert(bool b) {
+    if (b == m_bNichtGespeichert) return;
+    m_bNichtGespeichert = b;
+    update();
+}
+
+QRect CStatusLeiste::WarnRechteck(const QRect& client) const {
+    if (!m_bNichtGespeichert) return {};
+    const QFontMetrics fm(m_schrift);
+    const int breite = fm.horizontalAdvance(QString::fromUtf8(kNichtGespeichert)) + 8;
+    const QRect lampe = LampenRechteck(client);
+    return {lampe.left() - 6 - breite, client.top() + 2, breite, client.height() - 4};
+}
+
 QRect CStatusLeiste::LampenRechteck(const QRect& client) {
     return {client.right() + 1 - 20, client.top() + 5, 8, 8};
 }
@@ -86,8 +100,22 @@ void CStatusLeiste::Zeichnen(QPainter& p, const QRect& client) const {
     p.fillRect(client, pal.color(QPalette::Button));
     p.drawImage(LampenRechteck(client).topLeft(), Lampe(m_bBeschaeftigt));
 
-    // The prompt pane: stretching, without borders, left of the lamp.
-    const QRect pane(client.left() + 2, client.top() + 2, client.width() - 2 - 24, client.height() - 2);
+    // Unsaved changes: a framed red text beside the lamp, which the prompt never covers.
+    const QRect warnung = WarnRechteck(client);
+    if (!warnung.isEmpty()) {
+        p.save();
+        p.setPen(pal.color(QPalette::Dark));
+        p.drawRect(warnung.adjusted(0, 0, -1, -1));
+        p.setFont(m_schrift);
+        p.setPen(QColor(0xC0, 0x00, 0x00));
+        p.drawText(warnung, Qt::AlignCenter | Qt::TextSingleLine, QString::fromUtf8(kNichtGespeichert));
+        p.restore();
+    }
+
+    // The prompt pane: stretching, without borders, left of the lamp (and the warning).
+    const int paneRechts = warnung.isEmpty() ? client.right() + 1 - 24 : warnung.left() - 2;
+    const QRect pane(client.left() + 2, client.top() + 2, paneRechts - client.left() - 2,
+                     client.height() - 2);
     const PaneStil& stil = m_stile.front();
     const QRect textRaum = pane.adjusted(1, 1, -1, -1);
     if (stil.bFuellen) p.fillRect(textRaum, stil.hintergrund);

@@ -8,8 +8,9 @@
 
 class QSizeGrip;
 
-// The status bar: one prompt pane ("Bereit" when idle) and a lamp at the right that is red
-// while the shared database is locked or this instance has a save pending.
+// The status bar: one prompt pane ("Bereit" when idle), a lamp at the right that is red while
+// the shared database is locked or this instance has a save pending, and left of the lamp
+// "Nicht gespeichert" while this instance's changes could not be saved.
 class CStatusLeiste : public QStatusBar {
     Q_OBJECT
 public:
@@ -20,6 +21,11 @@ public:
 
     bool IstBeschaeftigt() const { return m_bBeschaeftigt; }
     QString PaneText() const;
+    static constexpr const char* kNichtGespeichert = "Nicht gespeichert";
+    void SetNichtGespeichert(bool b);
+    bool NichtGespeichert() const { return m_bNichtGespeichert; }
+    // Where the "Nicht gespeichert" text sits in a client rectangle (empty while saved).
+    QRect WarnRechteck(const QRect& client) const;
     // One look at the stamp file; an unreadable file changes nothing.
     void OnTimer();
     // All painting.
@@ -48,6 +54,7 @@ private:
     std::vector<PaneStil> m_stile;
     QFont m_schrift;
     bool m_bBeschaeftigt = false;
+    bool m_bNichtGespeichert = false;
     std::string m_strStempel;
     const bool& m_bAbgleichOffen;
     QTimer m_timer;

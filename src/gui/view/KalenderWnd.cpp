@@ -299,6 +299,7 @@ void CKalenderWnd::mousePressEvent(QMouseEvent* event) {
             return;
         }
         m_bMarkieren = Verankern(pos);
+        if (m_bMarkieren) emit MarkierungBegonnen();
     } else if (event->button() == Qt::RightButton) {
         // No note dialog in the middle of a drag.
         if (m_bMarkieren || m_bTeiler) return;
@@ -314,6 +315,12 @@ bool CKalenderWnd::Verankern(QPoint pos) {
     m_nAnkerY = punkt.m_nY;
     m_nMausZeile = m_pZeilen[static_cast<std::size_t>(punkt.m_nIndex)]->m_nZeile;
     return true;
+}
+
+void CKalenderWnd::MarkierungAbbrechen() {
+    if (!m_bMarkieren) return;
+    if (m_bBand) update(BandBereich());
+    m_bMarkieren = m_bBand = false;
 }
 
 void CKalenderWnd::mouseMoveEvent(QMouseEvent* event) {

@@ -81,6 +81,8 @@ public:
     CTime EndZeit() const { return m_timeEnde; }
     int MausZeile() const { return m_nMausZeile; }
     bool MarkiertGerade() const { return m_bMarkieren; }
+    // Esc during a drag: the band goes and the release marks nothing.
+    void MarkierungAbbrechen();
     bool TeilerGezogen() const { return m_bTeiler; }
     // The hit-testing geometry of the last repaint.
     kalvora::MausGitter MausGeometrie() const;
@@ -88,6 +90,8 @@ public:
 signals:
     // To the view: 5555 a marking is finished, 5556 a note is wanted.
     void Befehl(int nId);
+    // A left press on a day cell started a drag; MausZeile() is its row.
+    void MarkierungBegonnen();
     // The divider was let go at this x: the new name column width setting.
     void NamenBreiteGezogen(int n);
 

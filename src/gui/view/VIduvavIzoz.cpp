@@ -14,10 +14,10 @@
 #include "dialogs/NotizDlg.h"
 #include "frame/Befehle.h"
 #include "frame/MainFrame.h"
+#include "frame/StatusLeiste.h"
 #include "view/Anzeige.h"
 #include "view/Farbschema.h"
 #include "view/KalenderWnd.h"
-#include "view/Markierung.h"
 #include "view/Notiz.h"
 
 namespace befehl = kalvora::befehl;
@@ -96,6 +96,9 @@ VIduvavIzoz::VIduvavIzoz(CUrlaubDoc& doc, kalvora::AppEinstellungen& app, CMainF
         m_pKalender->SetAktiveArt(art);
     });
     connect(m_pKalender, &CKalenderWnd::Befehl, this, &VIduvavIzoz::Befehl);
+    connect(m_pKalender, &CKalenderWnd::MarkierungBegonnen, this, [this] {
+        m_markierKennung = kalvora::KennungDerZeile(m_doc.m_pRessourcen, m_pKalender->MausZeile());
+    });
     connect(m_pKalender, &CKalenderWnd::NamenBreiteGezogen, this, [this](int n) { m_app.m_nSpalte1 = n; });
 
     BefehlSetzen(befehl::Verkleinern, [this] { OnVerkleinern(); });
@@ -150,17 +153,32 @@ kalvora::AbgleichStand VIduvavIzoz::Abgleichen(bool bNurLaden) {
     m_bImAbgleich = true;
     const kalvora::AbgleichStand stand = m_abgleich.Abgleichen(bNurLaden);
     m_bImAbgleich = false;
+    SpeicherstandZeigen();
     return stand;
 }
 
 void VIduvavIzoz::Takt() {
     m_takt.stop();
-    if (!m_bImAbgleich) {
+    if (m_pKalender->MarkiertGerade()) {
+        // A rebuild now would move the rows under the band.
+        m_bTaktNachholen = true;
+    } else if (!m_bImAbgleich) {
+        m_bTaktNachholen = false;
         m_bImAbgleich = true;
         m_abgleich.Takt();
         m_bImAbgleich = false;
+        SpeicherstandZeigen();
     }
     m_takt.start(m_nTaktMs);
+}
+
+void VIduvavIzoz::TaktNachholen() {
+    if (m_bTaktNachholen) Takt();
+}
+
+void VIduvavIzoz::SpeicherstandZeigen() {
+    if (CStatusLeiste* leiste = m_rahmen.StatusLeiste())
+        leiste->SetNichtGespeichert(m_abgleich.m_bNichtGespeichert);
 }
 
 void VIduvavIzoz::SetTaktMs(int nMs) {
@@ -234,12 +252,15 @@ void VIduvavIzoz::OnGruppe() {
 }
 
 void VIduvavIzoz::MarkierungUebernehmen() {
-    const int zeile = m_pKalender->MausZeile();
-    kalvora::MarkierungUebernehmen(m_pKalender->Zeile(zeile),
-                                   kalvora::ZeileFinden(m_doc.m_pRessourcen, zeile), m_pKalender->StartZeit(),
-                                   m_pKalender->EndZeit(), m_nAktiveArt, kalvora::Jetzt(), &m_doc.m_basis);
+    const kalvora::MarkierZiel ziel =
+        kalvora::MarkierZielFinden(m_doc.m_pRessourcen, m_markierKennung, m_pKalender->MausZeile());
+    m_markierKennung.reset();
+    kalvora::MarkierungUebernehmen(m_pKalender->Zeile(ziel.m_nZeile), ziel.m_pArbeit,
+                                   m_pKalender->StartZeit(), m_pKalender->EndZeit(), m_nAktiveArt,
+                                   kalvora::Jetzt(), &m_doc.m_basis);
     // The grid repaints after the command, so the run shows even when the sync has to wait.
     Abgleichen(false);
+    TaktNachholen();
 }
 
 void VIduvavIzoz::NotizBearbeiten() {
@@ -339,6 +360,15 @@ void VIduvavIzoz::showEvent(QShowEvent* event) {
 
 void VIduvavIzoz::keyPressEvent(QKeyEvent* event) {
     switch (event->key()) {
+    case Qt::Key_Escape:
+        if (m_pKalender->MarkiertGerade()) {
+            m_pKalender->MarkierungAbbrechen();
+            m_markierKennung.reset();
+            TaktNachholen();
+            event->accept();
+            return;
+        }
+        break;
     case Qt::Key_Left:
         m_pKalender->SetTagOffset(m_pKalender->TagOffset() - 1);
         break;

@@ -13,6 +13,7 @@
 #include "data/Time.h"
 #include "data/UrlaubDoc.h"
 #include "view/GitterZustand.h"
+#include "view/Markierung.h"
 
 class CFarbButton;
 class CKalenderWnd;
@@ -59,8 +60,10 @@ public:
     // Sharing: a change of this instance (false) or taking in another's (true); then the display
     // list is rebuilt. Callers that changed the working list call Abgleichen(false).
     kalvora::AbgleichStand Abgleichen(bool bNurLaden);
-    // One timer tick (stop, core tick, restart); tests drive it directly.
+    // One timer tick (stop, core tick, restart); tests drive it directly. During a drag the
+    // tick waits and runs right after the release (or Esc).
     void Takt();
+    bool TaktWartet() const { return m_bTaktNachholen; }
     kalvora::Abgleich& Abgleicher() { return m_abgleich; }
     void SetTaktMs(int nMs);
     int TaktMs() const { return m_nTaktMs; }
@@ -92,8 +95,13 @@ public:
     void VertikalRollen(kalvora::Rollen r, int nDaumen = 0);
     void HorizontalRollen(kalvora::Rollen r, int nDaumen = 0);
 
+    // The database this instance loads and saves until its next start, whatever the settings
+    // now name.
+    const std::string& Datenbank() const { return m_abgleich.Datenbank(); }
+
     // Command 5555: the half days of the finished drag get the active type (0 clears) in the
-    // display row and the working record, then the sync saves.
+    // working record of the resource the drag started on and in its display row, then the sync
+    // saves.
     void MarkierungUebernehmen();
     // Command 5556: the note of the clicked day in the note dialog, then the sync saves.
     void NotizBearbeiten();
@@ -112,6 +120,9 @@ protected:
 
 private:
     void Anordnen();
+    void TaktNachholen();
+    // The status bar shows a failed save until a later one succeeds.
+    void SpeicherstandZeigen();
     void VertikalBalkenSetzen();
     void HorizontalBalkenSetzen();
     void BalkenAktion(QScrollBar* balken, int aktion);
@@ -132,7 +143,10 @@ private:
     int m_nTaktMs = kalvora::kTaktMs;
     int m_nAktiveArt = 1;
     bool m_bGestartet = false;
-    bool m_bImAbgleich = false; // a message box of a running sync must not let a tick start another
+    bool m_bImAbgleich = false;    // a message box of a running sync must not let a tick start another
+    bool m_bTaktNachholen = false; // a tick came during a drag
+    // The resource under the press of the running drag: a later rebuild may move its row.
+    std::optional<kalvora::RessourcenKennung> m_markierKennung;
 
     std::map<int, std::function<void()>> m_befehle;
     std::set<int> m_verbunden; // actions whose trigger already runs Befehl

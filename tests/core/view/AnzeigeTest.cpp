@@ -132,6 +132,34 @@ TEST(Markierung, NotizBleibtImPlanDieAnzeigeZeigtSieErstNachDemAbgleich) {
               std::tuple("Arzt", "3/3 ", ""));
 }
 
+// A drag remembers its resource at the press; by the release a sync may have put records before
+// it, left a deleted twin of it in front, moved its row or deleted it.
+TEST(Markierung, ZielIstDieLebendeRessourceDerPresseInIhrerZeileVonJetzt) {
+    RessourcenListe arbeit;
+    Neu(arbeit, "Adler").m_nZeile = 1;
+    Neu(arbeit, "Kurz", "Karl", "", "7", true);        // deleted twin, first in the list
+    Neu(arbeit, "Kurz", "Karl", "", "8").m_nZeile = 2; // another number: another resource
+    Neu(arbeit, "Kurz", "Karl", "", "7").m_nZeile = 3;
+    Neu(arbeit, "Zorn", "", "", "", true);
+    const auto kennung = [](std::string b1, std::string b2, std::string nr) {
+        return std::optional(RessourcenKennung{std::move(b1), std::move(b2), std::move(nr)});
+    };
+    const std::tuple<std::optional<RessourcenKennung>, int, int, int> faelle[] = {
+        // kennung at the press, press row, record index (-1: none), display row
+        {kennung("Kurz", "Karl", "7"), 2, 3, 3}, // the press row now shows someone else
+        {kennung("Kurz", "Karl", "8"), 3, 2, 2},
+        {kennung("Zorn", "", ""), 4, -1, 0}, // deleted meanwhile: nothing is marked
+        {std::nullopt, 5, -1, 5},            // no record at the press: the display row only
+    };
+    for (const auto& [k, druck, index, zeile] : faelle) {
+        const MarkierZiel ziel = MarkierZielFinden(arbeit, k, druck);
+        EXPECT_EQ(std::pair(ziel.m_pArbeit, ziel.m_nZeile),
+                  std::pair(index < 0 ? nullptr : arbeit[static_cast<std::size_t>(index)].get(), zeile)) << druck;
+    }
+    EXPECT_EQ(std::pair(KennungDerZeile(arbeit, 3)->m_strIdentNr, KennungDerZeile(arbeit, 4).has_value()),
+              std::pair(std::string("7"), false));
+}
+
 // Row 2: "M\xFCller" with 2024-03-05 first half only (note "alt") and 2023-03-05 both halves.
 struct Plan {
     RessourcenListe arbeit;
@@ -188,12 +216,49 @@ TEST(Notiz, OkSpeichertAmTagNachDemDialogMitNeuerZeitAbbrechenLaesstAlles) {
     EXPECT_TRUE(p.Bearbeiten(2, Um(2024, 3, 5, 9), std::string()));
     EXPECT_EQ(p.Tag(2024).m_nArtVormittag, 4) << "the halves stay";
     // A sync while the dialog is open may move the slot's entries and insert records before the row.
+    // ... and a deleted twin of the same identity, holding the same day, in front of it.
     EXPECT_TRUE(p.Bearbeiten(2, Um(2024, 3, 5, 9), std::string("nach"), [&] {
         for (int jahr = 2000; jahr < 2020; ++jahr) SetTag(p.arbeit[0].get(), Um(jahr, 3, 5, 9), 1, 1, "", kJetzt);
         p.arbeit.insert(p.arbeit.begin(), NeueRessource("M\xFCller", "", "", "8")); // same name, another resource
+        p.arbeit.insert(p.arbeit.begin(), NeueRessource("M\xFCller", "", "", "7", true));
+        SetTag(p.arbeit[0].get(), Um(2024, 3, 5, 9), 4, 0, "", CTime(1000));
     }));
-    EXPECT_EQ(std::tuple(p.arbeit[1]->FindeTag(Um(2024, 3, 5, 9))->m_strNotiz.Text(), p.arbeit[0]->AnzahlEintraege()),
-              std::tuple("nach", 0u));
+    EXPECT_EQ(std::tuple(p.arbeit[2]->FindeTag(Um(2024, 3, 5, 9))->m_strNotiz.Text(),
+                         p.arbeit[0]->FindeTag(Um(2024, 3, 5, 9))->m_strNotiz.Text(), p.arbeit[1]->AnzahlEintraege()),
+              std::tuple("nach", "", 0u));
+}
+
+// Another user cleared the day or deleted the resource while the dialog was open: nothing is
+// stored, the user is told and gets the typed text back until cancelling or the day is there again.
+TEST(Notiz, TagInzwischenGeloeschtZeigtDenTextNochEinmal) {
+    const std::string tag = std::string(kNotizTagGeloescht) + "\n";
+    const std::string ressource = std::string(kNotizRessourceGeloescht) + "\n";
+    const std::tuple<const char*, std::function<void(Plan&)>, std::string> faelle[] = {
+        {"halves cleared", [](Plan& p) { SetTag(p.arbeit[0].get(), Um(2024, 3, 5, 9), 0, 0, "", kJetzt); }, tag},
+        {"entry gone", [](Plan& p) { p.arbeit[0]->m_pTage = {}; }, tag},
+        {"deleted", [](Plan& p) { p.arbeit[0]->m_bGeloescht = true; }, ressource},
+    };
+    using V = std::vector<std::string>;
+    for (const auto& [name, loeschen, meldung] : faelle) {
+        for (const bool wiederDa : {false, true}) {
+            Plan p;
+            V gezeigt;
+            const bool gespeichert = NotizBearbeiten(p.arbeit, 2, Um(2024, 3, 5, 9), p.meldungen,
+                                                     [&](const std::string&, const std::string& n) {
+                gezeigt.push_back(n);
+                if (gezeigt.size() == 1) loeschen(p);
+                if (gezeigt.size() == 2 && wiederDa) { // the next sync brought the day back
+                    if (p.arbeit[0]->m_bGeloescht) p.arbeit.push_back(NeueRessource("M\xFCller", "", "", "7"));
+                    SetTag(p.arbeit.back().get(), Um(2024, 3, 5, 9), 3, 3, "", kJetzt);
+                }
+                return gezeigt.size() < 3 ? std::optional<std::string>("getippt") : std::nullopt;
+            });
+            EXPECT_EQ(std::tuple(gespeichert, gezeigt, p.meldungen.Texte()),
+                      std::tuple(wiederDa, wiederDa ? V{"alt", "getippt"} : V{"alt", "getippt", "getippt"},
+                                 wiederDa ? meldung : meldung + meldung)) << name;
+            if (wiederDa) EXPECT_EQ(p.arbeit.back()->FindeTag(Um(2024, 3, 5))->m_strNotiz, "getippt") << name;
+        }
+    }
 }
 
 TEST(Notiz, HoechstensZweihundertZeichen) {
