@@ -198,12 +198,13 @@ TEST(Dokument, LesenUndSchreibenSchliessenSichGegenseitigAus) {
     std::string inhalt;
     DateiFehler f;
     EXPECT_FALSE(DateiLesen(pfad, inhalt, f, 50));
-    EXPECT_FALSE(DateiSchreiben(pfad, "abcd", f, 50));
-    EXPECT_EQ(DateiInhalt(pfad), std::string(4, '\0')) << "a refused save must not truncate";
-    ASSERT_TRUE(FremdeSperre(fd, F_RDLCK)); // readers share
-    EXPECT_TRUE(DateiLesen(pfad, inhalt, f, 50) && !DateiSchreiben(pfad, "abcd", f, 50));
+    EXPECT_FALSE(DateiSicherErsetzen(pfad, "abcd", f, 50));
+    EXPECT_EQ(DateiInhalt(pfad), std::string(4, '\0')) << "a refused save must not change the file";
+    ASSERT_TRUE(FremdeSperre(fd, F_RDLCK)); // readers share; a save waits for them, then gives up
+    EXPECT_TRUE(DateiLesen(pfad, inhalt, f, 50) && !DateiSicherErsetzen(pfad, "abcd", f, 50));
+    EXPECT_NE(f.grund.find("von einem anderen Programm benutzt"), std::string::npos) << f.grund;
     ::close(fd);
-    EXPECT_TRUE(DateiSchreiben(pfad, "abcd", f, 50) && DateiInhalt(pfad) == "abcd");
+    EXPECT_TRUE(DateiSicherErsetzen(pfad, "abcd", f, 50) && DateiInhalt(pfad) == "abcd");
 }
 
 TEST(Verdichtung, EntferntGeloeschteRessourcenUndGeleerteTageSpeichernKuerzt) {
