@@ -202,10 +202,11 @@ public:
     int Rechte(const struct stat* alt) {
         if (const int e = Probe(ErsetzenSchritt::Rechte)) return e;
         if (alt) {
+            // Another user's save keeps the group that shares the database. Refused when this user is
+            // not a member, which leaves the user's own group: no reason to fail the save.
+            [[maybe_unused]] const int gruppe = ::fchown(m_fd, static_cast<uid_t>(-1), alt->st_gid);
+            // After the group: a change of owner or group clears the set-group bit.
             if (::fchmod(m_fd, alt->st_mode & 07777) != 0) return errno;
-            // Another user's save keeps the group that shares the database; refused when not a member.
-            if (::fchown(m_fd, static_cast<uid_t>(-1), alt->st_gid) != 0) {
-            }
         }
         if (m_optionen.zeit) {
             const auto sys = std::chrono::file_clock::to_sys(*m_optionen.zeit);
