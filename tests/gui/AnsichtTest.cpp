@@ -1,6 +1,10 @@
 // The plan view: first showing, controls, commands, scrolling, keys, the display list's order, sort and
 // group filter; two instances on one database.
+#include <fcntl.h>
+#include <unistd.h>
+
 #include "AnsichtHilfen.h"
+#include "frame/StatusLeiste.h"
 
 namespace {
 
@@ -146,6 +150,44 @@ TEST(AnsichtAbgleich, ZweiAnsichtenGetakteteUebernahme) {
     ASSERT_GE(WartenBis([&] { return Angezeigt(b, 2, tag) != nullptr; }, 15000), 0);
     EXPECT_EQ(Angezeigt(b, 2, tag)->m_nArtNachmittag, 4);
     EXPECT_EQ(StempelLesen(a.u.app.m_strStempel)->zaehler, 1); // taking in does not count
+}
+
+// A save that fails (another reader holds the file) keeps the marked day on screen and "Nicht gespeichert"
+// beside the lamp until a later save succeeds; the message comes once (rules: core AbgleichTest).
+TEST(AnsichtAbgleich, FehlgeschlagenesSpeichernZeigtDieStatusleisteBisZumNaechstenErfolg) {
+    UhrFixiert uhr(CTime(2025, 6, 2, 8, 0, 0));
+    AnsichtUmgebung a;
+    a.Speichern(Zwei());
+    a.Starten();
+    a.rahmen->show();
+    CStatusLeiste& leiste = *a.rahmen->StatusLeiste();
+    const auto rot = [&] { // red text left of the lamp, which turns red itself while the save is pending
+        const QImage bild = leiste.grab().toImage();
+        int n = 0;
+        for (int y = 0; y < bild.height(); ++y)
+            for (int x = 0; x < CStatusLeiste::LampenRechteck(leiste.rect()).left(); ++x) {
+                const QColor c = bild.pixelColor(x, y);
+                n += c.red() > 120 && c.green() < 70 && c.blue() < 70;
+            }
+        return n;
+    };
+    EXPECT_EQ(std::pair(leiste.NichtGespeichert(), rot()), std::pair(false, 0));
+    const int fd = ::open(a.u.app.m_strDatei.c_str(), O_RDWR);
+    ASSERT_TRUE(FremdeSperre(fd, F_RDLCK));
+    const CTime tag(2025, 6, 10, 12, 0, 0);
+    SetTag(a.doc.m_pRessourcen[1].get(), CTime(2025, 6, 10, 9, 0, 0), 4, 4, "", Jetzt());
+    EXPECT_EQ(a.ansicht->Abgleichen(false), AbgleichStand::NichtGespeichert);
+    a.ansicht->Takt(); // tries again, quietly
+    ::close(fd);
+    const QRect warnung = leiste.WarnRechteck(leiste.rect());
+    EXPECT_TRUE(leiste.NichtGespeichert() && rot() > 30 && leiste.PaneText() == QStringLiteral("Bereit")) << rot();
+    EXPECT_TRUE(warnung.right() < CStatusLeiste::LampenRechteck(leiste.rect()).left() && warnung.width() > 40);
+    ASSERT_NE(Angezeigt(a, 2, tag), nullptr);
+    EXPECT_EQ(std::pair(Angezeigt(a, 2, tag)->m_nArtVormittag, a.u.meldungen.m_gezeigt.size()),
+              std::pair(4, std::size_t{1}));
+    a.ansicht->Takt();
+    EXPECT_EQ(std::tuple(leiste.NichtGespeichert(), rot(), Haelften(*AufPlatte(a.u.app.m_strDatei)[1], {tag})),
+              std::tuple(false, 0, "4/4 "));
 }
 
 // Stored order is alphabetical by name 1; one deleted record, two groups differing in case. Started by

@@ -139,3 +139,40 @@ TEST(MausAnsicht, RechtsklickNotizLoeschenDannOkOderAbbrechen) {
                   neu ? CTime(kHeute.GetTime() + 60) : kAlt);
     }
 }
+
+// Another instance inserts a resource above while the button is held. The tick waits for the release,
+// and even a rebuild during the drag (a sync run by other means) leaves the drag on the resource it
+// started on; Esc ends a drag without marking and lets the waiting tick run.
+TEST(MausAnsicht, ZiehenGehoertDerRessourceDesDrucksAuchNachEinemAbgleich) {
+    for (const char* wie : {"tick waits", "rebuild", "Esc"}) {
+        const std::string fall = wie;
+        Plan p;
+        AnsichtUmgebung b(&p.a);
+        b.Starten();
+        p.a.ansicht->SetAktiveArt(5);
+        QTest::mousePress(&p.G(), Qt::LeftButton, {}, QPoint(HalbX(1), ZeileY(1)));
+        QTest::mouseMove(&p.G(), QPoint(HalbX(4), ZeileY(1)));
+        b.doc.m_pRessourcen.insert(b.doc.m_pRessourcen.begin(), Ressource("Adler", "Eva"));
+        ASSERT_EQ(b.ansicht->Abgleichen(false), AbgleichStand::Fertig);
+        if (fall == "rebuild") {
+            p.a.ansicht->Abgleichen(true);
+            ASSERT_EQ(p.a.Labels(), (Texte{"Adler, Eva", "Bauer, Anna", "Kurz, Karl"})) << "Bauer now under the band";
+        } else {
+            p.a.ansicht->Takt();
+            EXPECT_EQ(std::pair(p.a.ansicht->TaktWartet(), p.a.Labels().size()), std::pair(true, std::size_t{2}));
+        }
+        if (fall == "Esc") {
+            QTest::keyClick(p.a.ansicht, Qt::Key_Escape);
+            EXPECT_EQ(std::pair(p.G().MarkiertGerade(), p.a.ansicht->TaktWartet()), std::pair(false, false));
+            const QRgb art = Rgb(p.G().Arten().m_nFarbe[5]);
+            EXPECT_TRUE(Umriss(p.G().grab().toImage(), p.G().rect(), [&](QRgb c) { return c == art; }).isEmpty())
+                << "the band is gone";
+        }
+        QTest::mouseRelease(&p.G(), Qt::LeftButton, {}, QPoint(HalbX(4), ZeileY(1)));
+        const Texte markiert{"Kurz 0 0/5", "Kurz 1 5/5", "Kurz 2 5/0"};
+        EXPECT_EQ(p.Datei(), fall == "Esc" ? Texte{} : markiert) << wie;
+        // The waiting tick has run: the new row shows, and Kurz's run in Kurz's row.
+        EXPECT_EQ(std::pair(p.a.ansicht->TaktWartet(), p.a.Labels().size()), std::pair(false, std::size_t{3})) << wie;
+        EXPECT_EQ(p.G().Zeile(3)->AnzahlEintraege(), fall == "Esc" ? 0u : 3u) << wie;
+    }
+}
