@@ -6,6 +6,8 @@
 #include "AnsichtHilfen.h"
 #include "frame/StatusLeiste.h"
 
+namespace fs = std::filesystem;
+
 namespace {
 
 RessourcenListe Zwei() {
@@ -188,6 +190,47 @@ TEST(AnsichtAbgleich, FehlgeschlagenesSpeichernZeigtDieStatusleisteBisZumNaechst
     a.ansicht->Takt();
     EXPECT_EQ(std::tuple(leiste.NichtGespeichert(), rot(), Haelften(*AufPlatte(a.u.app.m_strDatei)[1], {tag})),
               std::tuple(false, 0, "4/4 "));
+}
+
+// An empty database with a backup at the start, a damaged one at a tick: the backup is offered once per
+// problem, and Ja brings its plan into the grid (texts and choice of backup: core tests).
+TEST(AnsichtAbgleich, LeereOderBeschaedigteDatenbankBietetDieSicherungAn) {
+    for (const bool beimStart : {true, false}) {
+        AnsichtUmgebung a;
+        a.Speichern(Zwei());
+        const std::string bk1 = a.u.ordner / "Ressource.BK1";
+        fs::copy_file(a.u.app.m_strDatei, bk1);
+        const auto fragen = [&] {
+            int n = 0;
+            for (const auto& m : a.u.meldungen.m_gezeigt) n += m.knoepfe == Knoepfe::JaNein;
+            return n;
+        };
+        if (beimStart) {
+            DateiSchreibenTest(a.u.app.m_strDatei, "");
+            a.u.meldungen.m_antworten = {Antwort::Ja};
+            a.Starten();
+        } else {
+            a.Starten();
+            a.doc.m_pRessourcen[0]->m_strGruppe = "neu"; // a change of this instance waiting for its save
+            a.doc.m_pRessourcen[0]->m_timeGeaendert = CTime(1800000000);
+            DateiSchreibenTest(a.u.app.m_strDatei, std::string("\x07\0\0", 3));
+            a.u.meldungen.m_antworten = {Antwort::Ok, Antwort::Nein};
+            EXPECT_EQ(a.ansicht->Abgleichen(false), AbgleichStand::LadenFehlgeschlagen);
+            for (int takt = 0; takt < 7; ++takt) a.ansicht->Takt(); // the seventh breaks the lock and fails again
+            EXPECT_EQ(std::pair(fragen(), a.u.meldungen.m_gezeigt.size()), std::pair(1, std::size_t{3}));
+            a.u.meldungen.m_antworten = {Antwort::Ok, Antwort::Ja};
+            fs::last_write_time(bk1, fs::last_write_time(bk1) + std::chrono::seconds(1));
+            for (int takt = 0; takt < 2; ++takt) a.ansicht->Takt(); // a newer backup is another offer
+        }
+        EXPECT_EQ(fragen(), beimStart ? 1 : 2);
+        EXPECT_EQ(a.Labels(), (Texte{"Bauer, Anna", "Kurz, Karl"})) << beimStart;
+        const RessourcenListe platte = AufPlatte(a.u.app.m_strDatei);
+        ASSERT_EQ(platte.size(), 2u);
+        EXPECT_EQ(platte[0]->m_strGruppe, beimStart ? "Technik" : "neu");
+        const auto stempel = StempelLesen(a.u.app.m_strStempel);
+        EXPECT_EQ(std::pair(stempel->sperre, stempel->zaehler),
+                  std::pair(0, a.ansicht->Abgleicher().m_nLokalZaehler));
+    }
 }
 
 // Stored order is alphabetical by name 1; one deleted record, two groups differing in case. Started by

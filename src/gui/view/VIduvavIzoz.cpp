@@ -9,6 +9,7 @@
 
 #include "app/QtWandlung.h"
 #include "app/Uhr.h"
+#include "data/StempelSperre.h"
 #include "dialogs/FarbButton.h"
 #include "dialogs/GruppeDlg.h"
 #include "dialogs/NotizDlg.h"
@@ -48,7 +49,8 @@ kalvora::Rollen RollenAus(int aktion) {
 VIduvavIzoz::VIduvavIzoz(CUrlaubDoc& doc, kalvora::AppEinstellungen& app, CMainFrame& rahmen,
                          kalvora::Meldungen& meldungen, QWidget* parent)
     : QWidget(parent), m_doc(doc), m_app(app), m_rahmen(rahmen), m_meldungen(meldungen),
-      m_abgleich(doc, app.m_strDatei, app.m_strStempel, rahmen.m_bAbgleichOffen, *this) {
+      m_abgleich(doc, app.m_strDatei, app.m_strStempel, rahmen.m_bAbgleichOffen, *this),
+      m_wiederherstellung(m_abgleich.Datenbank()) {
     setObjectName(QStringLiteral("VIduvavIzoz"));
     setFocusPolicy(Qt::StrongFocus);
 
@@ -135,7 +137,13 @@ void VIduvavIzoz::ErsteAnzeige() {
     m_pKalender->SetAktiveArt(m_nAktiveArt);
 
     m_pKalender->SetTitel(m_app.m_strAbteilung);
-    m_abgleich.ErstesLaden(); // builds the display list
+    // Builds the display list. An empty or damaged database may have a backup to come back to.
+    if (SicherungAnbieten(m_abgleich.ErstesLaden(), false)) {
+        m_abgleich.ErstesLaden();
+        // The restore raised the counter: no reload of what was just loaded.
+        if (const auto stempel = kalvora::StempelGeschuetztLesen(m_abgleich.StempelDatei()))
+            m_abgleich.m_nLokalZaehler = stempel->zaehler;
+    }
     m_takt.start(m_nTaktMs);
     m_rahmen.setWindowTitle(CMainFrame::ProduktTitel());
     BefehleAktualisieren();
@@ -153,7 +161,7 @@ kalvora::AbgleichStand VIduvavIzoz::Abgleichen(bool bNurLaden) {
     m_bImAbgleich = true;
     const kalvora::AbgleichStand stand = m_abgleich.Abgleichen(bNurLaden);
     m_bImAbgleich = false;
-    SpeicherstandZeigen();
+    NachAbgleich(stand);
     return stand;
 }
 
@@ -165,15 +173,33 @@ void VIduvavIzoz::Takt() {
     } else if (!m_bImAbgleich) {
         m_bTaktNachholen = false;
         m_bImAbgleich = true;
-        m_abgleich.Takt();
+        const std::optional<kalvora::AbgleichStand> stand = m_abgleich.Takt();
         m_bImAbgleich = false;
-        SpeicherstandZeigen();
+        if (stand) NachAbgleich(*stand);
     }
     m_takt.start(m_nTaktMs);
 }
 
 void VIduvavIzoz::TaktNachholen() {
     if (m_bTaktNachholen) Takt();
+}
+
+void VIduvavIzoz::NachAbgleich(kalvora::AbgleichStand stand) {
+    SpeicherstandZeigen();
+    using S = kalvora::AbgleichStand;
+    if (stand != S::LadenFehlgeschlagen && stand != S::Fertig && stand != S::NichtGespeichert) return;
+    const bool fehlgeschlagen = stand == S::LadenFehlgeschlagen;
+    if (SicherungAnbieten(!fehlgeschlagen, fehlgeschlagen)) Abgleichen(false);
+}
+
+bool VIduvavIzoz::SicherungAnbieten(bool bGeladen, bool bSperreGehalten) {
+    // No tick may start a sync while the question is open, nor may the sync after a restore ask again.
+    if (m_bImAbgleich) return false;
+    m_bImAbgleich = true;
+    const bool ersetzt = m_wiederherstellung.Anbieten(bGeladen, m_meldungen,
+                                                      bSperreGehalten ? &m_abgleich.StempelDatei() : nullptr);
+    m_bImAbgleich = false;
+    return ersetzt;
 }
 
 void VIduvavIzoz::SpeicherstandZeigen() {

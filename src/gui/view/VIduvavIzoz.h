@@ -14,6 +14,7 @@
 #include "data/UrlaubDoc.h"
 #include "view/GitterZustand.h"
 #include "view/Markierung.h"
+#include "view/Wiederherstellung.h"
 
 class CFarbButton;
 class CKalenderWnd;
@@ -121,6 +122,11 @@ protected:
 private:
     void Anordnen();
     void TaktNachholen();
+    // After a sync: the status bar, and a damaged database's restore offer.
+    void NachAbgleich(kalvora::AbgleichStand stand);
+    // The restore offer after a load (true when the backup replaced the database; the caller
+    // loads again). `bSperreGehalten`: a failed sync left this instance holding the stamp lock.
+    bool SicherungAnbieten(bool bGeladen, bool bSperreGehalten);
     // The status bar shows a failed save until a later one succeeds.
     void SpeicherstandZeigen();
     void VertikalBalkenSetzen();
@@ -133,6 +139,7 @@ private:
     CMainFrame& m_rahmen;
     kalvora::Meldungen& m_meldungen;
     kalvora::Abgleich m_abgleich;
+    kalvora::Wiederherstellung m_wiederherstellung;
 
     QFrame* m_pGitterRahmen = nullptr; // the sunken edge around the grid
     CKalenderWnd* m_pKalender = nullptr;
