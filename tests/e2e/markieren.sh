@@ -12,39 +12,7 @@ im_xvfb 1400x1000 "$@"
 command -v jq >/dev/null || { echo "jq fehlt"; exit 1; }
 
 heim_anlegen markieren
-db="$heim/Plan/Ressource.dat"
-: > "$db"
-printf '0 0' > "$heim/Plan/Ressource.d"
-
-# Entry-type file: 75 tokens, each followed by a carriage return.
-{
-    for w in Urlaub Krank Schulung Dienstreise Homeoffice Elternzeit Sonderurlaub Zeitausgleich; do printf '%s\r' "$w"; done
-    for c in 200 51200 13107200 51400 13158400 13107400 11842740 14474460; do printf '%s\r' "$c"; done
-    for i in 1 2 3 4 5 6 7 8; do printf '0\r'; done
-    for i in $(seq 0 26); do printf '0\r'; done
-    for i in 1 2 3 4 5 6 7 8; do printf '*~#\r'; done
-    for i in 1 2 3 4 5 6 7 8; do printf '9868950\r'; done
-    for i in 1 2 3 4 5 6 7 8; do printf '0\r'; done
-} > "$heim/Plan/Ressource.but"
-
-# More rows than the window shows, so that every height inside the grid is a day cell.
-for i in $(seq 10 49); do
-    "$admin" anlegen "$db" --b1 "Name$i" --b2 V --nr "$i" >/dev/null
-done
-
-# Name column 150 and cells of 30: half day k lies in x = 152 + 15.5k .. 152 + 15.5(k + 1)
-# of the grid, whatever the frame around it adds in front.
-cat > "$heim/.config/Tervolan/Orlim.conf" <<'CONF'
-[General]
-Alpha=1
-Farbschema=1
-Spalte1=150
-Left=1
-Top=1
-Right=1200
-Bottom=900
-Max=0
-CONF
+raster_plan_anlegen "$admin"
 
 heute="$(date +%F)"
 "$kalvora" "$db" &
@@ -53,9 +21,7 @@ fenster_warten
 sleep 1
 eval "$(xdotool getwindowgeometry --shell "$fenster")"
 
-# Screen position of half day k, and the heights of two rows well inside the grid (the status
-# bar and the scroll bar take the bottom).
-halb() { echo $((X + 152 + 31 * $1 / 2 + 7)); }
+# The heights of two rows well inside the grid (the status bar and the scroll bar take the bottom).
 zeile1=$((Y + HEIGHT - 200))
 zeile2=$((zeile1 - 93))
 
@@ -84,13 +50,6 @@ warten() {
     done
     echo "$json"
     return 1
-}
-
-# What one resource has: "day-offset:first/second" per entry.
-tage() {
-    jq -r --arg h "$heute" '.ressourcen[] | select(.tage | length > 0) | [.benennung1,
-        (.tage[] | "\(((.datum + "T12:00:00Z" | fromdate) - ($h + "T12:00:00Z" | fromdate)) / 86400):\(.vormittag)/\(.nachmittag)")]
-        | join(" ")' <<<"$1"
 }
 
 # Left to right with type 1: from the first half of tomorrow to the second half of day 3.
