@@ -32,7 +32,8 @@ constexpr SchulferienBereich kBereiche[] = {
 ${eintraege}};
 
 static_assert(SchulferienTabelleGueltig(kBereiche),
-              \"schulferien.csv: invalid date, unsorted or overlapping ranges, or an empty year/region cell\");
+              \"schulferien.csv: invalid date, year outside its first and last line, unsorted or overlapping ranges, \"
+              \"or an empty year/region cell\");
 
 } // namespace
 
@@ -44,6 +45,32 @@ std::span<const SchulferienBereich> SchulferienBereiche() { return kBereiche; }
 endif()
 
 set(KALVORA_SCHULFERIEN_CSV ${PROJECT_SOURCE_DIR}/data/schulferien.csv)
+
+# The years the table covers come from the file itself (first and last data line; the build checks
+# the order), so adding a year is a change of the CSV alone. Read when configuring: the header
+# exists before anything that includes it compiles, and an edited CSV configures again.
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${KALVORA_SCHULFERIEN_CSV})
+file(STRINGS ${KALVORA_SCHULFERIEN_CSV} kalvora_schulferien_zeilen REGEX "^[0-9]+,[0-9][0-9][0-9][0-9],")
+if(NOT kalvora_schulferien_zeilen)
+    message(FATAL_ERROR "${KALVORA_SCHULFERIEN_CSV}: keine Zeile im Format region,year,first,last")
+endif()
+list(GET kalvora_schulferien_zeilen 0 kalvora_erste)
+list(GET kalvora_schulferien_zeilen -1 kalvora_letzte)
+string(REGEX REPLACE "^[0-9]+,([0-9]+),.*" "\\1" KALVORA_SCHULFERIEN_VON "${kalvora_erste}")
+string(REGEX REPLACE "^[0-9]+,([0-9]+),.*" "\\1" KALVORA_SCHULFERIEN_BIS "${kalvora_letzte}")
+file(CONFIGURE OUTPUT ${CMAKE_CURRENT_BINARY_DIR}/generated/calendar/SchulferienJahre.h CONTENT
+"// Generated from data/schulferien.csv by cmake/Schulferien.cmake: the years of the table.
+#pragma once
+
+namespace kalvora {
+
+inline constexpr int kSchulferienErstesJahr = @KALVORA_SCHULFERIEN_VON@;
+inline constexpr int kSchulferienLetztesJahr = @KALVORA_SCHULFERIEN_BIS@;
+
+} // namespace kalvora
+" @ONLY)
+target_include_directories(kalvora_core PUBLIC ${CMAKE_CURRENT_BINARY_DIR}/generated)
+
 set(KALVORA_SCHULFERIEN_CPP ${CMAKE_CURRENT_BINARY_DIR}/generated/SchulferienTabelle.cpp)
 add_custom_command(
     OUTPUT ${KALVORA_SCHULFERIEN_CPP}

@@ -7,6 +7,7 @@
 
 #include "Argumente.h"
 #include "Befehle.h"
+#include "app/Zeichensatz.h"
 #include "calendar/Feiertage.h"
 #include "calendar/Kalender.h"
 
@@ -17,7 +18,8 @@ namespace {
 constexpr int kErstesJahr = 1972;
 constexpr int kLetztesJahr = 2035;
 
-constexpr const char* kAufruf = "Aufruf: kalvora-admin kalender JAHR (--regionen LISTE | --flags BITS)\n";
+constexpr const char* kAufruf =
+    "Aufruf: kalvora-admin kalender JAHR (--regionen LISTE | --flags BITS) [--namen]\n";
 
 // Exactly 27 characters 0/1, taken as they are.
 bool FlagsLesen(std::string_view bits, Regionen& regionen, std::ostream& err) {
@@ -46,8 +48,13 @@ int Kalender(const Argumente& args, std::ostream& out, std::ostream& err) {
 
     Regionen regionen{};
     bool gewaehlt = false;
+    bool namen = false;
     for (std::size_t i = 1; i < args.size(); ++i) {
         const std::string& option = args[i];
+        if (option == "--namen") {
+            namen = true;
+            continue;
+        }
         if (option != "--regionen" && option != "--flags") {
             err << "Fehler: unbekanntes Argument \"" << option << "\"\n" << kAufruf;
             return 1;
@@ -77,12 +84,17 @@ int Kalender(const Argumente& args, std::ostream& out, std::ostream& err) {
     for (int monat = 1; monat <= 12; ++monat) {
         for (int tag = 1; tag <= TageImMonat(monat, jahr); ++tag) {
             const std::string_view wt = WochentagKuerzel(Wochentag(tag, monat, jahr));
-            const int n = std::snprintf(zeile, sizeof zeile, "%04d-%02d-%02d %.*s %d %c %c\n", jahr, monat,
-                                        tag, static_cast<int>(wt.size()), wt.data(),
+            const int n = std::snprintf(zeile, sizeof zeile, "%04d-%02d-%02d %.*s %d %c %c", jahr, monat, tag,
+                                        static_cast<int>(wt.size()), wt.data(),
                                         static_cast<int>(feiertage.Kalenderwoche(tag, monat, jahr)),
                                         feiertage.IstFeiertag(tag, monat, jahr) ? 'F' : '-',
                                         feiertage.IstSchulferien(tag, monat, jahr) ? 'S' : '-');
             text.append(zeile, static_cast<std::size_t>(n));
+            // After the five fields, so a reader of the fields alone is not disturbed.
+            if (const std::string name = namen ? NamensText(tag, monat, jahr, regionen) : std::string();
+                !name.empty())
+                text += ' ' + Utf8AusCp1252(name);
+            text += '\n';
         }
     }
     out << text;

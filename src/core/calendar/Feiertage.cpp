@@ -1,5 +1,6 @@
 #include "calendar/Feiertage.h"
 
+#include <algorithm>
 #include <array>
 #include <bit>
 
@@ -20,68 +21,146 @@ constexpr std::uint32_t ST = Bit(0), BW = Bit(1), BY = Bit(2), BE = Bit(3), HB =
 // Any German state, any Austrian state: each country's common list hangs on these alone.
 constexpr std::uint32_t DE = Bit(kFlagDeutschland), AT = Bit(kFlagOesterreich);
 
-struct FesterFeiertag {
-    int tag;
-    int monat;
-    std::uint32_t flags;
+// What fixes a holiday's date in a year.
+enum class Anker : std::uint8_t { Kalendertag, Ostern, Bettag };
+
+// A holiday's name in the regions of `flags`.
+struct Benennung {
+    std::uint32_t flags = 0;
+    std::string_view name;
 };
 
-constexpr FesterFeiertag kFesteFeiertage[] = {
-    {1, 1, DE | AT},                      // Neujahr
-    {6, 1, AT | BW | BY | ST},            // Heilige Drei Könige
-    {1, 5, DE | AT},                      // Tag der Arbeit, Staatsfeiertag
-    {15, 8, AT | BY | SL},                // Mariä Himmelfahrt
-    {3, 10, DE},                          // Tag der Deutschen Einheit
-    {26, 10, AT},                         // Nationalfeiertag
-    {31, 10, BB | MV | SN | ST | TH},     // Reformationstag
-    {1, 11, AT | BW | BY | NW | RP | SL}, // Allerheiligen
-    {8, 12, AT},                          // Mariä Empfängnis
-    {24, 12, AT},                         // Heiliger Abend
-    {25, 12, DE | AT},                    // Weihnachten
-    {26, 12, DE | AT},
+struct Feiertag {
+    Anker anker = Anker::Kalendertag;
+    int tag = 0;     // Kalendertag
+    int monat = 0;   // Kalendertag
+    int jahr = 0;    // Kalendertag in this year only; 0 every year
+    int abstand = 0; // Ostern: days from Easter Sunday
+    std::array<Benennung, 2> namen{};
 };
 
-// The anniversary year 2017 gave every other state the Reformationstag too.
-constexpr int kReformationsjubilaeum = 2017;
-constexpr std::uint32_t kReformationstag2017 = BW | BY | BE | HB | HH | HE | NI | NW | RP | SL | SH;
+constexpr Feiertag Fest(int tag, int monat, Benennung a, Benennung b = {}) {
+    return {Anker::Kalendertag, tag, monat, 0, 0, {a, b}};
+}
+constexpr Feiertag Osterfest(int abstand, Benennung a) {
+    return {Anker::Ostern, 0, 0, 0, abstand, {a, {}}};
+}
 
-struct OsterFeiertag {
-    int abstand; // days from Easter Sunday
-    std::uint32_t flags;
+// Every rule with its names, region by region; the lookup tables below are built from it, so a day
+// is a holiday exactly where it has a name. Easter Sunday and Whit Sunday are never holidays here.
+constexpr Feiertag kFeiertage[] = {
+    Fest(1, 1, {DE | AT, "Neujahr"}),
+    Fest(6, 1, {AT | BW | BY | ST, "Heilige Drei K\xF6nige"}),
+    Osterfest(-2, {DE, "Karfreitag"}), // not in Austria
+    Osterfest(1, {DE | AT, "Ostermontag"}),
+    Fest(1, 5, {DE, "Tag der Arbeit"}, {AT, "Staatsfeiertag"}),
+    Osterfest(39, {DE | AT, "Christi Himmelfahrt"}),
+    Osterfest(50, {DE | AT, "Pfingstmontag"}),
+    Osterfest(60, {AT | BW | BY | HE | NW | RP | SL, "Fronleichnam"}),
+    Fest(15, 8, {AT | BY | SL, "Mari\xE4 Himmelfahrt"}),
+    Fest(3, 10, {DE, "Tag der Deutschen Einheit"}),
+    Fest(26, 10, {AT, "Nationalfeiertag"}),
+    Fest(31, 10, {BB | MV | SN | ST | TH, "Reformationstag"}),
+    // The anniversary year 2017 gave every other state the Reformationstag too.
+    {Anker::Kalendertag,
+     31,
+     10,
+     2017,
+     0,
+     {{{BW | BY | BE | HB | HH | HE | NI | NW | RP | SL | SH, "Reformationstag"}}}},
+    Fest(1, 11, {AT | BW | BY | NW | RP | SL, "Allerheiligen"}),
+    {Anker::Bettag, 0, 0, 0, 0, {{{SN, "Bu\xDF- und Bettag"}}}},
+    Fest(8, 12, {AT, "Mari\xE4 Empf\xE4ngnis"}),
+    Fest(24, 12, {AT, "Heiliger Abend"}),
+    Fest(25, 12, {DE, "1. Weihnachtstag"}, {AT, "Christtag"}),
+    Fest(26, 12, {DE, "2. Weihnachtstag"}, {AT, "Stefanitag"}),
 };
 
-constexpr OsterFeiertag kOsterFeiertage[] = {
-    {-2, DE},                               // Karfreitag (not in Austria)
-    {1, DE | AT},                           // Ostermontag
-    {39, DE | AT},                          // Christi Himmelfahrt
-    {50, DE | AT},                          // Pfingstmontag
-    {60, AT | BW | BY | HE | NW | RP | SL}, // Fronleichnam
-};
+constexpr std::uint32_t Flags(const Feiertag& f) {
+    return f.namen[0].flags | f.namen[1].flags;
+}
 
+template <Anker anker, bool jedesJahr = true> constexpr std::size_t Anzahl() {
+    return static_cast<std::size_t>(
+        std::count_if(std::begin(kFeiertage), std::end(kFeiertage),
+                      [](const Feiertag& f) { return f.anker == anker && (f.jahr == 0) == jedesJahr; }));
+}
+
+// The rules in the shape the lookup asks them: fixed days by (month, day), ...
 constexpr auto kFesteTabelle = [] {
     std::array<std::uint32_t, 13 * 32> t{};
-    for (const FesterFeiertag& f : kFesteFeiertage)
-        t[static_cast<std::size_t>(f.monat * 32 + f.tag)] |= f.flags;
+    for (const Feiertag& f : kFeiertage)
+        if (f.anker == Anker::Kalendertag && f.jahr == 0)
+            t[static_cast<std::size_t>(f.monat * 32 + f.tag)] |= Flags(f);
     return t;
+}();
+
+// ... fixed days of one year only, ...
+constexpr auto kEinmalige = [] {
+    std::array<Feiertag, Anzahl<Anker::Kalendertag, false>()> t{};
+    std::size_t i = 0;
+    for (const Feiertag& f : kFeiertage)
+        if (f.anker == Anker::Kalendertag && f.jahr != 0) t[i++] = f;
+    return t;
+}();
+
+// ... feasts by their distance from Easter Sunday, ...
+struct OsterFeiertag {
+    int abstand;
+    std::uint32_t flags;
+};
+constexpr auto kOsterFeiertage = [] {
+    std::array<OsterFeiertag, Anzahl<Anker::Ostern>()> t{};
+    std::size_t i = 0;
+    for (const Feiertag& f : kFeiertage)
+        if (f.anker == Anker::Ostern) t[i++] = {f.abstand, Flags(f)};
+    return t;
+}();
+
+// ... and the Buß- und Bettag.
+constexpr std::uint32_t kBettagFlags = [] {
+    std::uint32_t flags = 0;
+    for (const Feiertag& f : kFeiertage)
+        if (f.anker == Anker::Bettag) flags |= Flags(f);
+    return flags;
 }();
 
 struct BeweglicheFeste {
     std::int64_t ostern; // day number of Easter Sunday
-    int bussUndBettag;   // day in November
+    int bettag;          // day in November
 };
 
-const std::array<BeweglicheFeste, kBeweglicheFesteLetztesJahr - kBeweglicheFesteErstesJahr + 1>&
-BeweglicheFesteTabelle() {
-    static const auto tabelle = [] {
-        std::array<BeweglicheFeste, kBeweglicheFesteLetztesJahr - kBeweglicheFesteErstesJahr + 1> t{};
-        for (int jahr = kBeweglicheFesteErstesJahr; jahr <= kBeweglicheFesteLetztesJahr; ++jahr) {
-            const Datum o = *Ostersonntag(jahr);
-            t[static_cast<std::size_t>(jahr - kBeweglicheFesteErstesJahr)] = {
-                TageAusDatum(o.jahr, o.monat, o.tag), BussUndBettag(jahr)->tag};
-        }
-        return t;
-    }();
-    return tabelle;
+constexpr BeweglicheFeste BeweglicheFesteBerechnen(int jahr) {
+    const Datum o = Ostersonntag(jahr);
+    return {TageAusDatum(o.jahr, o.monat, o.tag), BussUndBettag(jahr).tag};
+}
+
+// Precomputed for every year a view of the plan can show (the year overview reaches 1970..2037);
+// other years are computed when asked.
+constexpr int kTabelleVon = 1970;
+constexpr int kTabelleBis = 2037;
+constexpr auto kBeweglicheFeste = [] {
+    std::array<BeweglicheFeste, kTabelleBis - kTabelleVon + 1> t{};
+    for (int jahr = kTabelleVon; jahr <= kTabelleBis; ++jahr)
+        t[static_cast<std::size_t>(jahr - kTabelleVon)] = BeweglicheFesteBerechnen(jahr);
+    return t;
+}();
+
+BeweglicheFeste BeweglicheFesteVon(int jahr) {
+    const auto index = static_cast<unsigned>(jahr) - unsigned{kTabelleVon};
+    return index < kBeweglicheFeste.size() ? kBeweglicheFeste[index] : BeweglicheFesteBerechnen(jahr);
+}
+
+bool Trifft(const Feiertag& f, int tag, int monat, int jahr, const BeweglicheFeste& b) {
+    switch (f.anker) {
+    case Anker::Kalendertag:
+        return f.tag == tag && f.monat == monat && (f.jahr == 0 || f.jahr == jahr);
+    case Anker::Ostern:
+        return TageAusDatum(jahr, monat, tag) - b.ostern == f.abstand;
+    case Anker::Bettag:
+        return monat == 11 && tag == b.bettag;
+    }
+    return false;
 }
 
 // True when a flag of `flags` is set in the selection.
@@ -91,23 +170,67 @@ bool EinesGesetzt(std::uint32_t flags, const Regionen& regionen) {
     return false;
 }
 
+void Anhaengen(std::string& text, std::string_view trenner, std::string_view teil) {
+    if (!text.empty()) text += trenner;
+    text += teil;
+}
+
 } // namespace
 
 std::uint32_t FeiertagsFlags(int tag, int monat, int jahr) {
     if (!IstGueltigesDatum(tag, monat, jahr)) return 0;
     std::uint32_t flags = kFesteTabelle[static_cast<std::size_t>(monat * 32 + tag)];
-    if (jahr == kReformationsjubilaeum && monat == 10 && tag == 31) flags |= kReformationstag2017;
-
-    const auto jahrIndex = static_cast<unsigned>(jahr) - unsigned{kBeweglicheFesteErstesJahr};
-    const auto& beweglich = BeweglicheFesteTabelle();
-    if (jahrIndex < beweglich.size()) {
-        const BeweglicheFeste& b = beweglich[jahrIndex];
-        const auto abstand = TageAusDatum(jahr, monat, tag) - b.ostern;
-        for (const OsterFeiertag& o : kOsterFeiertage)
-            if (abstand == o.abstand) flags |= o.flags;
-        if (monat == 11 && tag == b.bussUndBettag) flags |= SN;
-    }
+    for (const Feiertag& f : kEinmalige)
+        if (f.jahr == jahr && f.monat == monat && f.tag == tag) flags |= Flags(f);
+    const BeweglicheFeste b = BeweglicheFesteVon(jahr);
+    const auto abstand = TageAusDatum(jahr, monat, tag) - b.ostern;
+    for (const OsterFeiertag& o : kOsterFeiertage)
+        if (abstand == o.abstand) flags |= o.flags;
+    if (monat == 11 && tag == b.bettag) flags |= kBettagFlags;
     return flags;
+}
+
+std::vector<std::string_view> FeiertagsNamen(int tag, int monat, int jahr, const Regionen& regionen) {
+    std::vector<std::string_view> namen;
+    if (!IstGueltigesDatum(tag, monat, jahr)) return namen;
+    const BeweglicheFeste b = BeweglicheFesteVon(jahr);
+    for (const Feiertag& f : kFeiertage) {
+        if (!Trifft(f, tag, monat, jahr, b)) continue;
+        for (const Benennung& n : f.namen)
+            if (EinesGesetzt(n.flags, regionen) &&
+                std::find(namen.begin(), namen.end(), n.name) == namen.end())
+                namen.push_back(n.name);
+    }
+    return namen;
+}
+
+std::vector<std::string_view> SchulferienNamen(int tag, int monat, int jahr, const Regionen& regionen) {
+    std::vector<std::string_view> namen;
+    const std::uint32_t maske = SchulferienMaske(tag, monat, jahr);
+    for (int r = 0; r < kAnzahlLaender; ++r)
+        if ((maske & Bit(r)) != 0 && regionen[static_cast<std::size_t>(r)] != 0)
+            namen.push_back(Regionsname(r));
+    return namen;
+}
+
+std::string NamensText(int tag, int monat, int jahr, const Regionen& regionen) {
+    std::string text;
+    for (std::string_view name : FeiertagsNamen(tag, monat, jahr, regionen))
+        Anhaengen(text, ", ", name);
+    std::string ferien;
+    for (std::string_view land : SchulferienNamen(tag, monat, jahr, regionen))
+        Anhaengen(ferien, ", ", land);
+    if (!ferien.empty()) Anhaengen(text, " \xB7 ", "Schulferien: " + ferien);
+    return text;
+}
+
+std::string TagesText(int tag, int monat, int jahr, const Regionen& regionen) {
+    std::string text = NamensText(tag, monat, jahr, regionen);
+    const bool landGewaehlt =
+        std::any_of(regionen.begin(), regionen.begin() + kAnzahlLaender, [](int f) { return f != 0; });
+    if (landGewaehlt && (jahr < kSchulferienErstesJahr || jahr > kSchulferienLetztesJahr))
+        Anhaengen(text, " \xB7 ", "Schulferien f\xFCr " + std::to_string(jahr) + " nicht bekannt");
+    return text;
 }
 
 } // namespace kalvora

@@ -1,5 +1,4 @@
 #pragma once
-#include <optional>
 #include <string_view>
 
 #include "data/Time.h"
@@ -7,10 +6,6 @@
 // Dates cross the calendar interfaces as (day 1..31, month 1..12, four-digit year). Nothing is
 // validated up front: an impossible date such as 31 February matches no rule.
 namespace kalvora {
-
-// Easter and Buß- und Bettag are known for these years only; outside them no moving feast exists.
-inline constexpr int kBeweglicheFesteErstesJahr = 2010;
-inline constexpr int kBeweglicheFesteLetztesJahr = 2028;
 
 constexpr bool IstSchaltjahr(int jahr) {
     return (jahr % 4 == 0 && jahr % 100 != 0) || jahr % 400 == 0;
@@ -44,9 +39,30 @@ constexpr bool IstWochenende(int wochentag) {
     return wochentag == 0 || wochentag == 6;
 }
 
-std::optional<Datum> Ostersonntag(int jahr);
+// Easter Sunday by the Gregorian computus (Meeus/Jones/Butcher), for every year the plan can show
+// and beyond; earlier than 1583 it is proleptic.
+constexpr Datum Ostersonntag(int jahr) {
+    const int a = jahr % 19;
+    const int b = jahr / 100;
+    const int c = jahr % 100;
+    const int d = b / 4;
+    const int e = b % 4;
+    const int f = (b + 8) / 25;
+    const int g = (b - f + 1) / 3;
+    const int h = (19 * a + b - d - g + 15) % 30;
+    const int i = c / 4;
+    const int k = c % 4;
+    const int l = (32 + 2 * e + 2 * i - h - k) % 7;
+    const int m = (a + 11 * h + 22 * l) / 451;
+    const int monat = (h + l - 7 * m + 114) / 31;
+    const int tag = (h + l - 7 * m + 114) % 31 + 1;
+    return {jahr, monat, tag};
+}
 
-// The Wednesday before 23 November.
-std::optional<Datum> BussUndBettag(int jahr);
+// Buß- und Bettag: the Wednesday before 23 November (16..22 November).
+constexpr Datum BussUndBettag(int jahr) {
+    // Step back from 22 November to its Wednesday (0 days if it is one, else 1..6).
+    return {jahr, 11, 22 - (Wochentag(22, 11, jahr) - 3 + 7) % 7};
+}
 
 } // namespace kalvora

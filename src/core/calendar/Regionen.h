@@ -1,5 +1,6 @@
 #pragma once
 #include <array>
+#include <string_view>
 
 namespace kalvora {
 
@@ -24,6 +25,36 @@ constexpr void AbgeleiteteFlagsSetzen(Regionen& regionen) {
     }
     regionen[kFlagDeutschland] = deutschland;
     regionen[kFlagOesterreich] = oesterreich;
+}
+
+// The state's name as the settings dialog shows it, Windows-1252; empty for other numbers.
+constexpr std::string_view Regionsname(int region) {
+    constexpr std::string_view kNamen[kAnzahlLaender] = {"Sachsen-Anhalt",
+                                                         "Baden-W\xFCrttemberg",
+                                                         "Bayern",
+                                                         "Berlin",
+                                                         "Bremen",
+                                                         "Hamburg",
+                                                         "Hessen",
+                                                         "Mecklenburg-Vorpommern",
+                                                         "Niedersachsen",
+                                                         "Nordrhein-Westfalen",
+                                                         "Rheinland-Pfalz",
+                                                         "Saarland",
+                                                         "Sachsen",
+                                                         "Schleswig-Holstein",
+                                                         "Th\xFCringen",
+                                                         "Brandenburg",
+                                                         "Burgenland",
+                                                         "K\xE4rnten",
+                                                         "Nieder\xF6sterreich",
+                                                         "Ober\xF6sterreich",
+                                                         "Salzburg",
+                                                         "Steiermark",
+                                                         "Tirol",
+                                                         "Vorarlberg",
+                                                         "Wien"};
+    return region >= 0 && region < kAnzahlLaender ? kNamen[region] : std::string_view{};
 }
 
 } // namespace kalvora

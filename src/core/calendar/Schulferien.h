@@ -5,11 +5,9 @@
 
 #include "calendar/Kalender.h"
 #include "calendar/Regionen.h"
+#include "calendar/SchulferienJahre.h" // kSchulferienErstesJahr, kSchulferienLetztesJahr from the CSV
 
 namespace kalvora {
-
-inline constexpr int kSchulferienErstesJahr = 2010;
-inline constexpr int kSchulferienLetztesJahr = 2026;
 
 // One inclusive range of school holidays of one region, both ends in `jahr`.
 struct SchulferienBereich {
@@ -28,9 +26,10 @@ std::span<const SchulferienBereich> SchulferienBereiche();
 // years and for impossible dates. Constant time.
 std::uint32_t SchulferienMaske(int tag, int monat, int jahr);
 
-// Checks a table as the lookup needs it: real dates inside 2010..2026, regions 0..24, sorted,
-// ranges in a cell neither overlapping nor touching (touching ones belong merged), and no
-// (year, region) cell empty. Used at compile time on the generated table.
+// Checks a table as the lookup needs it: real dates inside the table's years, regions 0..24,
+// sorted, ranges in a cell neither overlapping nor touching (touching ones belong merged), and no
+// (year, region) cell empty; a short cell (a year not yet published in full) is fine. Used at
+// compile time on the generated table.
 constexpr bool SchulferienTabelleGueltig(std::span<const SchulferienBereich> bereiche) {
     constexpr int kZellen = (kSchulferienLetztesJahr - kSchulferienErstesJahr + 1) * kAnzahlLaender;
     bool belegt[kZellen] = {};
