@@ -17,7 +17,8 @@ const Befehl kBefehle[] = {
     {"wiederherstellen", "wiederherstellen DATEI [--aus BK1..BK5]  Sicherung zurückholen (ohne --aus: die neueste "
                          "ladbare), unter der Sperre", Wiederherstellen},
     {"entsperren", "entsperren DATEI              Sperre der Stempeldatei aufheben (Zähler bleibt)", Entsperren},
-    {"kalender", "kalender JAHR (--regionen LISTE | --flags BITS)  Feiertage und Ferien eines Jahres", Kalender},
+    {"kalender", "kalender JAHR (--regionen LISTE | --flags BITS) [--namen]  Feiertage und Ferien eines Jahres "
+                 "(--namen: mit Namen)", Kalender},
     {"anlegen", "anlegen DATEI --b1 TEXT --b2 TEXT [--gruppe TEXT] [--nr TEXT]  Ressource anlegen", Anlegen},
     {"markieren", "markieren DATEI --b1 TEXT --b2 TEXT [--nr TEXT] --von JJJJ-MM-TT[:1|:2] --bis JJJJ-MM-TT[:1|:2] "
                   "--art N [--notiz TEXT]  Halbtage markieren (N = 0 löscht)", Markieren},
