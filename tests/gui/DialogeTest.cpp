@@ -58,8 +58,9 @@ TEST(RessourceDlg, NurZeichenDesZeichensatzes) {
 TEST(InfoDlg, NameVersionUndHersteller) {
     CInfoDlg dlg;
     EXPECT_EQ((QStringList{dlg.windowTitle(), Kind<QLabel>(dlg, "version")->text(),
-                           Kind<QLabel>(dlg, "adresse")->text()}),
-              (QStringList{"Info über Kalvora", "Kalvora Version 1.15", "www.tervolan.de"}));
+                           Kind<QLabel>(dlg, "adresse")->text(), Kind<QLabel>(dlg, "schulferien")->text()}),
+              (QStringList{"Info über Kalvora", "Kalvora Version 1.15", "www.tervolan.de",
+                           "Schulferien 2010–2029: OpenHolidays API (ODbL 1.0)"}));
     EXPECT_FALSE(Kind<QLabel>(dlg, "symbol")->pixmap().isNull());
 }
 

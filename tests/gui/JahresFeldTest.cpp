@@ -1,5 +1,8 @@
-// Pixel checks of the two panes of resource management, rendered at fixed sizes.
+// Pixel checks of the two panes of resource management, rendered at fixed sizes; the year pane's day tooltip.
 #include "dialogs/JahresFeld.h"
+#include <QHelpEvent>
+#include <QToolTip>
+
 #include "GuiHilfen.h"
 #include "dialogs/StatistikFeld.h"
 #include "view/JahresLayout.h"
@@ -82,6 +85,32 @@ TEST_F(JahresFeldPixel, HalbtageJeArtInIhrerHaelfteAndereJahreNicht) {
                       Rgb(kWerktag)}));
     feld.SetJahr(2024, "");
     EXPECT_EQ(Pixel(Bild(), x5 + 8, y + 9), Rgb(0x0000C8));
+}
+
+// A day's tooltip through the real help event: holidays and the selected states' school holidays,
+// nothing on an ordinary day or off the days, and the years the table does not know.
+TEST_F(JahresFeldPixel, TooltipNenntFeiertageUndSchulferien) {
+    tabelle.m_nRegion[2] = tabelle.m_nRegion[24] = 1; // Bayern, Wien
+    AbgeleiteteFlagsSetzen(tabelle.m_nRegion);
+    feld.resize(722, 322); // a frame of one pixel around the 720 x 320 of the pixel tests
+    feld.show();
+    const auto tipp = [&](int jahr, int monat, int tag) {
+        feld.SetJahr(jahr, "");
+        const QPoint p(1 + ZellX(tag) + 10, 1 + ZellY(monat) + 10);
+        QHelpEvent ereignis(QEvent::ToolTip, p, feld.mapToGlobal(p));
+        QApplication::sendEvent(&feld, &ereignis);
+        return ereignis.isAccepted() ? QToolTip::text() : QStringLiteral("(keiner)");
+    };
+    const std::tuple<int, int, int, QString> faelle[] = {
+        {2025, 1, 1, "Neujahr · Schulferien: Bayern, Wien"},
+        {2025, 1, 6, "Heilige Drei Könige · Schulferien: Wien"},
+        {2025, 12, 8, "Mariä Empfängnis"},
+        {2025, 6, 2, "(keiner)"},
+        {2025, 2, 30, "(keiner)"}, // no such day, no cell
+        {2030, 6, 3, "Schulferien für 2030 nicht bekannt"},
+    };
+    for (const auto& [jahr, monat, tag, text] : faelle) EXPECT_EQ(tipp(jahr, monat, tag), text) << tag << '.' << monat;
+    EXPECT_TRUE(feld.TagesTipp({5, 5}).isEmpty()); // the title, not a day
 }
 
 // Statistics: 320 x 220 gives columns and rows of 20 pixels; bars stand on y = 220.

@@ -5,6 +5,8 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "calendar/Schulferien.h"
+
 CInfoDlg::CInfoDlg(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("Info über Kalvora"));
 
@@ -21,6 +23,11 @@ CInfoDlg::CInfoDlg(QWidget* parent) : QDialog(parent) {
     auto* adresse = new QLabel(QStringLiteral("www.tervolan.de"));
     adresse->setObjectName(QStringLiteral("adresse"));
     adresse->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    // How far the built-in school holidays reach, and whose data they are.
+    auto* ferien = new QLabel(QStringLiteral("Schulferien %1–%2: OpenHolidays API (ODbL 1.0)")
+                                  .arg(kalvora::kSchulferienErstesJahr)
+                                  .arg(kalvora::kSchulferienLetztesJahr));
+    ferien->setObjectName(QStringLiteral("schulferien"));
 
     auto* ok = new QPushButton(QStringLiteral("OK"));
     ok->setObjectName(QStringLiteral("id1"));
@@ -29,11 +36,12 @@ CInfoDlg::CInfoDlg(QWidget* parent) : QDialog(parent) {
 
     auto* raster = new QGridLayout(this);
     raster->setHorizontalSpacing(18);
-    raster->addWidget(symbol, 0, 0, 4, 1);
+    raster->addWidget(symbol, 0, 0, 5, 1);
     raster->addWidget(name, 0, 1);
     raster->addWidget(copyright, 1, 1);
     raster->addWidget(adresse, 2, 1);
-    raster->setRowStretch(3, 1);
+    raster->addWidget(ferien, 3, 1);
+    raster->setRowStretch(4, 1);
     raster->addWidget(ok, 0, 2, Qt::AlignTop);
     raster->setColumnStretch(1, 1);
     setFixedSize(sizeHint().expandedTo(QSize(400, 120)));

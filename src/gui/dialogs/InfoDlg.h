@@ -1,7 +1,7 @@
 #pragma once
 #include <QDialog>
 
-// "Info über Kalvora": name, version and maker.
+// "Info über Kalvora": name, version, maker and the years of the school-holiday table.
 class CInfoDlg : public QDialog {
     Q_OBJECT
 public:

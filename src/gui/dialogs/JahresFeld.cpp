@@ -1,8 +1,10 @@
 #include "dialogs/JahresFeld.h"
 
 #include <QFontMetrics>
+#include <QHelpEvent>
 #include <QPaintDevice>
 #include <QPainter>
+#include <QToolTip>
 #include <array>
 #include <cmath>
 
@@ -189,6 +191,32 @@ void CJahresFeld::Zeichnen(QPainter& dc, bool drucken, const QSize& flaeche) con
         }
     }
     dc.restore();
+}
+
+QString CJahresFeld::TagesTipp(const QPoint& punkt) const {
+    if (m_nJahr == -1) return {};
+    const QRect innen = contentsRect();
+    const QPoint p = punkt - innen.topLeft();
+    const JahresRaster r = JahresRasterFuer(innen.width(), innen.height());
+    for (const JahresTag& t : JahresTage(m_nJahr, r)) {
+        const Rechteck f = TagesFlaeche(t, r);
+        if (p.x() >= f.links && p.x() < f.rechts && p.y() >= f.oben && p.y() < f.unten)
+            return TextAusCp1252(TagesText(t.tag, t.monat, m_nJahr, Tabelle().m_nRegion));
+    }
+    return {};
+}
+
+bool CJahresFeld::event(QEvent* event) {
+    if (event->type() != QEvent::ToolTip) return QFrame::event(event);
+    const auto* hilfe = static_cast<QHelpEvent*>(event);
+    const QString text = TagesTipp(hilfe->pos());
+    if (text.isEmpty()) {
+        QToolTip::hideText();
+        event->ignore();
+    } else {
+        QToolTip::showText(hilfe->globalPos(), text, this);
+    }
+    return true;
 }
 
 void CJahresFeld::paintEvent(QPaintEvent* event) {

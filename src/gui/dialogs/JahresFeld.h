@@ -11,7 +11,8 @@ class QPainter;
 
 // Year calendar of one resource: a row per month, a cell per day, weekends, public holidays and
 // today tinted, the marked half days as coloured bars, a title and a legend of the entry types.
-// Paints on screen and, through Zeichnen, on any other device (printer, image).
+// Paints on screen and, through Zeichnen, on any other device (printer, image). A day's tooltip
+// names its holidays and the selected states with school holidays.
 class CJahresFeld : public QFrame {
     Q_OBJECT
 public:
@@ -38,7 +39,12 @@ public:
     const std::string& Ueberschrift() const { return m_strUeberschrift; }
     const std::vector<kalvora::TagMarke>& Tage() const { return m_tage; }
 
+    // The tooltip text of the day under a point of the pane (widget coordinates); empty off the days
+    // and on an ordinary day.
+    QString TagesTipp(const QPoint& punkt) const;
+
 protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:
