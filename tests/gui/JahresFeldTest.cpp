@@ -109,7 +109,8 @@ TEST_F(JahresFeldPixel, TooltipNenntFeiertageUndSchulferien) {
         {2025, 2, 30, "(keiner)"}, // no such day, no cell
         {2030, 6, 3, "Schulferien für 2030 nicht bekannt"},
     };
-    for (const auto& [jahr, monat, tag, text] : faelle) EXPECT_EQ(tipp(jahr, monat, tag), text) << tag << '.' << monat;
+    for (const auto& [jahr, monat, tag, text] : faelle)
+        EXPECT_EQ(tipp(jahr, monat, tag), text) << tag << '.' << monat;
     EXPECT_TRUE(feld.TagesTipp({5, 5}).isEmpty()); // the title, not a day
 }
 
