@@ -96,6 +96,16 @@ void BM_FeiertagUndSchulferien_Bayern(benchmark::State& state) {
 }
 BENCHMARK(BM_FeiertagUndSchulferien_Bayern);
 
+// The status bar's text, asked on every mouse move over a day: names and school-holiday states.
+void BM_TagesText(benchmark::State& state) {
+    const kalvora::Regionen regionen = AlleRegionen();
+    for (auto _ : state)
+        for (const Tag& t : AlleTage())
+            benchmark::DoNotOptimize(kalvora::TagesText(t.tag, t.monat, t.jahr, regionen));
+    Zaehlen(state, 1);
+}
+BENCHMARK(BM_TagesText);
+
 } // namespace
 
 BENCHMARK_MAIN();
