@@ -51,21 +51,6 @@ struct Plan {
 
 } // namespace
 
-// Either direction marks the same halves; "Entf", notes and half-day hits: core Markierung and Maus tests.
-TEST(MausAnsicht, ZiehenMarktDieHalbtageZwischenDruckUndLoslassen) {
-    for (const auto& [von, bis] : {std::pair{1, 4}, {4, 1}}) {
-        Plan p;
-        p.a.ansicht->SetAktiveArt(5);
-        QTest::mousePress(&p.G(), Qt::LeftButton, {}, QPoint(HalbX(von), ZeileY(1)));
-        QTest::mouseMove(&p.G(), QPoint(HalbX(bis), ZeileY(1)));
-        QTest::mouseRelease(&p.G(), Qt::LeftButton, {}, QPoint(HalbX(bis), ZeileY(1)));
-        EXPECT_EQ(p.Datei(), (Texte{"Kurz 0 0/5", "Kurz 1 5/5", "Kurz 2 5/0"})) << von;
-        // The grid shows the run at once, Bauer's row is untouched.
-        EXPECT_EQ(std::pair(p.G().Zeile(2)->AnzahlEintraege(), p.G().Zeile(1)->AnzahlEintraege()),
-                  std::pair(std::size_t{3}, std::size_t{0}));
-    }
-}
-
 TEST(MausAnsicht, GummibandFolgtDerMausUndBleibtRechtsDesFensters) {
     Plan p;
     p.a.ansicht->SetAktiveArt(3);
@@ -140,18 +125,20 @@ TEST(MausAnsicht, RechtsklickNotizLoeschenDannOkOderAbbrechen) {
     }
 }
 
-// Another instance inserts a resource above while the button is held. The tick waits for the release,
-// and even a rebuild during the drag (a sync run by other means) leaves the drag on the resource it
-// started on; Esc ends a drag without marking and lets the waiting tick run.
-TEST(MausAnsicht, ZiehenGehoertDerRessourceDesDrucksAuchNachEinemAbgleich) {
-    for (const char* wie : {"tick waits", "rebuild", "Esc"}) {
+// Either direction marks the same halves ("Entf", notes and half-day hits: core Markierung and Maus
+// tests). Another instance inserts a resource above while the button is held: the tick waits for the
+// release, and even a rebuild during the drag (a sync run by other means) leaves the drag on the
+// resource it started on; Esc ends a drag without marking and lets the waiting tick run.
+TEST(MausAnsicht, ZiehenMarktDieHalbtageDerRessourceDesDrucksAuchNachEinemAbgleich) {
+    for (const char* wie : {"tick waits", "rebuild", "Esc", "right to left"}) {
         const std::string fall = wie;
+        const int von = fall == "right to left" ? 4 : 1;
         Plan p;
         AnsichtUmgebung b(&p.a);
         b.Starten();
         p.a.ansicht->SetAktiveArt(5);
-        QTest::mousePress(&p.G(), Qt::LeftButton, {}, QPoint(HalbX(1), ZeileY(1)));
-        QTest::mouseMove(&p.G(), QPoint(HalbX(4), ZeileY(1)));
+        QTest::mousePress(&p.G(), Qt::LeftButton, {}, QPoint(HalbX(von), ZeileY(1)));
+        QTest::mouseMove(&p.G(), QPoint(HalbX(5 - von), ZeileY(1)));
         b.doc.m_pRessourcen.insert(b.doc.m_pRessourcen.begin(), Ressource("Adler", "Eva"));
         ASSERT_EQ(b.ansicht->Abgleichen(false), AbgleichStand::Fertig);
         if (fall == "rebuild") {
@@ -168,11 +155,13 @@ TEST(MausAnsicht, ZiehenGehoertDerRessourceDesDrucksAuchNachEinemAbgleich) {
             EXPECT_TRUE(Umriss(p.G().grab().toImage(), p.G().rect(), [&](QRgb c) { return c == art; }).isEmpty())
                 << "the band is gone";
         }
-        QTest::mouseRelease(&p.G(), Qt::LeftButton, {}, QPoint(HalbX(4), ZeileY(1)));
+        QTest::mouseRelease(&p.G(), Qt::LeftButton, {}, QPoint(HalbX(5 - von), ZeileY(1)));
         const Texte markiert{"Kurz 0 0/5", "Kurz 1 5/5", "Kurz 2 5/0"};
         EXPECT_EQ(p.Datei(), fall == "Esc" ? Texte{} : markiert) << wie;
-        // The waiting tick has run: the new row shows, and Kurz's run in Kurz's row.
+        // The waiting tick has run: the new row shows, and Kurz's run in Kurz's row; Bauer's is untouched.
         EXPECT_EQ(std::pair(p.a.ansicht->TaktWartet(), p.a.Labels().size()), std::pair(false, std::size_t{3})) << wie;
-        EXPECT_EQ(p.G().Zeile(3)->AnzahlEintraege(), fall == "Esc" ? 0u : 3u) << wie;
+        EXPECT_EQ(std::pair(p.G().Zeile(3)->AnzahlEintraege(), p.G().Zeile(2)->AnzahlEintraege()),
+                  std::pair(std::size_t{fall == "Esc" ? 0u : 3u}, std::size_t{0}))
+            << wie;
     }
 }
