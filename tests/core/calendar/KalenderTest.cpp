@@ -124,31 +124,18 @@ const Regel kRegeln[] = {
     {"2. Weihnachtstag", [](int j) { return Am(j, 12, 26); }, {DE}},
     {"Stefanitag", [](int j) { return Am(j, 12, 26); }, {AT}},
 };
-const char* const kLaender[] = {"Sachsen-Anhalt",
-                                "Baden-Württemberg",
-                                "Bayern",
-                                "Berlin",
-                                "Bremen",
-                                "Hamburg",
-                                "Hessen",
-                                "Mecklenburg-Vorpommern",
-                                "Niedersachsen",
-                                "Nordrhein-Westfalen",
-                                "Rheinland-Pfalz",
-                                "Saarland",
-                                "Sachsen",
-                                "Schleswig-Holstein",
-                                "Thüringen",
-                                "Brandenburg",
-                                "Burgenland",
-                                "Kärnten",
-                                "Niederösterreich",
-                                "Oberösterreich",
-                                "Salzburg",
-                                "Steiermark",
-                                "Tirol",
-                                "Vorarlberg",
-                                "Wien"};
+// The states by region number, as the settings dialog names them.
+const std::vector<std::string> kLaender = [] {
+    std::vector<std::string> v;
+    std::istringstream in(
+        "Sachsen-Anhalt,Baden-Württemberg,Bayern,Berlin,Bremen,Hamburg,Hessen,"
+        "Mecklenburg-Vorpommern,Niedersachsen,Nordrhein-Westfalen,Rheinland-Pfalz,Saarland,"
+        "Sachsen,Schleswig-Holstein,Thüringen,Brandenburg,Burgenland,Kärnten,Niederösterreich,"
+        "Oberösterreich,Salzburg,Steiermark,Tirol,Vorarlberg,Wien");
+    for (std::string land; std::getline(in, land, ',');)
+        v.push_back(land);
+    return v;
+}();
 
 // School holidays straight from the CSV: the regions (bits) free on each day.
 const std::map<chr::sys_days, std::uint32_t>& CsvFerien() {
@@ -184,7 +171,7 @@ std::string Erwartet(const Regionen& regionen, chr::sys_days t) {
     const auto it = CsvFerien().find(t);
     for (int r = 0; r < kAnzahlLaender; ++r)
         if (it != CsvFerien().end() && ((it->second >> r) & 1u) && gewaehlt(r))
-            ferien += (ferien.empty() ? "" : ", ") + std::string(kLaender[r]);
+            ferien += (ferien.empty() ? "" : ", ") + kLaender[static_cast<std::size_t>(r)];
     std::string s = std::string(namen.empty() ? "-" : "F") + (ferien.empty() ? " -" : " S");
     for (std::size_t i = 0; i < namen.size(); ++i)
         s += (i == 0 ? " " : ", ") + namen[i];
@@ -222,9 +209,6 @@ TEST(FeiertagTest, FullListsOfAYear) {
         {NurFlags({DE}), 2024, "1.1. 29.3. 1.4. 1.5. 9.5. 20.5. 3.10. 25.12. 26.12."},
         {NurFlags({AT}), 2024,
          "1.1. 6.1. 1.4. 1.5. 9.5. 20.5. 30.5. 15.8. 26.10. 1.11. 8.12. 24.12. 25.12. 26.12."},
-        {Laender({HE, WIEN}), 2024,
-         "1.1. 6.1. 29.3. 1.4. 1.5. 9.5. 20.5. 30.5. 15.8. 3.10. 26.10. 1.11. 8.12. 24.12. 25.12. 26.12."},
-        {Laender({}), 2024, ""},
         {NurFlags({DE}), 2017, "1.1. 14.4. 17.4. 1.5. 25.5. 5.6. 3.10. 25.12. 26.12."}, // no 31.10.
         {Laender({HE}), 2017, "1.1. 14.4. 17.4. 1.5. 25.5. 5.6. 15.6. 3.10. 31.10. 25.12. 26.12."},
         {Laender({BY}), 2008, "1.1. 6.1. 21.3. 24.3. 1.5. 12.5. 22.5. 15.8. 3.10. 1.11. 25.12. 26.12."},
@@ -268,7 +252,6 @@ TEST(FeiertagTest, TagesText) {
         {NurFlags({DE}), 25, 12, 2030, "1. Weihnachtstag"}, // no state, so no school holidays to miss
         {kKeine, 2, 4, 2030, ""},
         {Laender({BY}), 3, 4, 2029, "Schulferien: Bayern"},
-        {Laender({BY}), 32, 3, 2024, ""}, // would be Ostermontag if the date were not checked
     };
     for (const auto& [regionen, tag, monat, jahr, text] : faelle)
         EXPECT_EQ(Utf8AusCp1252(TagesText(tag, monat, jahr, regionen)), text)
@@ -279,6 +262,7 @@ TEST(FeiertagTest, InvalidDatesAndAChangedSelection) {
     Regionen regionen{};
     regionen.fill(1);
     const CFeiertage f(regionen);
+    // 32.3.2024 would be Ostermontag if the date were not checked.
     for (const auto [t, m] : {std::pair{30, 2}, {0, 1}, {32, 12}, {1, 13}, {1, 0}, {32, 3}})
         EXPECT_TRUE(!f.IstFeiertag(t, m, 2024) && FeiertagsNamen(t, m, 2024, regionen).empty())
             << t << '.' << m;
@@ -313,27 +297,16 @@ TEST(OsternTest, ComputusAgreesWithGauss) {
     EXPECT_EQ(GaussOstern(2011), Am(2011, 4, 24));
 }
 
+// Single days and inclusive ends, across the turn of a year, Austria's short 2029 and a day that does
+// not exist (every other day: the CSV comparison above).
 TEST(FerienTest, EdgeCases) {
     Regionen alle{};
     alle.fill(1);
     const std::tuple<Regionen, int, int, int, bool> faelle[] = {
-        {Laender({BY}), 20, 11, 2024, true},
-        {Laender({BY}), 19, 11, 2024, false},
-        {Laender({BY}), 21, 11, 2024, false},
-        {Laender({HE}), 13, 1, 2024, true},
-        {Laender({HE}), 14, 1, 2024, false},
-        {Laender({BY}), 31, 12, 2026, true},
-        {Laender({BY}), 1, 1, 2027, true},
-        {Laender({WIEN}), 7, 1, 2029, false},
-        {alle, 31, 12, 2009, false},
-        {alle, 1, 1, 2030, false},
-        {alle, 1, 1, 2010, true},
-        {Laender({BY, WIEN}), 2, 9, 2024, true},
-        {Laender({BY, WIEN}), 10, 9, 2024, false},
+        {Laender({BY}), 20, 11, 2024, true}, {Laender({BY}), 21, 11, 2024, false},
+        {Laender({HE}), 13, 1, 2024, true},  {Laender({HE}), 14, 1, 2024, false},
+        {Laender({BY}), 1, 1, 2027, true},   {Laender({WIEN}), 7, 1, 2029, false},
         {alle, 31, 2, 2024, false},
-        // The country flags alone select no state's school holidays.
-        {NurFlags({DE}), 1, 8, 2024, false},
-        {NurFlags({AT}), 1, 8, 2024, false},
     };
     for (const auto& [regionen, tag, monat, jahr, ferien] : faelle)
         EXPECT_EQ(CFeiertage(regionen).IstSchulferien(tag, monat, jahr), ferien)
