@@ -133,6 +133,7 @@ std::chrono::milliseconds Takt() {
 }
 constexpr int kStaleTakte = 7;       // a lock unchanged for this many ticks is broken
 constexpr int kHoechstensTakte = 30; // then give up: the lock keeps changing hands
+constexpr auto kUnlesbarHoechstens = std::chrono::seconds(1);
 
 // The headless instance: stamp preparation and first load as a starting view, the change, then
 // the sync with saving. While another instance holds the stamp it polls every 200 ms; a stamp
@@ -159,6 +160,8 @@ int Aendern(const std::string& eingabe, const std::function<int(CUrlaubDoc&)>& a
     const auto frist = std::chrono::steady_clock::now() + kHoechstensTakte * takt;
     std::optional<Stempel> gesehen;
     auto seit = std::chrono::steady_clock::now();
+    bool bUnlesbar = false;
+    auto unlesbarSeit = seit;
     for (;;) {
         switch (abgleich.Abgleichen(false)) {
         case AbgleichStand::Fertig:
@@ -177,11 +180,19 @@ int Aendern(const std::string& eingabe, const std::function<int(CUrlaubDoc&)>& a
         }
         std::string grund;
         const auto s = StempelGeschuetztLesen(stempel, grund);
-        if (!s) {
-            err << "Fehler: " << grund << " Nichts wurde gespeichert.\n";
-            return 2;
-        }
         const auto jetzt = std::chrono::steady_clock::now();
+        if (!s) {
+            // A writer outside the OS lock may leave the file empty for a moment; only a stamp that
+            // stays unreadable is reported.
+            if (!bUnlesbar) bUnlesbar = true, unlesbarSeit = jetzt;
+            if (jetzt - unlesbarSeit >= kUnlesbarHoechstens) {
+                err << "Fehler: " << grund << " Nichts wurde gespeichert.\n";
+                return 2;
+            }
+            std::this_thread::sleep_for(pause);
+            continue;
+        }
+        bUnlesbar = false;
         if (s->sperre == 0) {
             gesehen.reset();
         } else if (s != gesehen) {

@@ -119,7 +119,7 @@ TEST_F(AdminAbgleich, OptimierenVerweigertMarkierenWartetAufEineGehalteneSperre)
 // meanwhile belongs to live writers and restarts the observation; entsperren frees one at once.
 TEST_F(AdminAbgleich, VerwaisteSperreNachSiebenTaktenEntsperrenSofort) {
     ASSERT_EQ(Aufruf({"anlegen", "--b1", "Huber", "--b2", "Hans"}).rc, 0);
-    const Umgebung takt("KALVORA_ADMIN_TAKT_MS", "100");
+    std::optional<Umgebung> takt(std::in_place, "KALVORA_ADMIN_TAKT_MS", "100");
     const std::vector<std::string> markieren = {"markieren", "--b1",       "Huber", "--b2", "Hans",
                                                 "--von",     "2025-01-01", "--bis", "2025-01-01", "--art", "2"};
     const auto dauer = [&](const std::vector<std::string>& args, AdminErgebnis& e) {
@@ -132,16 +132,20 @@ TEST_F(AdminAbgleich, VerwaisteSperreNachSiebenTaktenEntsperrenSofort) {
     long ms = dauer(markieren, e);
     EXPECT_EQ(std::tuple(e.rc, DateiInhalt(stempel), e.err.find("aufgehoben") != std::string::npos),
               std::tuple(0, "0 6", true)) << e.err;
-    EXPECT_TRUE(ms >= 700 && ms < 3000) << ms;
+    EXPECT_TRUE(ms >= 700 && ms < 5000) << ms;
 
-    std::thread lebendig([&] { // another writer takes the lock again and again for 1 s
-        for (int c = 10; c < 15; ++c, std::this_thread::sleep_for(std::chrono::milliseconds(200)))
+    DateiSchreibenTest(stempel, "1 10");
+    std::thread lebendig([&] { // another writer takes the lock again and again for 0.8 s
+        for (int c = 11; c < 15; ++c) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(200));
             DateiSchreibenTest(stempel, "1 " + std::to_string(c));
+        }
     });
     ms = dauer(markieren, e);
     lebendig.join();
     EXPECT_EQ(std::tuple(e.rc, DateiInhalt(stempel)), std::tuple(0, "0 15")) << e.err;
     EXPECT_GE(ms, 800 + 700) << "broken while it still changed";
+    takt.reset(); // from here a held lock would keep a marking waiting for 70 s
 
     const std::tuple<const char*, int, const char*, const char*> faelle[] = {
         // stamp before, exit code, stamp after, message
@@ -159,12 +163,12 @@ TEST_F(AdminAbgleich, VerwaisteSperreNachSiebenTaktenEntsperrenSofort) {
     ms = dauer(markieren, e);
     EXPECT_EQ(std::tuple(e.rc, e.err.find("enthält keinen gültigen Inhalt") != std::string::npos), std::tuple(2, true))
         << e.err;
-    EXPECT_LT(ms, 1000);
+    EXPECT_LT(ms, 5000);
     DateiSchreibenTest(stempel, "1 41");
     ASSERT_EQ(Aufruf({"entsperren"}).rc, 0);
     ms = dauer(markieren, e);
     EXPECT_EQ(std::tuple(e.rc, DateiInhalt(stempel)), std::tuple(0, "0 42")) << e.err;
-    EXPECT_LT(ms, 500);
+    EXPECT_LT(ms, 5000);
 }
 
 // optimieren keeps a backup first; pruefen warns about an empty or broken database and names the
