@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <bit>
+#include <optional>
 
 #include "calendar/Kalender.h"
 #include "calendar/Schulferien.h"
@@ -136,7 +137,8 @@ constexpr BeweglicheFeste BeweglicheFesteBerechnen(int jahr) {
 }
 
 // Precomputed for every year a view of the plan can show (the year overview reaches 1970..2037);
-// other years are computed when asked.
+// other years of the Gregorian calendar are computed when asked, and far-off years have none, so
+// that no date arithmetic can overflow.
 constexpr int kTabelleVon = 1970;
 constexpr int kTabelleBis = 2037;
 constexpr auto kBeweglicheFeste = [] {
@@ -146,19 +148,21 @@ constexpr auto kBeweglicheFeste = [] {
     return t;
 }();
 
-BeweglicheFeste BeweglicheFesteVon(int jahr) {
+std::optional<BeweglicheFeste> BeweglicheFesteVon(int jahr) {
     const auto index = static_cast<unsigned>(jahr) - unsigned{kTabelleVon};
-    return index < kBeweglicheFeste.size() ? kBeweglicheFeste[index] : BeweglicheFesteBerechnen(jahr);
+    if (index < kBeweglicheFeste.size()) return kBeweglicheFeste[index];
+    if (jahr < 1583 || jahr > 9999) return std::nullopt;
+    return BeweglicheFesteBerechnen(jahr);
 }
 
-bool Trifft(const Feiertag& f, int tag, int monat, int jahr, const BeweglicheFeste& b) {
+bool Trifft(const Feiertag& f, int tag, int monat, int jahr, const std::optional<BeweglicheFeste>& b) {
     switch (f.anker) {
     case Anker::Kalendertag:
         return f.tag == tag && f.monat == monat && (f.jahr == 0 || f.jahr == jahr);
     case Anker::Ostern:
-        return TageAusDatum(jahr, monat, tag) - b.ostern == f.abstand;
+        return b && TageAusDatum(jahr, monat, tag) - b->ostern == f.abstand;
     case Anker::Bettag:
-        return monat == 11 && tag == b.bettag;
+        return b && monat == 11 && tag == b->bettag;
     }
     return false;
 }
@@ -182,18 +186,19 @@ std::uint32_t FeiertagsFlags(int tag, int monat, int jahr) {
     std::uint32_t flags = kFesteTabelle[static_cast<std::size_t>(monat * 32 + tag)];
     for (const Feiertag& f : kEinmalige)
         if (f.jahr == jahr && f.monat == monat && f.tag == tag) flags |= Flags(f);
-    const BeweglicheFeste b = BeweglicheFesteVon(jahr);
-    const auto abstand = TageAusDatum(jahr, monat, tag) - b.ostern;
-    for (const OsterFeiertag& o : kOsterFeiertage)
-        if (abstand == o.abstand) flags |= o.flags;
-    if (monat == 11 && tag == b.bettag) flags |= kBettagFlags;
+    if (const auto b = BeweglicheFesteVon(jahr)) {
+        const auto abstand = TageAusDatum(jahr, monat, tag) - b->ostern;
+        for (const OsterFeiertag& o : kOsterFeiertage)
+            if (abstand == o.abstand) flags |= o.flags;
+        if (monat == 11 && tag == b->bettag) flags |= kBettagFlags;
+    }
     return flags;
 }
 
 std::vector<std::string_view> FeiertagsNamen(int tag, int monat, int jahr, const Regionen& regionen) {
     std::vector<std::string_view> namen;
     if (!IstGueltigesDatum(tag, monat, jahr)) return namen;
-    const BeweglicheFeste b = BeweglicheFesteVon(jahr);
+    const auto b = BeweglicheFesteVon(jahr);
     for (const Feiertag& f : kFeiertage) {
         if (!Trifft(f, tag, monat, jahr, b)) continue;
         for (const Benennung& n : f.namen)
