@@ -3,6 +3,9 @@
 #include "AnsichtHilfen.h"
 #include "dialogs/NotizDlg.h"
 
+#include <QStatusBar>
+#include <QToolTip>
+
 namespace {
 
 // Today is Monday 3 March 2025; name column 150, cells 30: half day k spans the x after
@@ -164,4 +167,31 @@ TEST(MausAnsicht, ZiehenMarktDieHalbtageDerRessourceDesDrucksAuchNachEinemAbglei
                   std::pair(std::size_t{fall == "Esc" ? 0u : 3u}, std::size_t{0}))
             << wie;
     }
+}
+
+// The day under the mouse names its holidays: as the header's tooltip, and in the status bar over
+// the header and the day cells; an ordinary day clears it.
+TEST(MausAnsicht, FeiertagsnamenImKopfTooltipUndInDerStatusleiste) {
+    Plan p;
+    p.a.rahmen->m_tabelle.m_nRegion[2] = 1; // Bayern
+    AbgeleiteteFlagsSetzen(p.a.rahmen->m_tabelle.m_nRegion);
+    p.G().SetTagOffset(49); // Easter Monday, 21 April 2025, in the Bavarian Easter holidays
+    const auto& spalten = p.G().Layout().m_spalten;
+    const auto kopf = [&](int j) {
+        const Rechteck& r = spalten[static_cast<std::size_t>(j)].m_kopf;
+        return QPoint((r.links + r.rechts) / 2, (r.oben + r.unten) / 2);
+    };
+    QHelpEvent tipp(QEvent::ToolTip, kopf(0), p.G().mapToGlobal(kopf(0)));
+    QApplication::sendEvent(&p.G(), &tipp);
+    EXPECT_EQ(QToolTip::text(), QString::fromUtf8("Ostermontag · Schulferien: Bayern"));
+
+    const auto ueber = [&](QPoint pos) {
+        QMouseEvent bewegt(QEvent::MouseMove, pos, p.G().mapToGlobal(pos), Qt::NoButton, Qt::NoButton,
+                           Qt::NoModifier);
+        QApplication::sendEvent(&p.G(), &bewegt);
+        return p.a.rahmen->statusBar()->currentMessage();
+    };
+    EXPECT_EQ(ueber({kopf(1).x(), ZeileY(1)}), QString::fromUtf8("Schulferien: Bayern"));
+    EXPECT_EQ(ueber(kopf(0)), QString::fromUtf8("Ostermontag · Schulferien: Bayern"));
+    EXPECT_EQ(ueber({kopf(6).x(), ZeileY(2)}), QString()) << "27 April: an ordinary Sunday";
 }

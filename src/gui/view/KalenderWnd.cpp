@@ -1,6 +1,10 @@
 #include "view/KalenderWnd.h"
 
+#include <QCoreApplication>
+#include <QHelpEvent>
 #include <QMouseEvent>
+#include <QStatusTipEvent>
+#include <QToolTip>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QtMath>
@@ -43,6 +47,44 @@ CKalenderWnd::CKalenderWnd(const kalvora::EintragsartTabelle& arten, QWidget* pa
 }
 
 CKalenderWnd::~CKalenderWnd() = default;
+
+QString CKalenderWnd::TagesHinweis(QPoint pos, bool auchZellen) const {
+    const int j = m_layout.m_geo.SpalteBei(pos.x());
+    if (j < 0 || j >= static_cast<int>(m_layout.m_spalten.size())) return {};
+    const kalvora::TagSpalte& s = m_layout.m_spalten[static_cast<std::size_t>(j)];
+    const bool kopf = pos.y() >= s.m_kopf.oben && pos.y() <= s.m_kopf.unten;
+    const int k = m_layout.m_geo.ZeileBei(pos.y());
+    const bool zelle = auchZellen && k >= 0 && k < m_layout.AnzahlZeilen();
+    if (!kopf && !zelle) return {};
+    return kalvora::TextAusCp1252(
+        kalvora::TagesText(s.m_datum.tag, s.m_datum.monat, s.m_datum.jahr, m_arten.m_nRegion));
+}
+
+bool CKalenderWnd::event(QEvent* event) {
+    if (event->type() != QEvent::ToolTip) return QWidget::event(event);
+    const auto* hilfe = static_cast<QHelpEvent*>(event);
+    const QString text = TagesHinweis(hilfe->pos(), false);
+    if (text.isEmpty()) {
+        QToolTip::hideText();
+        event->ignore();
+    } else {
+        QToolTip::showText(hilfe->globalPos(), text, this);
+    }
+    return true;
+}
+
+void CKalenderWnd::HinweisZeigen(const QString& text) {
+    if (text == m_strHinweis) return;
+    m_strHinweis = text;
+    // The main window shows status tips in its status bar, as it does for menu commands.
+    QStatusTipEvent tipp(text);
+    QCoreApplication::sendEvent(this, &tipp);
+}
+
+void CKalenderWnd::leaveEvent(QEvent* event) {
+    HinweisZeigen({});
+    QWidget::leaveEvent(event);
+}
 
 void CKalenderWnd::ListeLeeren() {
     kalvora::ListeFreigeben(m_pZeilen);
@@ -325,6 +367,7 @@ void CKalenderWnd::MarkierungAbbrechen() {
 
 void CKalenderWnd::mouseMoveEvent(QMouseEvent* event) {
     event->accept();
+    HinweisZeigen(TagesHinweis(event->position().toPoint(), true));
     const int x = event->position().toPoint().x();
     const bool teiler = (kalvora::AmTeiler(m_layout.m_geo.m_nNamenBreite, x) || m_bTeiler) && !m_bMarkieren;
     const Qt::CursorShape form = teiler ? Qt::SizeHorCursor : Qt::ArrowCursor;

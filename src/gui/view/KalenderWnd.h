@@ -74,6 +74,9 @@ public:
     // hit-testing and the printout need.
     const QImage& Puffer() const { return m_bmSpeicher; }
     const kalvora::GitterLayout& Layout() const { return m_layout; }
+    // Holiday names and school-holiday regions of the day under `pos` (its header, or with
+    // `auchZellen` its day cells too); empty for an ordinary day or elsewhere.
+    QString TagesHinweis(QPoint pos, bool auchZellen) const;
 
     // What the mouse located, read by the view's handlers of 5555 and 5556: the half day under
     // the press (start) and under the release (end), and the display row number of the press.
@@ -96,6 +99,8 @@ signals:
     void NamenBreiteGezogen(int n);
 
 protected:
+    bool event(QEvent* event) override;
+    void leaveEvent(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -123,6 +128,10 @@ private:
     // Edges of the bands of one column, reused between repaints.
     std::vector<QRect> m_linksOben;
     std::vector<QRect> m_rechtsUnten;
+
+    // Shown in the status bar while the mouse is over a day; sent again only when it changes.
+    QString m_strHinweis;
+    void HinweisZeigen(const QString& text);
 
     // Mouse state: a drag along a row, or the divider, is under way.
     bool m_bMarkieren = false;
