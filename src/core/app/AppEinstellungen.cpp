@@ -133,6 +133,7 @@ bool AppEinstellungen::Starten(EinstellungsSpeicher& speicher, Meldungen& meldun
     }
     DatenbankAnlegen(m_strDatei);
     SicherungenRotieren(m_strDatei);
+    VerwaisteFassungenEntfernen(m_strDatei, std::chrono::minutes(15));
     return true;
 }
 

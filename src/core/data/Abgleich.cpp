@@ -1,7 +1,5 @@
 #include "data/Abgleich.h"
 
-#include <thread>
-
 #include "app/Uhr.h"
 #include "data/StempelSperre.h"
 #include "data/Zusammenfuehren.h"
@@ -10,7 +8,6 @@ namespace kalvora {
 
 namespace {
 
-constexpr int kHoechsterZaehler = 100000;
 constexpr int kStaleTakte = 6; // more ticks than this without a free stamp break the lock
 
 } // namespace
@@ -48,11 +45,7 @@ AbgleichStand Abgleich::Abgleichen(bool bNurLaden) {
     const bool eigeneAenderungen = !bNurLaden || !m_doc.m_basis.Leer();
 
     int c = sperre.stempel.zaehler;
-    int neu = c;
-    if (!bNurLaden) {
-        neu = c < kHoechsterZaehler ? c + 1 : 1; // no overflow at INT_MAX
-        if (neu <= 0) neu = 1;
-    }
+    const int neu = bNurLaden ? c : ZaehlerErhoehen(c);
 
     // The save has reached the disk (fsync, rename) before the lock is given back below. A failed
     // save left the file as it was, so the counter stays and nobody reloads.
@@ -89,17 +82,6 @@ std::optional<AbgleichStand> Abgleich::Takt() {
     // rewrites the stamp once more with this instance's counter.
     m_nWarteTakte = 0;
     return stand;
-}
-
-AbgleichStand AbgleichenMitWarten(Abgleich& abgleich, std::chrono::milliseconds takt,
-                                  std::chrono::milliseconds hoechstens) {
-    const auto ende = std::chrono::steady_clock::now() + hoechstens;
-    for (;;) {
-        const AbgleichStand stand = abgleich.Abgleichen(false);
-        if (stand != AbgleichStand::StempelBelegt && stand != AbgleichStand::SperreVerloren) return stand;
-        if (std::chrono::steady_clock::now() + takt > ende) return stand;
-        std::this_thread::sleep_for(takt);
-    }
 }
 
 } // namespace kalvora

@@ -1,5 +1,4 @@
 #pragma once
-#include <chrono>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -69,10 +68,5 @@ private:
     bool& m_bAbgleichOffen;
     AbgleichAnzeige& m_anzeige;
 };
-
-// A headless caller's sync with saving: while the stamp is taken (or unreadable), retries every
-// `takt` for up to `hoechstens`. Returns the last outcome.
-AbgleichStand AbgleichenMitWarten(Abgleich& abgleich, std::chrono::milliseconds takt,
-                                  std::chrono::milliseconds hoechstens);
 
 } // namespace kalvora

@@ -1,5 +1,7 @@
 #include "data/DateiZugriff.h"
 
+#include <algorithm>
+#include <cctype>
 #include <cerrno>
 #include <chrono>
 #include <fcntl.h>
@@ -315,6 +317,23 @@ bool DateiSicherErsetzen(const std::filesystem::path& pfad, std::string_view inh
     if ((e = neu.Schliessen()) != 0) return gescheitert(e);
     if ((e = neu.Einsetzen(ziel)) != 0) return gescheitert(e);
     return true; // the old file's lock ends with `alt`, after the swap
+}
+
+int VerwaisteFassungenEntfernen(const std::filesystem::path& pfad, std::chrono::seconds alter) {
+    const std::filesystem::path ziel = PfadAufloesen(pfad);
+    const std::string anfang = "." + ziel.filename().string() + ".";
+    const auto grenze = std::filesystem::file_time_type::clock::now() - alter;
+    std::error_code ec;
+    int entfernt = 0;
+    for (const auto& eintrag : std::filesystem::directory_iterator(ziel.parent_path(), ec)) {
+        const std::string name = eintrag.path().filename().string();
+        if (name.size() != anfang.size() + 6 || !name.starts_with(anfang)) continue;
+        if (!std::all_of(name.end() - 6, name.end(), [](unsigned char c) { return std::isalnum(c); })) continue;
+        std::error_code e;
+        if (!eintrag.is_regular_file(e) || eintrag.last_write_time(e) > grenze || e) continue;
+        if (std::filesystem::remove(eintrag.path(), e)) ++entfernt;
+    }
+    return entfernt;
 }
 
 bool DateiSicherKopieren(const std::filesystem::path& von, const std::filesystem::path& nach, DateiFehler& fehler) {

@@ -1,4 +1,5 @@
 #pragma once
+#include <chrono>
 #include <cstddef>
 #include <filesystem>
 #include <functional>
@@ -73,6 +74,10 @@ bool DateiSicherErsetzen(const std::filesystem::path& pfad, std::string_view inh
                          int wartezeitMs = 2000);
 bool DateiSicherErsetzen(const std::filesystem::path& pfad, std::string_view inhalt, DateiFehler& fehler,
                          const ErsetzenOptionen& optionen);
+
+// Removes the temporary files that saves killed half-way left beside the file, once they are
+// older than `alter` (a younger one may belong to a save running elsewhere). Returns how many.
+int VerwaisteFassungenEntfernen(const std::filesystem::path& pfad, std::chrono::seconds alter);
 
 // Copies a file read under a shared lock to `nach` through DateiSicherErsetzen, with the source's
 // last-write time.

@@ -136,9 +136,6 @@ TEST_F(AbgleichTest, BelegteSperreWartetVerwaisteWirdImSiebtenTaktMitDemEigenenZ
         const std::string name = inhalt.value_or("(fehlt)");
         auto a = Anfang({"Huber"}, "1 20");
         ASSERT_EQ(a->Markiere("Huber", 7, 1, 4), AbgleichStand::StempelBelegt);
-        const auto start = steady_clock::now();
-        EXPECT_EQ(AbgleichenMitWarten(a->abgleich, milliseconds(20), milliseconds(150)), AbgleichStand::StempelBelegt);
-        EXPECT_GE(steady_clock::now() - start, milliseconds(120)) << "retried until the deadline";
         for (int takt = 1; takt <= 3; ++takt) EXPECT_EQ(a->abgleich.Takt(), AbgleichStand::StempelBelegt);
         EXPECT_EQ(std::tuple(a->bAbgleichOffen, AufPlatte(datei)[0]->AnzahlEintraege()), std::tuple(true, 0u));
         Stempel("0 21"); // the other one is done: the pending sync is retried as a save

@@ -38,6 +38,12 @@ TEST(SicherErsetzen, JederGescheiterteSchrittLaesstDieDateiUnberuehrt) {
         EXPECT_TRUE(f.grund.find(SystemfehlerText(nummer)) != std::string::npos &&
                     f.grund.find(t.pfad().string()) != std::string::npos) << f.grund;
     }
+    // What a killed save leaves goes once it is old enough; a young one may be a save running now.
+    for (const char* name : {".R.dat.a1B2c3", ".R.dat.x9y8z7", ".R.dat.kurz", "R.dat.a1B2c3", ".S.dat.a1B2c3"})
+        DateiSchreibenTest(t / name, "x");
+    fs::last_write_time(t / ".R.dat.a1B2c3", fs::file_time_type::clock::now() - std::chrono::minutes(20));
+    EXPECT_EQ(VerwaisteFassungenEntfernen(db, std::chrono::minutes(15)), 1);
+    EXPECT_EQ(std::tuple(fs::exists(t / ".R.dat.a1B2c3"), Dateien(t.pfad())), std::tuple(false, 5u));
 }
 
 // A link stays a link and its target is replaced; the permission bits carry over, a new file gets
