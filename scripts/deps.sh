@@ -3,7 +3,8 @@
 set -euo pipefail
 pkgs=(cmake ninja-build g++ ccache pkg-config
       qt6-base-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev
-      fonts-liberation xvfb xauth xdotool x11-utils poppler-utils jq)
+      fonts-liberation xvfb xauth xdotool x11-utils poppler-utils jq
+      qt6-translations-l10n)
 missing=()
 for p in "${pkgs[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
