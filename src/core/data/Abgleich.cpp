@@ -27,6 +27,10 @@ bool Abgleich::ErstesLaden() {
 }
 
 AbgleichStand Abgleich::Abgleichen(bool bNurLaden) {
+    return Abgleichen(bNurLaden, {});
+}
+
+AbgleichStand Abgleich::Abgleichen(bool bNurLaden, const VorDemZusammenfuehren& vorher) {
     m_bAbgleichOffen = true;
 
     // A stamp that exists but holds no two numbers counts as taken, never as free: nobody can
@@ -39,6 +43,7 @@ AbgleichStand Abgleich::Abgleichen(bool bNurLaden) {
     // From here the stamp lock is ours. A failed open keeps it, so every instance waits for the
     // stale-lock rule instead of saving over a file it cannot read.
     if (!m_doc.OnOpenDocument(m_strDatei)) return AbgleichStand::LadenFehlgeschlagen;
+    if (vorher) vorher(m_doc.m_pGeladen);
 
     Zusammenfuehren(m_doc.m_pRessourcen, m_doc.m_pGeladen, Jetzt(), &m_doc.m_basis);
     ListeFreigeben(m_doc.m_pGeladen);

@@ -1,5 +1,6 @@
 #pragma once
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -45,6 +46,11 @@ public:
     // Loads, merges and saves under the stamp lock. `bNurLaden` false: a change of this instance,
     // the counter goes up; true: another instance's change is taken in, the counter stays.
     AbgleichStand Abgleichen(bool bNurLaden);
+    // The same with a change that must see the file as it is now (undo, redo): `vorher` runs under
+    // the lock with the file just loaded, before the merge, and changes the working list. It does
+    // not run when the sync stops before the load.
+    using VorDemZusammenfuehren = std::function<void(const RessourcenListe& datei)>;
+    AbgleichStand Abgleichen(bool bNurLaden, const VorDemZusammenfuehren& vorher);
 
     // One timer tick. The caller stops its timer before and restarts it after every tick
     // (kTaktMs); no outcome keeps it stopped. Returns how the sync went when the tick ran one.
