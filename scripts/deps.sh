@@ -2,7 +2,7 @@
 # Installs the Debian packages the build and the tests need, only when some are missing.
 set -euo pipefail
 pkgs=(cmake ninja-build g++ ccache pkg-config
-      qt6-base-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev
+      qt6-base-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev libical-dev python3-icalendar
       fonts-liberation xvfb xauth xdotool x11-utils poppler-utils jq
       qt6-translations-l10n)
 missing=()

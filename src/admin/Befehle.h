@@ -26,6 +26,8 @@ int Markieren(const Argumente&, std::ostream&, std::ostream&);
 int Wiederherstellen(const Argumente&, std::ostream&, std::ostream&);
 int Entsperren(const Argumente&, std::ostream&, std::ostream&);
 int Drucken(const Argumente&, std::ostream&, std::ostream&); // only in builds with the GUI
+int Ical(const Argumente&, std::ostream&, std::ostream&);
+int Statistik(const Argumente&, std::ostream&, std::ostream&);
 
 // "\"/p/Ressource.BK2\" vom 03.03.2025 14:05 mit 1000 Ressourcen"
 std::string SicherungBeschreiben(const SicherungsInfo& info);
