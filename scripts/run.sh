@@ -4,5 +4,6 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/deps.sh
 cmake --preset default >/dev/null
-cmake --build --preset default --target kalvora
+# The administration tool and the quick-start guide come with the program.
+cmake --build --preset default --target kalvora kalvora-admin kalvora_quickstart
 exec build/default/src/kalvora "$@"

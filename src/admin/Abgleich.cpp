@@ -26,8 +26,6 @@ namespace kalvora::admin {
 namespace {
 
 constexpr auto kWarteTakt = std::chrono::milliseconds(200);
-constexpr int kErstesJahr = 1971; // the years the program can show
-constexpr int kLetztesJahr = 2036;
 constexpr std::size_t kNotizHoechstens = 200;
 
 constexpr const char* kAufrufAnlegen =
@@ -114,13 +112,10 @@ bool HalbtagLesen(const std::string& text, int standardHaelfte, Halbtag& h) {
         h.haelfte = s[11] - '0';
         s = s.substr(0, 10);
     }
-    if (s.size() != 10 || s[4] != '-' || s[7] != '-' || !ZahlLesen(s.substr(0, 4), h.jahr) ||
-        !ZahlLesen(s.substr(5, 2), h.monat) || !ZahlLesen(s.substr(8, 2), h.tag))
-        return false;
-    if (h.jahr < kErstesJahr || h.jahr > kLetztesJahr || h.monat < 1 || h.monat > 12 || h.tag < 1)
-        return false;
-    const Datum d = DatumAusTagen(TageAusDatum(h.jahr, h.monat, h.tag));
-    return d.monat == h.monat && d.tag == h.tag; // rejects 2025-02-30
+    Datum d{};
+    if (!DatumLesen(s, d)) return false;
+    h.jahr = d.jahr, h.monat = d.monat, h.tag = d.tag;
+    return true;
 }
 
 // The program's stale-lock rule, with the length of its tick: 10 s, or KALVORA_ADMIN_TAKT_MS so that
@@ -307,6 +302,10 @@ int Markieren(const Argumente& args, std::ostream& out, std::ostream& err) {
         (bis.haelfte - von.haelfte);
     const CTime ende(start.GetTime() + schritte * kHalberTag);
 
+    if (schritte < 0) {
+        err << kBisVorVon << kAufrufMarkieren;
+        return 1;
+    }
     const int rc = Aendern(
         datei,
         [&](CUrlaubDoc& doc) {
@@ -318,8 +317,7 @@ int Markieren(const Argumente& args, std::ostream& out, std::ostream& err) {
             const CTime jetzt = Jetzt();
             MarkierungUebernehmen(nullptr, r, start, ende, art, jetzt, &doc.m_basis);
             if (mitNotiz) // as the note dialog stores it, on every day of the run
-                for (CTime t = std::min(start, ende); t <= std::max(start, ende);
-                     t = CTime(t.GetTime() + kHalberTag)) {
+                for (CTime t = start; t <= ende; t = CTime(t.GetTime() + kHalberTag)) {
                     CTagEintrag* e = r->FindeTag(t);
                     e->m_strNotiz = notiz;
                     e->m_timeGeaendert = jetzt;
@@ -328,7 +326,7 @@ int Markieren(const Argumente& args, std::ostream& out, std::ostream& err) {
         },
         err);
     if (rc == 0)
-        out << (schritte < 0 ? -schritte : schritte) + 1 << " Halbtage markiert: " << Name(gesucht) << '\n';
+        out << Anzahl(schritte + 1, "Halbtag", "Halbtage") << " markiert: " << Name(gesucht) << '\n';
     return rc;
 }
 

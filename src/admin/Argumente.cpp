@@ -12,14 +12,27 @@ bool ZahlLesen(std::string_view text, int& zahl) {
     return ec == std::errc{} && p == ende;
 }
 
+bool DatumLesen(std::string_view s, Datum& datum) {
+    int jahr = 0, monat = 0, tag = 0;
+    if (s.size() != 10 || s[4] != '-' || s[7] != '-' || !ZahlLesen(s.substr(0, 4), jahr) ||
+        !ZahlLesen(s.substr(5, 2), monat) || !ZahlLesen(s.substr(8, 2), tag))
+        return false;
+    if (jahr < kErstesJahr || jahr > kLetztesJahr || monat < 1 || monat > 12 || tag < 1) return false;
+    const Datum d = DatumAusTagen(TageAusDatum(jahr, monat, tag));
+    if (d.monat != monat || d.tag != tag) return false; // 2025-02-30
+    datum = d;
+    return true;
+}
+
 bool RegionenLesen(std::string_view liste, Regionen& regionen, std::ostream& err) {
     regionen.fill(0);
     while (!liste.empty()) {
         const auto komma = liste.find(',');
         const std::string_view teil = liste.substr(0, komma);
-        int region = -1;
-        if (!ZahlLesen(teil, region) || region < 0 || region >= kAnzahlLaender) {
-            err << "Fehler: ungültige Region \"" << teil << "\" (erlaubt: 0 bis 24)\n";
+        const int region = RegionAusText(teil);
+        if (region < 0) {
+            err << "Fehler: ungültige Region \"" << teil
+                << "\" (erlaubt: 0 bis 24 oder der Name eines Landes, z. B. Bayern)\n";
             return false;
         }
         regionen[static_cast<std::size_t>(region)] = 1;
@@ -32,6 +45,10 @@ bool RegionenLesen(std::string_view liste, Regionen& regionen, std::ostream& err
     }
     AbgeleiteteFlagsSetzen(regionen);
     return true;
+}
+
+std::string Anzahl(std::int64_t n, std::string_view eins, std::string_view mehrere) {
+    return std::to_string(n) + ' ' + std::string(n == 1 ? eins : mehrere);
 }
 
 } // namespace kalvora::admin

@@ -2,6 +2,7 @@
 #include <cstdio>
 #include <ostream>
 
+#include "Argumente.h"
 #include "Befehle.h"
 #include "app/AppEinstellungen.h"
 #include "app/Stempel.h"
@@ -54,7 +55,8 @@ int Pruefen(const Argumente& args, std::ostream& out, std::ostream& err) {
     } else {
         std::size_t eintraege = 0;
         for (const auto& r : liste) eintraege += r->AnzahlEintraege();
-        out << "OK: " << liste.size() << " Ressourcen, " << eintraege << " Tageinträge\n";
+        out << "OK: " << Anzahl(static_cast<std::int64_t>(liste.size()), "Ressource", "Ressourcen") << ", "
+            << Anzahl(static_cast<std::int64_t>(eintraege), "Tageintrag", "Tageinträge") << '\n';
     }
     const auto schaden = DatenbankBeschaedigt(datei);
     if (!schaden) return fehler ? 1 : 0;

@@ -2,7 +2,9 @@
 #include <QApplication>
 #include <QPainter>
 #include <QPrinter>
-#include <charconv>
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <map>
@@ -14,12 +16,14 @@
 #include "Argumente.h"
 #include "Befehle.h"
 #include "app/AppEinstellungen.h"
+#include "app/Systemfehler.h"
 #include "app/EintragsartDatei.h"
 #include "app/Zeichensatz.h"
 #include "app/QtWandlung.h"
 #include "data/UrlaubDoc.h"
 #include "print/DruckAuftrag.h"
 #include "print/DruckAuswahl.h"
+#include "print/DruckLayout.h"
 #include "print/DruckBild.h"
 
 namespace kalvora::admin {
@@ -29,20 +33,42 @@ constexpr const char* kAufruf =
     "Aufruf: kalvora-admin drucken DATEI --von JJJJ-MM-TT --bis JJJJ-MM-TT --pdf AUSGABE.pdf [--gruppe TEXT] "
     "[--nach-gruppen] [--schema 1..5] [--regionen LISTE]\n";
 
-// The range of the print dialog's date pickers.
-constexpr int kErstesJahr = 1970;
-constexpr int kLetztesJahr = 2037;
+// "JJJJ-MM-TT" as the print dialog's pickers hand it over: at noon.
+std::optional<CTime> TagLesen(std::string_view s) {
+    Datum d{};
+    if (!DatumLesen(s, d)) return std::nullopt;
+    return CTime(d.jahr, d.monat, d.tag, 12, 0, 0);
+}
 
-// "JJJJ-MM-TT" as the pickers hand it over: at noon, within their range.
-std::optional<CTime> DatumLesen(std::string_view s) {
-    int jahr = 0, monat = 0, tag = 0;
-    if (s.size() != 10 || s[4] != '-' || s[7] != '-' || !ZahlLesen(s.substr(0, 4), jahr) ||
-        !ZahlLesen(s.substr(5, 2), monat) || !ZahlLesen(s.substr(8, 2), tag))
-        return std::nullopt;
-    if (jahr < kErstesJahr || jahr > kLetztesJahr || monat < 1 || monat > 12 || tag < 1) return std::nullopt;
-    const Datum d = DatumAusTagen(TageAusDatum(jahr, monat, tag));
-    if (d.monat != monat || d.tag != tag) return std::nullopt; // 2025-02-30
-    return CTime(jahr, monat, tag, 12, 0, 0);
+// Qt's own diagnostics are English and for developers; the command reports in German itself.
+void QtStill(QtMsgType typ, const QMessageLogContext&, const QString&) {
+    if (typ == QtFatalMsg) std::abort();
+}
+
+// The PDF writer reports no reason of its own: open the target first so that a German one can be
+// given. A file that was not there before is removed again.
+std::string ZielPruefen(const std::string& pfad) {
+    std::error_code ec;
+    const bool vorher = std::filesystem::exists(pfad, ec);
+    std::FILE* f = std::fopen(pfad.c_str(), "ab");
+    if (!f) return DateiFehlerText(pfad, "geschrieben", errno);
+    std::fclose(f);
+    if (!vorher) std::filesystem::remove(pfad, ec);
+    return {};
+}
+
+// Rows of the job that the page layout leaves off: too many to fit even at the lowest row height.
+// The same input as the page painter's.
+std::size_t FehlendeZeilen(const QRect& seite, const DruckAuftrag& auftrag) {
+    DruckEingabe e;
+    e.m_seite = {seite.left(), seite.top(), seite.left() + seite.width(), seite.top() + seite.height()};
+    const LokaleZeit von = auftrag.m_timeVon.Lokal(), bis = auftrag.m_timeBis.Lokal();
+    e.m_von = {von.jahr, von.monat, von.tag};
+    e.m_bis = {bis.jahr, bis.monat, bis.tag};
+    e.m_nAnzahl = auftrag.m_nAnzahl;
+    e.m_nZeilen = static_cast<int>(std::min(auftrag.m_zeilen.size(), auftrag.m_namen.size()));
+    const CFeiertage feiertage(auftrag.m_arten.m_nRegion);
+    return static_cast<std::size_t>(e.m_nZeilen) - DruckSeiteAnordnen(e, feiertage).m_namen.size();
 }
 
 struct Angaben {
@@ -86,9 +112,10 @@ bool AngabenLesen(const Argumente& args, Angaben& a, std::ostream& err) {
     return true;
 }
 
-// Renders on Qt's offscreen platform: no display needed.
-bool PdfSchreiben(const std::string& pfad, const DruckAuftrag& auftrag) {
+// Renders on Qt's offscreen platform: no display needed. `fehlend`: rows left off the page.
+bool PdfSchreiben(const std::string& pfad, const DruckAuftrag& auftrag, std::size_t& fehlend) {
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    qInstallMessageHandler(QtStill);
     int argc = 1;
     char name[] = "kalvora-admin";
     char* argv[] = {name, nullptr};
@@ -103,7 +130,9 @@ bool PdfSchreiben(const std::string& pfad, const DruckAuftrag& auftrag) {
     drucker.setPageMargins(QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);
     QPainter dc;
     if (!dc.begin(&drucker)) return false;
-    DruckseiteZeichnen(dc, QRect(0, 0, drucker.width(), drucker.height()), auftrag);
+    const QRect seite(0, 0, drucker.width(), drucker.height());
+    fehlend = FehlendeZeilen(seite, auftrag);
+    DruckseiteZeichnen(dc, seite, auftrag);
     return dc.end();
 }
 
@@ -115,17 +144,17 @@ int Drucken(const Argumente& args, std::ostream& out, std::ostream& err) {
         err << kAufruf;
         return 1;
     }
-    const auto von = DatumLesen(a.werte["--von"]);
-    const auto bis = DatumLesen(a.werte["--bis"]);
+    const auto von = TagLesen(a.werte["--von"]);
+    const auto bis = TagLesen(a.werte["--bis"]);
     for (const auto& [name, datum] : {std::pair{"--von", von}, std::pair{"--bis", bis}}) {
         if (!datum) {
             err << "Fehler: ungültiges Datum \"" << a.werte[name] << "\" bei " << name
-                << " (erlaubt: JJJJ-MM-TT von 1970-01-01 bis 2037-12-31)\n";
+                << " (erlaubt: JJJJ-MM-TT von " << kErstesJahr << "-01-01 bis " << kLetztesJahr << "-12-31)\n";
             return 1;
         }
     }
     if (*bis < *von) {
-        err << "Fehler: --bis liegt vor --von\n";
+        err << kBisVorVon;
         return 1;
     }
 
@@ -172,16 +201,25 @@ int Drucken(const Argumente& args, std::ostream& out, std::ostream& err) {
     const DruckAuftrag auftrag = DruckAuftragBilden(liste, art, *von, *bis, arten, schema);
 
     const std::string& pdf = a.werte["--pdf"];
-    if (!PdfSchreiben(pdf, auftrag)) {
+    if (const std::string grund = ZielPruefen(pdf); !grund.empty()) {
+        err << "Fehler: " << grund << '\n';
+        return 1;
+    }
+    std::size_t fehlend = 0;
+    if (!PdfSchreiben(pdf, auftrag, fehlend)) {
         err << "Fehler: Die PDF-Datei \"" << pdf << "\" kann nicht geschrieben werden\n";
         return 1;
     }
     const auto tage = TageAusDatum(bis->GetYear(), bis->GetMonth(), bis->GetDay()) -
                       TageAusDatum(von->GetYear(), von->GetMonth(), von->GetDay()) + 1;
-    const std::size_t zeilen = auftrag.m_zeilen.size();
-    out << "PDF geschrieben: " << pdf << " (" << zeilen << (zeilen == 1 ? " Ressource, " : " Ressourcen, ") << tage
-        << (tage == 1 ? " Tag)\n" : " Tage)\n");
-    return 0;
+    const auto zeilen = static_cast<std::int64_t>(auftrag.m_zeilen.size() - fehlend);
+    out << "PDF geschrieben: " << pdf << " (" << Anzahl(zeilen, "Ressource", "Ressourcen") << ", "
+        << Anzahl(tage, "Tag", "Tage") << ")\n";
+    if (fehlend == 0) return 0;
+    err << "Fehler: " << Anzahl(static_cast<std::int64_t>(fehlend), "Ressource passt", "Ressourcen passen")
+        << " nicht mehr auf die Seite und " << (fehlend == 1 ? "fehlt" : "fehlen")
+        << " im PDF; bitte mit --gruppe weniger Ressourcen wählen.\n";
+    return 1;
 }
 
 } // namespace kalvora::admin

@@ -14,10 +14,6 @@
 namespace kalvora::admin {
 namespace {
 
-// The years the plan can show.
-constexpr int kErstesJahr = 1972;
-constexpr int kLetztesJahr = 2035;
-
 constexpr const char* kAufruf =
     "Aufruf: kalvora-admin kalender JAHR (--regionen LISTE | --flags BITS) [--namen]\n";
 

@@ -2,6 +2,7 @@
 #include <ctime>
 #include <ostream>
 
+#include "Argumente.h"
 #include "Befehle.h"
 #include "app/AppEinstellungen.h"
 #include "data/StempelSperre.h"
@@ -13,7 +14,8 @@ std::string SicherungBeschreiben(const SicherungsInfo& info) {
     localtime_r(&info.zeit, &tm);
     char zeit[32];
     std::strftime(zeit, sizeof zeit, "%d.%m.%Y %H:%M", &tm);
-    return "\"" + info.pfad.string() + "\" vom " + zeit + " mit " + std::to_string(info.ressourcen) + " Ressourcen";
+    return "\"" + info.pfad.string() + "\" vom " + zeit + " mit " +
+           Anzahl(static_cast<std::int64_t>(info.ressourcen), "Ressource", "Ressourcen");
 }
 
 int Wiederherstellen(const Argumente& args, std::ostream& out, std::ostream& err) {

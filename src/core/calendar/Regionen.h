@@ -1,5 +1,6 @@
 #pragma once
 #include <array>
+#include <string>
 #include <string_view>
 
 namespace kalvora {
@@ -56,5 +57,10 @@ constexpr std::string_view Regionsname(int region) {
                                                          "Wien"};
     return region >= 0 && region < kAnzahlLaender ? kNamen[region] : std::string_view{};
 }
+
+// A state given on a command line (UTF-8): its number 0..24 or its name, case-insensitive and with
+// or without umlauts ("Kärnten", "kaernten", "KARNTEN"); spaces and hyphens do not count. -1 if
+// it names none.
+int RegionAusText(std::string_view utf8);
 
 } // namespace kalvora

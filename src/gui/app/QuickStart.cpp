@@ -1,6 +1,8 @@
 #include "app/QuickStart.h"
 
+#include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPdfWriter>
@@ -28,6 +30,14 @@ bool QuickStartSchreiben(const QString& pfad) {
     // QPdfWriter reports no errors itself: check that the file came out.
     QFile ergebnis(pfad);
     return ergebnis.exists() && ergebnis.size() > 0;
+}
+
+QString QuickStartPfad() {
+    const QString ordner = QCoreApplication::applicationDirPath();
+    const QString daneben = ordner + QStringLiteral("/QuickStart.pdf");
+    const QString installiert = ordner + QStringLiteral("/../share/doc/kalvora/QuickStart.pdf");
+    return QFileInfo::exists(daneben) || !QFileInfo::exists(installiert) ? daneben
+                                                                          : QFileInfo(installiert).absoluteFilePath();
 }
 
 } // namespace kalvora

@@ -13,6 +13,7 @@
 
 #include "app/EintragsartDatei.h"
 #include "app/QtWandlung.h"
+#include "app/QuickStart.h"
 #include "dialogs/InfoDlg.h"
 #include "frame/Befehle.h"
 #include "frame/StatusLeiste.h"
@@ -47,7 +48,7 @@ CMainFrame::CMainFrame(kalvora::AppEinstellungen& app, kalvora::EinstellungsSpei
     if (!m_app.m_strDatei.empty())
         kalvora::EintragsartDateiLesen(kalvora::EintragsartPfad(m_app.m_strDatei), m_tabelle);
 
-    m_strQuickStart = QCoreApplication::applicationDirPath() + QStringLiteral("/QuickStart.pdf");
+    m_strQuickStart = kalvora::QuickStartPfad();
     m_oeffnen = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
 
     AktionenAnlegen();

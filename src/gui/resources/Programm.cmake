@@ -1,8 +1,6 @@
-# Quick-start guide, icon and desktop entry of the program `kalvora`. Include after the target is
-# defined. The guide is rendered by the program itself (Qt's PDF writer, no other tool) and lies
-# beside the program, where the "QuickStart" command looks for it.
-include(GNUInstallDirs)
-
+# Quick-start guide of the program `kalvora`. Include after the target is defined. The guide is
+# rendered by the program itself (Qt's PDF writer, no other tool) and lies beside the program in the
+# build tree, where the "QuickStart" command looks for it first.
 get_target_property(KALVORA_PROGRAMM_ORDNER kalvora RUNTIME_OUTPUT_DIRECTORY)
 if(NOT KALVORA_PROGRAMM_ORDNER)
     get_target_property(KALVORA_PROGRAMM_ORDNER kalvora BINARY_DIR)
@@ -16,10 +14,4 @@ add_custom_command(
     COMMENT "Kurzanleitung QuickStart.pdf"
     VERBATIM)
 add_custom_target(kalvora_quickstart ALL DEPENDS "${KALVORA_QUICKSTART_PDF}")
-
-install(TARGETS kalvora RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-install(FILES "${KALVORA_QUICKSTART_PDF}" DESTINATION ${CMAKE_INSTALL_BINDIR})
-install(FILES "${CMAKE_CURRENT_LIST_DIR}/kalvora.desktop" DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
-install(FILES "${CMAKE_CURRENT_LIST_DIR}/quellen/kalvora.svg"
-        DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
-install(FILES "${CMAKE_CURRENT_LIST_DIR}/kalvora.png" DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/128x128/apps)
+# Installed by packaging/CMakeLists.txt.

@@ -330,13 +330,15 @@ TEST(AdminKalenderTest, PrintsEveryDayAndRefusesBadInput) {
     for (const char* zeile : {"2024-01-01 MO 1 F S\n", "2024-01-02 DI 2 - S\n", "2024-09-10 DI 38 - -\n",
                               "2024-11-20 MI 48 - S\n", "2024-12-31 DI 54 - S\n"})
         EXPECT_NE(e.out.find(zeile), std::string::npos) << zeile;
-    // The same selection as flags; flags are taken as they are, without deriving.
+    // The same selection as flags (taken as they are, without deriving) and by name.
     EXPECT_EQ(Kalender("2024 --flags 001000000000000000000000111").out, e.out);
+    EXPECT_EQ(Kalender("2024 --regionen Bayern,wien").out, e.out);
     const std::string deutschland = Kalender("2017 --flags 000000000000000000000000010").out;
     EXPECT_TRUE(deutschland.starts_with("2017-01-01 SO 0 F -\n") &&
                 deutschland.find("2017-10-31 DI 44 - -\n") != std::string::npos);
     for (const char* argumente :
-         {"", "2024", "1971 --regionen 1", "2036 --regionen 1", "2024 --regionen 25", "2024 --regionen 1,",
+         {"", "2024", "1970 --regionen 1", "2037 --regionen 1", "2024 --regionen 25", "2024 --regionen 1,",
+          "2024 --regionen Bayer",
           "2024 --flags 0101", "2024 --flags 0000000000000000000000000002",
           "2024 --regionen 1 --flags 000000000000000000000000000", "2024 --namen"}) {
         const AdminErgebnis e = Kalender(argumente);

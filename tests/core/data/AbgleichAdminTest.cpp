@@ -34,9 +34,10 @@ TEST_F(AdminAbgleich, AnlegenUndMarkierenWieImProgramm) {
     e = markieren("2025-03-28:2", "2025-04-01:1", "3", {"--notiz", "Kur in Bad Tölz"});
     EXPECT_EQ(std::tuple(e.rc, e.out), std::tuple(0, std::string("8 Halbtage markiert: Müller, Jürgen (Nr. 4711)\n")))
         << e.err;
-    // Defaults: --von 6 May is its first half, --bis 5 May its second: back over two halves.
-    ASSERT_EQ(markieren("2025-05-06", "2025-05-05", "16").rc, 0);
-    ASSERT_EQ(markieren("2025-03-30:2", "2025-03-30:2", "0").rc, 0); // clears one half, keeps the note
+    // Defaults: --von 5 May is its first half, --bis 6 May its second.
+    ASSERT_EQ(markieren("2025-05-05", "2025-05-06", "16").rc, 0);
+    e = markieren("2025-03-30:2", "2025-03-30:2", "0"); // clears one half, keeps the note
+    EXPECT_EQ(e.out, "1 Halbtag markiert: Müller, Jürgen (Nr. 4711)\n");
     EXPECT_EQ(DateiInhalt(stempel), "0 6");
 
     const auto plan = AufPlatte(datei);
@@ -48,7 +49,7 @@ TEST_F(AdminAbgleich, AnlegenUndMarkierenWieImProgramm) {
     EXPECT_GT(r.m_timeGeaendert.GetTime(), 1700000000);
     EXPECT_EQ(Haelften(r, {Um(2025, 3, 28), Um(2025, 3, 29), Um(2025, 3, 30), Um(2025, 3, 31), Um(2025, 4, 1),
                            Um(2025, 5, 5), Um(2025, 5, 6)}),
-              "0/3 3/3 3/0 3/3 3/0 0/16 16/0 ");
+              "0/3 3/3 3/0 3/3 3/0 16/16 16/16 ");
     EXPECT_EQ(std::tuple(r.FindeTag(Um(2025, 3, 30))->m_strNotiz.Text(), r.AnzahlEintraege()),
               std::tuple(std::string("Kur in Bad T\xF6lz"), std::size_t{7}));
 }
@@ -72,6 +73,8 @@ TEST_F(AdminAbgleich, VerweigertMitMeldungUndAendertKeineDatei) {
         {markieren("Niemand", "2025-01-01", "1"), "existiert nicht"},
         {markieren("Alt", "2025-01-01", "1"), "existiert nicht"},
         {markieren("Huber", "2025-01-01", "17"), "--art"}, {markieren("Huber", "2025-02-29", "1"), "--von"},
+        {markieren("Huber", "2025-01-02", "1"), "Fehler: --bis liegt vor --von\n"},
+        {markieren("Huber", "1970-12-31", "1"), "--von ist kein Datum JJJJ-MM-TT[:1|:2] von 1971 bis 2036"},
         {{"markieren", "--b1", "Huber", "--b2", "Hans", "--von", "2025-01-01", "--art", "1"}, "--bis fehlt"},
         {markieren("Huber", "2025-01-01", "1", std::string(201, 'x')), "200 Zeichen"},
         {markieren("Huber", "2025-01-01", "1", "Ω"), "--notiz"},
@@ -86,6 +89,28 @@ TEST_F(AdminAbgleich, VerweigertMitMeldungUndAendertKeineDatei) {
     EXPECT_EQ(std::tuple(e.rc, e.err.find("gibt es nicht") != std::string::npos, std::filesystem::exists(t / "fehlt.d"),
                          std::filesystem::exists(t / "fehlt.dat")),
               std::tuple(1, true, false, false)) << e.err;
+}
+
+// The tool's own questions, and pruefen's counts and missing file.
+TEST_F(AdminAbgleich, VersionHilfeUndPruefen) {
+    ASSERT_EQ(Aufruf({"anlegen", "--b1", "Huber", "--b2", "Hans"}).rc, 0);
+    ASSERT_EQ(Aufruf({"markieren", "--b1", "Huber", "--b2", "Hans", "--von", "2025-01-01", "--bis", "2025-01-01",
+                      "--art", "1"}).rc, 0);
+    const std::string fehlt = t / "fehlt.dat";
+    const std::tuple<std::vector<std::string>, int, std::string, std::string> faelle[] = {
+        // arguments, exit code, start of stdout, part of stderr
+        {{"--version"}, 0, "kalvora-admin " KALVORA_VERSION "\n", ""},
+        {{"drucken", "--help"}, 0, "Aufruf: kalvora-admin drucken DATEI --von", ""},
+        {{"markieren", datei, "--b1", "-h"}, 0, "Aufruf: kalvora-admin markieren DATEI", ""},
+        {{"pruefen", datei}, 0, "OK: 1 Ressource, 1 Tageintrag\n", ""},
+        {{"pruefen", fehlt}, 1, "", "Fehler: Die Datei \"" + fehlt + "\" kann nicht geöffnet werden. Die Datei oder ihr"},
+        {{"pruefen"}, 1, "", "Fehler: Aufruf: kalvora-admin pruefen DATEI\n"},
+    };
+    for (const auto& [args, rc, out, err] : faelle) {
+        const auto e = AdminAufrufen(args, t.pfad());
+        EXPECT_EQ(std::tuple(e.rc, e.out.starts_with(out), e.err.find(err) != std::string::npos, e.err.empty()),
+                  std::tuple(rc, true, true, err.empty())) << args[0] << ": " << e.out << e.err;
+    }
 }
 
 // optimieren refuses a held or unreadable lock; markieren waits for a held one and then counts on.

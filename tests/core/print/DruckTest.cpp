@@ -170,14 +170,15 @@ TEST_F(AdminDrucken, EineSeiteJeGruppeOderAllePruefungenWieImDialog) {
         {{"--von", "2025-03-01", "--bis", "2025-03-01", "--gruppe", "Service", "--nach-gruppen", "--schema", "5"},
          "(2 Ressourcen, 1 Tag)"},
         // The longest period the dialog lets through, with other holiday regions.
-        {{"--von", "2025-01-01", "--bis", "2026-02-05", "--regionen", "2,24"}, "(3 Ressourcen, 401 Tage)"},
+        {{"--von", "2025-01-01", "--bis", "2026-02-05", "--regionen", "2,Wien"}, "(3 Ressourcen, 401 Tage)"},
     };
     for (const auto& [args, ausgabe] : faelle) {
         std::filesystem::remove(pdf);
         const AdminErgebnis e = Drucken(args);
         const std::string inhalt = DateiInhalt(pdf); // exactly one page
-        EXPECT_EQ(std::tuple(e.rc, e.out, inhalt.starts_with("%PDF"), inhalt.find("/Count 1") != std::string::npos),
-                  std::tuple(0, "PDF geschrieben: " + pdf + " " + ausgabe + "\n", true, true)) << e.err;
+        // Nothing on stderr: no Qt diagnostics either.
+        EXPECT_EQ(std::tuple(e.rc, e.out, e.err, inhalt.starts_with("%PDF"), inhalt.find("/Count 1") != std::string::npos),
+                  std::tuple(0, "PDF geschrieben: " + pdf + " " + ausgabe + "\n", "", true, true));
     }
     std::filesystem::remove(pdf);
     const std::pair<std::vector<std::string>, const char*> fehler[] = { // refused as in the dialog
@@ -187,12 +188,34 @@ TEST_F(AdminDrucken, EineSeiteJeGruppeOderAllePruefungenWieImDialog) {
         {{"--von", "2025-03-31", "--bis", "2025-03-01"}, "Fehler: --bis liegt vor --von\n"},
         {{"--von", "2025-02-30", "--bis", "2025-03-01"}, "ungültiges Datum \"2025-02-30\" bei --von"},
         {{"--von", "2025-03-01", "--bis", "2025-03-31", "--schema", "6"}, "ungültiges Farbschema \"6\""},
+        {{"--von", "1970-12-31", "--bis", "1971-01-01"},
+         "ungültiges Datum \"1970-12-31\" bei --von (erlaubt: JJJJ-MM-TT von 1971-01-01 bis 2036-12-31)"},
     };
     for (const auto& [args, meldung] : fehler) {
         const AdminErgebnis e = Drucken(args);
         EXPECT_EQ(std::tuple(e.rc, e.err.find(meldung) != std::string::npos, std::filesystem::exists(pdf)),
                   std::tuple(1, true, false)) << e.err;
     }
+    const std::string ordner = t / "fehlt";
+    const AdminErgebnis e = Aufruf({"drucken", "--pdf", ordner + "/plan.pdf", "--von", "2025-03-01", "--bis", "2025-03-01"});
+    EXPECT_EQ(std::tuple(e.rc, e.err), std::tuple(1, "Fehler: Die Datei \"" + ordner + "/plan.pdf\" kann nicht geschrieben "
+                                                     "werden. Die Datei oder ihr Ordner existiert nicht.\n"));
+}
+
+// More resources than fit on the page even at the lowest row height: the PDF shows those that fit,
+// and the command says how many are missing and fails.
+TEST_F(AdminDrucken, ZuVieleRessourcenFuerDieSeite) {
+    constexpr long kAnzahl = 6000;
+    RessourcenListe liste;
+    for (long i = 0; i < kAnzahl; ++i) liste.push_back(NeueRessource("R" + std::to_string(100000 + i), "x"));
+    DateiSchreibenTest(datei, DatenbankSchreiben(liste));
+    const AdminErgebnis e = Drucken({"--von", "2025-03-01", "--bis", "2025-03-01"});
+    long gedruckt = 0, fehlend = 0;
+    const bool gelesen =
+        std::sscanf(e.out.c_str(), ("PDF geschrieben: " + pdf + " (%ld Ressourcen, 1 Tag)").c_str(), &gedruckt) == 1 &&
+        std::sscanf(e.err.c_str(), "Fehler: %ld Ressourcen passen nicht mehr auf die Seite und fehlen im PDF", &fehlend) == 1;
+    EXPECT_EQ(std::tuple(e.rc, gelesen, gedruckt + fehlend, fehlend > 0, DateiInhalt(pdf).starts_with("%PDF")),
+              std::tuple(1, true, kAnzahl, true, true)) << e.out << e.err;
 }
 
 } // namespace
