@@ -2,8 +2,10 @@
 
 #include "app/UrlaubApp.h"
 #include "dialogs/EinstellungenBefehle.h"
+#include "dialogs/ExportDlg.h"
 #include "dialogs/FarbButton.h"
 #include "dialogs/Verwaltung.h"
+#include "frame/Befehle.h"
 #include "frame/MainFrame.h"
 #include "print/DruckBefehle.h"
 #include "view/KalenderWnd.h"
@@ -34,6 +36,11 @@ void BefehleAnschliessen(CUrlaubApp& app, VIduvavIzoz& ansicht) {
     });
 
     DruckenAnschliessen(ansicht);
+    ansicht.BefehlSetzen(kalvora::befehl::Exportieren, [&app, &ansicht] {
+        CExportDlg dlg(app.Dokument().m_pRessourcen, app.m_strAbteilung, app.Rahmen()->m_tabelle, app.Meldungen(),
+                       ansicht.window());
+        dlg.exec();
+    });
 
     auto* einstellungen = new CEinstellungenBefehle(app, &ansicht);
     einstellungen->m_strDatenbank = ansicht.Datenbank();

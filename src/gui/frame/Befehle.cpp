@@ -16,6 +16,9 @@ constexpr BefehlsEintrag kTabelle[] = {
      "", "", R::Ansicht},
     {befehl::DruckerEinrichtung, M::Datei, false, "Drucker&einrichtung...",
      "Ändert die Drucker- und Druckoptionen.\nDruckereinrichtung", "", "", "", R::Ansicht},
+    {befehl::Exportieren, M::Datei, true, "E&xportieren...",
+     "Schreibt Abwesenheiten als iCalendar-Datei oder die Tage je Eintragsart als CSV-Datei.\nExportieren", "",
+     "", "", R::Ansicht},
     {befehl::Beenden, M::Datei, true, "&Beenden", "Beendet das Programm.\nBeenden", "", "", "", R::Rahmen},
     // &Bearbeiten
     {befehl::RessourceVerwalten, M::Bearbeiten, false, "&Ressource verwalten ...",

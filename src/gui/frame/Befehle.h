@@ -16,6 +16,7 @@ constexpr int GruppeAnzeigen = 32787;
 constexpr int Diagnose = 32788;
 constexpr int QuickStart = 32789;
 constexpr int SortierenNachGruppen = 32798;
+constexpr int Exportieren = 32810;
 constexpr int DruckerEinrichtung = 57606;
 constexpr int Drucken = 57607;
 constexpr int DirektDrucken = 57608;

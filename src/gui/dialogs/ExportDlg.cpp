@@ -1,0 +1,222 @@
+#include "dialogs/ExportDlg.h"
+
+#include <QDateEdit>
+#include <QFileDialog>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "IcalSchreiber.h"
+#include "app/QtWandlung.h"
+#include "app/Uhr.h"
+#include "data/DateiZugriff.h"
+#include "export/ExportAuswahl.h"
+#include "export/KalenderTermin.h"
+#include "export/StatistikCsv.h"
+
+using namespace kalvora;
+
+namespace {
+
+const QDate kErsterMoeglicherTag(1970, 1, 1);
+const QDate kLetzterMoeglicherTag(2037, 12, 31);
+
+QPushButton* Knopf(const QString& text, const char* name) {
+    auto* knopf = new QPushButton(text);
+    knopf->setObjectName(QString::fromLatin1(name));
+    knopf->setAutoDefault(false);
+    return knopf;
+}
+
+QDateEdit* Datumsfeld(const char* name, QDate heute) {
+    auto* feld = new QDateEdit;
+    feld->setObjectName(QString::fromLatin1(name));
+    feld->setCalendarPopup(true);
+    feld->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
+    feld->setDateRange(kErsterMoeglicherTag, kLetzterMoeglicherTag);
+    feld->setDate(std::clamp(heute, kErsterMoeglicherTag, kLetzterMoeglicherTag));
+    return feld;
+}
+
+Datum Tag(const QDateEdit* feld) {
+    const QDate d = feld->date();
+    return {d.year(), d.month(), d.day()};
+}
+
+} // namespace
+
+CExportDlg::CExportDlg(const RessourcenListe& liste, const std::string& strGruppe, const EintragsartTabelle& arten,
+                       Meldungen& meldungen, QWidget* parent)
+    : QDialog(parent), m_liste(liste), m_arten(arten), m_meldungen(meldungen) {
+    setObjectName(QStringLiteral("ExportDlg"));
+    setWindowTitle(QStringLiteral("Exportieren"));
+
+    const LokaleZeit jetzt = Jetzt().Lokal();
+    const QDate heute(jetzt.jahr, jetzt.monat, jetzt.tag);
+
+    m_pListe = new QListWidget;
+    m_pListe->setObjectName(QStringLiteral("Liste"));
+    m_pListe->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    m_pListe->setUniformItemSizes(true);
+    QPalette palette = m_pListe->palette();
+    for (const auto rolle : {QPalette::Highlight, QPalette::HighlightedText})
+        palette.setColor(QPalette::Inactive, rolle, palette.color(QPalette::Active, rolle));
+    m_pListe->setPalette(palette);
+
+    auto* alle = Knopf(QStringLiteral("Alle auswählen"), "Alle");
+    auto* keine = Knopf(QStringLiteral("Auswahl aufheben"), "Keine");
+    auto* exportieren = new QPushButton(QStringLiteral("Exportieren..."));
+    exportieren->setObjectName(QStringLiteral("Exportieren"));
+    exportieren->setDefault(true);
+    auto* abbrechen = Knopf(QStringLiteral("Abbrechen"), "Abbrechen");
+
+    m_pErster = Datumsfeld("ErsterTag", heute);
+    m_pLetzter = Datumsfeld("LetzterTag", heute);
+    m_pIcal = new QRadioButton(QStringLiteral("iCalendar (Abwesenheiten)"));
+    m_pIcal->setObjectName(QStringLiteral("ICalendar"));
+    m_pCsv = new QRadioButton(QStringLiteral("CSV-Statistik"));
+    m_pCsv->setObjectName(QStringLiteral("CsvStatistik"));
+    m_pIcal->setChecked(true);
+    m_pJahr = new QSpinBox;
+    m_pJahr->setObjectName(QStringLiteral("Jahr"));
+    m_pJahr->setRange(kErsterMoeglicherTag.year(), kLetzterMoeglicherTag.year());
+    m_pJahr->setValue(std::clamp(jetzt.jahr, kErsterMoeglicherTag.year(), kLetzterMoeglicherTag.year()));
+
+    auto* ressourcen = new QGroupBox(QStringLiteral("Ressource auswählen für Export"));
+    auto* links = new QVBoxLayout(ressourcen);
+    links->addWidget(m_pListe, 1);
+    auto* auswahlKnoepfe = new QHBoxLayout;
+    auswahlKnoepfe->addWidget(alle);
+    auswahlKnoepfe->addWidget(keine);
+    links->addLayout(auswahlKnoepfe);
+
+    auto* format = new QGroupBox(QStringLiteral("Format"));
+    auto* formate = new QGridLayout(format);
+    formate->addWidget(m_pIcal, 0, 0, 1, 2);
+    formate->addWidget(m_pCsv, 1, 0, 1, 2);
+    formate->addWidget(new QLabel(QStringLiteral("Jahr:")), 2, 0);
+    formate->addWidget(m_pJahr, 2, 1);
+
+    auto* zeitraum = new QGroupBox(QStringLiteral("Zeitraum für iCalendar"));
+    auto* tage = new QGridLayout(zeitraum);
+    tage->addWidget(new QLabel(QStringLiteral("Erster Tag:")), 0, 0);
+    tage->addWidget(m_pErster, 0, 1);
+    tage->addWidget(new QLabel(QStringLiteral("Letzter Tag:")), 1, 0);
+    tage->addWidget(m_pLetzter, 1, 1);
+
+    auto* hinweis = new QLabel(QStringLiteral("Halten Sie die \"STRG\"-Taste\ngedrückt und markieren Sie\n"
+                                              "mit der Maus die Ressourcen,\ndie exportiert werden sollen."));
+    hinweis->setTextFormat(Qt::PlainText);
+
+    auto* rechts = new QVBoxLayout;
+    rechts->addWidget(format);
+    rechts->addWidget(zeitraum);
+    rechts->addSpacing(fontMetrics().height());
+    rechts->addWidget(hinweis);
+    rechts->addStretch(1);
+    rechts->addWidget(exportieren, 0, Qt::AlignRight);
+    rechts->addWidget(abbrechen, 0, Qt::AlignRight);
+
+    auto* aussen = new QHBoxLayout(this);
+    aussen->addWidget(ressourcen, 195);
+    aussen->addLayout(rechts, 112);
+
+    // The print dialog's size in dialog units of the current font.
+    const QFontMetrics fm = fontMetrics();
+    const int bx = std::max(1, fm.averageCharWidth());
+    const int by = std::max(1, fm.height());
+    exportieren->setMinimumWidth(50 * bx / 4);
+    abbrechen->setMinimumWidth(50 * bx / 4);
+    resize(327 * bx / 4, 301 * by / 8);
+
+    connect(alle, &QPushButton::clicked, this, [this] {
+        m_auswahl.AlleAuswaehlen();
+        AuswahlZeigen();
+    });
+    connect(keine, &QPushButton::clicked, this, [this] {
+        m_auswahl.AuswahlAufheben();
+        AuswahlZeigen();
+    });
+    connect(exportieren, &QPushButton::clicked, this, &CExportDlg::accept);
+    connect(abbrechen, &QPushButton::clicked, this, &QDialog::reject);
+    connect(m_pErster, &QDateEdit::dateChanged, this, &CExportDlg::OnDatumGeaendert);
+    connect(m_pLetzter, &QDateEdit::dateChanged, this, &CExportDlg::OnDatumGeaendert);
+    connect(m_pListe, &QListWidget::itemSelectionChanged, this, &CExportDlg::AuswahlLesen);
+    connect(m_pIcal, &QRadioButton::toggled, this, &CExportDlg::FormatZeigen);
+
+    m_auswahl.Fuellen(m_liste, strGruppe);
+    for (const DruckAuswahl::Zeile& z : m_auswahl.Zeilen()) m_pListe->addItem(TextAusCp1252(z.m_strText));
+    AuswahlZeigen();
+    FormatZeigen();
+}
+
+void CExportDlg::SetFormat(Format format) {
+    (format == ICalendar ? m_pIcal : m_pCsv)->setChecked(true);
+}
+
+void CExportDlg::FormatZeigen() {
+    const bool ical = m_pIcal->isChecked();
+    m_pErster->setEnabled(ical);
+    m_pLetzter->setEnabled(ical);
+    m_pJahr->setEnabled(!ical);
+}
+
+void CExportDlg::OnDatumGeaendert() {
+    // As in the print dialog: a first day after the last pulls the last one along.
+    if (m_pErster->date() > m_pLetzter->date()) m_pLetzter->setDate(m_pErster->date());
+}
+
+void CExportDlg::AuswahlZeigen() {
+    m_bZeigtAuswahl = true;
+    const auto& zeilen = m_auswahl.Zeilen();
+    for (int i = 0; i < m_pListe->count() && i < static_cast<int>(zeilen.size()); ++i)
+        m_pListe->item(i)->setSelected(zeilen[static_cast<std::size_t>(i)].m_bAusgewaehlt);
+    m_bZeigtAuswahl = false;
+}
+
+void CExportDlg::AuswahlLesen() {
+    if (m_bZeigtAuswahl) return;
+    for (int i = 0; i < m_pListe->count(); ++i)
+        m_auswahl.SetAusgewaehlt(static_cast<std::size_t>(i), m_pListe->item(i)->isSelected());
+}
+
+void CExportDlg::accept() {
+    AuswahlLesen();
+    const bool ical = m_pIcal->isChecked();
+    const Datum von = Tag(m_pErster);
+    const Datum bis = Tag(m_pLetzter);
+    // The period counts for the calendar only; the statistics take the whole year.
+    const ExportFehler fehler =
+        ical ? ExportPruefen(von, bis, m_auswahl.IrgendeineAusgewaehlt())
+             : ExportPruefen(von, von, m_auswahl.IrgendeineAusgewaehlt());
+    if (fehler != ExportFehler::Keiner) {
+        m_meldungen.Zeige(ExportFehlerText(fehler));
+        return;
+    }
+    const int jahr = m_pJahr->value();
+    const QString vorschlag = ical ? QStringLiteral("Kalvora.ics") : QStringLiteral("Kalvora-Statistik-%1.csv").arg(jahr);
+    const QString filter = ical ? QStringLiteral("iCalendar-Dateien (*.ics)") : QStringLiteral("CSV-Dateien (*.csv)");
+    const QString datei = m_dateiWaehlen ? m_dateiWaehlen(this, vorschlag, filter)
+                                         : QFileDialog::getSaveFileName(this, QStringLiteral("Exportieren"), vorschlag,
+                                                                        filter);
+    if (datei.isEmpty()) return;
+
+    // Read now: a sync while the file chooser was open may have replaced the records.
+    const auto gewaehlt = AusgewaehlteRessourcen(m_liste, m_auswahl);
+    const std::string inhalt = ical ? CIcalSchreiber().Text(TermineBilden(gewaehlt, m_arten, von, bis))
+                                    : StatistikCsv(gewaehlt, m_arten, jahr);
+    DateiFehler dateiFehler;
+    if (!DateiSicherErsetzen(PfadAusText(datei), inhalt, dateiFehler)) {
+        m_meldungen.Zeige(dateiFehler.grund);
+        return;
+    }
+    m_strDatei = datei;
+    QDialog::accept();
+}
