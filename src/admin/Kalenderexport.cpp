@@ -28,10 +28,6 @@ constexpr const char* kAufrufIcal =
 constexpr const char* kAufrufStatistik =
     "Aufruf: kalvora-admin statistik DATEI --jahr JJJJ --aus DATEI.csv [--gruppe TEXT]\n";
 
-// The years the dialogs' pickers offer.
-constexpr int kExportVonJahr = 1970;
-constexpr int kExportBisJahr = 2037;
-
 using Optionen = std::map<std::string, std::string>;
 
 // DATEI followed by "--name wert" pairs, each name at most once and one of `erlaubt`; `pflicht` must be there.
@@ -67,13 +63,8 @@ bool OptionenLesen(const Argumente& args, std::initializer_list<std::string_view
 }
 
 std::optional<Datum> TagLesen(std::string_view s) {
-    int jahr = 0, monat = 0, tag = 0;
-    if (s.size() != 10 || s[4] != '-' || s[7] != '-' || !ZahlLesen(s.substr(0, 4), jahr) ||
-        !ZahlLesen(s.substr(5, 2), monat) || !ZahlLesen(s.substr(8, 2), tag))
-        return std::nullopt;
-    if (jahr < kExportVonJahr || jahr > kExportBisJahr || monat < 1 || monat > 12 || tag < 1) return std::nullopt;
-    const Datum d = DatumAusTagen(TageAusDatum(jahr, monat, tag));
-    if (d.monat != monat || d.tag != tag) return std::nullopt; // 2025-02-30
+    Datum d{};
+    if (!DatumLesen(s, d)) return std::nullopt;
     return d;
 }
 
@@ -164,7 +155,7 @@ int Ical(const Argumente& args, std::ostream& out, std::ostream& err) {
     for (const auto& [name, datum] : {std::pair{"--von", von}, std::pair{"--bis", bis}})
         if (!datum) {
             err << "Fehler: ungültiges Datum \"" << o[name] << "\" bei " << name
-                << " (erlaubt: JJJJ-MM-TT von 1970-01-01 bis 2037-12-31)\n";
+                << " (erlaubt: JJJJ-MM-TT von " << kErstesJahr << "-01-01 bis " << kLetztesJahr << "-12-31)\n";
             return 1;
         }
     if (const ExportFehler f = ExportPruefen(*von, *bis, true); f != ExportFehler::Keiner) {
@@ -203,8 +194,9 @@ int Statistik(const Argumente& args, std::ostream& out, std::ostream& err) {
         return 1;
     }
     int jahr = 0;
-    if (!ZahlLesen(o["--jahr"], jahr) || jahr < kExportVonJahr || jahr > kExportBisJahr) {
-        err << "Fehler: ungültiges Jahr \"" << o["--jahr"] << "\" (erlaubt: 1970 bis 2037)\n";
+    if (!ZahlLesen(o["--jahr"], jahr) || jahr < kErstesJahr || jahr > kLetztesJahr) {
+        err << "Fehler: ungültiges Jahr \"" << o["--jahr"] << "\" (erlaubt: " << kErstesJahr << " bis "
+            << kLetztesJahr << ")\n";
         return 1;
     }
     std::string gruppe;
