@@ -126,7 +126,7 @@ TEST(KalenderWnd, SchemaDarkHalbtageNebeneinanderNotizZeigtN) {
     PunkteErwarten(bild, {{g.X(1) + 28, z, 0x000000},
                           {g.X(0) + 28, z, 0x000096},
                           {g.X(2) + 28, z, 0x006400},
-                          {g.X(1) + 28, 33, 0x646464},
+                          {g.X(1) + 28, 39, 0x646464}, // below the school-holiday dot
                           {x + 14, y, 0x00C800},
                           {x + 15, y, g.C(7)},
                           {x + 16, y, g.C(6)},
@@ -207,8 +207,14 @@ TEST(KopfZelle, SchriftSchrumpftBisDieTexteBreitePasst) {
     EXPECT_TRUE(kleinste == 29 || kleinste == 30) << kleinste;
 }
 
-// Both texts centred; the mark is a dot in the box (70 − 10, 11) .. (69, 20) exclusive (D = 40).
+// Both texts centred; the mark is a dot filling the box (70 − 10, 11) .. (69, 20) exclusive (D = 40)
+// to every edge, at any size.
 TEST(KopfZelle, TexteZentriertMarkeObenRechts) {
+    for (const auto& [d, box] : {std::pair(30, QRect(23, 1, 6, 6)), {12, QRect(9, 1, 2, 2)}, {300, QRect(225, 1, 74, 74)}}) {
+        CKopfZelle k;
+        k.SetTexte({}, {}, true);
+        EXPECT_EQ(Umriss(Gemalt(k, 0, 0, d, d, d + 1, d + 1), QRect(1, 1, d - 1, d - 1), Ist(kLinksOben)), box) << d;
+    }
     for (bool marke : {false, true}) {
         CKopfZelle k;
         k.SetTexte(QStringLiteral("2025"), QStringLiteral("Januar"), marke);
@@ -218,6 +224,6 @@ TEST(KopfZelle, TexteZentriertMarkeObenRechts) {
         EXPECT_NEAR(Umriss(bild, QRect(11, 30, 59, 20), text).center().x(), 40, 2);
         const QRect punkt = Umriss(bild, QRect(55, 11, 15, 12), Ist(kLinksOben));
         EXPECT_EQ(punkt.isEmpty(), !marke);
-        EXPECT_EQ(QRect(60, 11, 9, 9).contains(punkt) && punkt.width() >= 6, marke);
+        EXPECT_EQ(punkt, marke ? QRect(60, 11, 9, 9) : QRect());
     }
 }

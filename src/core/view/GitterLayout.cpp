@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cmath>
 #include <limits>
 
 #include "calendar/Kalender.h"
@@ -59,6 +60,35 @@ Rechteck GitterGeometrie::Tageszelle(int j, int k) const {
     const int x = SpalteLinks(j);
     const int y = ZeileOben(k);
     return {x, y, x + m_nZellgroesse, y + m_nZellgroesse};
+}
+
+Rechteck SchulferienPunkt(const Rechteck& kopf) {
+    const int d = std::min(kopf.Breite(), kopf.Hoehe());
+    const int viertel = static_cast<int>(d * 0.25);
+    return {kopf.rechts - viertel, kopf.oben + 1, kopf.rechts - 1, kopf.oben + viertel};
+}
+
+std::vector<std::pair<int, int>> EllipsenZeilen(int w, int h) {
+    std::vector<std::pair<int, int>> zeilen;
+    if (w <= 0 || h <= 0) return zeilen;
+    zeilen.reserve(static_cast<std::size_t>(h));
+    const double rx = w / 2.0, ry = h / 2.0;
+    for (int y = 0; y < h; ++y) {
+        const double dy = (y + 0.5 - ry) / ry;
+        const double halb = rx * std::sqrt(std::max(0.0, 1.0 - dy * dy));
+        // Pixel centres x + 0.5 within rx ± halb.
+        // Two pixels or fewer across: the box itself.
+        if (w <= 2 || h <= 2) {
+            zeilen.emplace_back(0, w);
+            continue;
+        }
+        int von = std::max(0, static_cast<int>(std::ceil(rx - halb - 0.5)));
+        int bis = std::min(w, static_cast<int>(std::floor(rx + halb - 0.5)) + 1);
+        // A slim ellipse's end rows hold no centre: the middle pixel(s) keep the box's height.
+        if (von >= bis) von = (w - 1) / 2, bis = w / 2 + 1;
+        zeilen.emplace_back(von, bis);
+    }
+    return zeilen;
 }
 
 int NamenBreiteBegrenzen(int nNamenBreite, int nClientBreite) {

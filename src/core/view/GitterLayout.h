@@ -2,6 +2,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "calendar/Feiertage.h"
@@ -30,6 +31,14 @@ struct GitterGeometrie {
     Rechteck Namenszelle(int k) const;
     Rechteck Tageszelle(int j, int k) const;
 };
+
+// The school-holiday dot of a day header: its box, (right − D/4, top + 1) up to but not including
+// (right − 1, top + D/4) with D = min(width, height), D/4 truncated.
+Rechteck SchulferienPunkt(const Rechteck& kopf);
+// The pixels of a filled ellipse in a w × h box, row by row from the top: columns [first, second)
+// relative to the box. Every pixel whose centre lies inside is set (a box two pixels across is
+// filled), so a square dot reaches all four sides of its box.
+std::vector<std::pair<int, int>> EllipsenZeilen(int w, int h);
 
 // Below 10 becomes 10, then anything above width − 10 becomes width − 10 (so a very narrow window
 // may end with less than 10).

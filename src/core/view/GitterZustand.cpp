@@ -70,4 +70,35 @@ bool GitterZustand::HorizontalRollen(Rollen r, int nDaumen, Datum heute) {
     return SetTagOffset(HorizontalZiel(m_nTagOffset, r, nDaumen), heute);
 }
 
+namespace {
+// Whole steps in the accumulated angle; the rest waits for the next event.
+int Schritte(int& rest, int winkel, int nProRaste) {
+    rest += winkel * nProRaste;
+    const int n = rest / 120;
+    rest -= n * 120;
+    return n;
+}
+} // namespace
+
+RadSchritt RadZaehler::Auswerten(int nX, int nY, bool bUmschalt, bool bStrg, int nProRaste) {
+    RadSchritt s;
+    if (bStrg) {
+        s.m_nZoom = Schritte(m_nRestZoom, nY != 0 ? nY : nX, nProRaste);
+        return s;
+    }
+    // Some systems turn Shift+wheel into a horizontal wheel already.
+    const int tage = bUmschalt ? -(nY != 0 ? nY : nX) : -nX;
+    s.m_nTage = Schritte(m_nRestTage, tage, nProRaste);
+    if (!bUmschalt) s.m_nZeilen = Schritte(m_nRestZeilen, -nY, nProRaste);
+    return s;
+}
+
+int SeitenZeilen(int nClientHoehe, int nZellgroesse) {
+    const int z = std::max(nZellgroesse, 1);
+    return std::max((nClientHoehe - (2 * z + 2)) / (z + 1), 1);
+}
+
+int ZoomZiel(int nZellgroesse, int n) { return std::clamp(nZellgroesse + n, kKleinsteZelle, kGroessteZelle); }
+
 } // namespace kalvora
+

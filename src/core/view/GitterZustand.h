@@ -57,4 +57,31 @@ int VertikalZiel(int nErsteZeile, Rollen r, int nDaumen);
 // The day offset asked for by a horizontal bar request: line ±1, page ±7, thumb D + p − 365.
 int HorizontalZiel(int nTagOffset, Rollen r, int nDaumen);
 
+// What one wheel event asks of the grid: rows down, days later, cell size bigger.
+struct RadSchritt {
+    int m_nZeilen = 0;
+    int m_nTage = 0;
+    int m_nZoom = 0;
+    bool operator==(const RadSchritt&) const = default;
+};
+
+// Turns wheel angles (120 per notch, Qt's sign: positive = away from the user / to the left) into
+// steps of `nProRaste` rows, days or pixels per notch. Plain wheel scrolls rows, Shift+wheel and
+// horizontal (touchpad) scrolling scroll days, Ctrl+wheel zooms. Fine touchpad deltas add up
+// until they make a whole step.
+class RadZaehler {
+public:
+    RadSchritt Auswerten(int nX, int nY, bool bUmschalt, bool bStrg, int nProRaste = 3);
+
+private:
+    int m_nRestZeilen = 0;
+    int m_nRestTage = 0;
+    int m_nRestZoom = 0;
+};
+
+// Rows Bild auf/ab moves: the whole rows a client area of that height shows, at least one.
+int SeitenZeilen(int nClientHoehe, int nZellgroesse);
+// Cell size after n zoom steps, held within 10..300 (where the zoom keys stop).
+int ZoomZiel(int nZellgroesse, int n);
+
 } // namespace kalvora

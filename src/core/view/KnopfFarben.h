@@ -24,4 +24,13 @@ constexpr KnopfFarben KnopfFarbenFuerSchema(int schema) {
     return kSchemata[schema - 1];
 }
 
+// Width of each entry-type button when the eight columns, the gaps after them and "Entf" share
+// `nPlatz` pixels: the full 80 while all fits, else narrower, down to `nKleinste` (the colour with
+// the meaning as tooltip), so that no type disappears from a narrow window.
+constexpr int TypKnopfBreite(int nPlatz, int nAbstand, int nEntfBreite, int nKleinste) {
+    constexpr int kVoll = 80;
+    const int breite = (nPlatz - nEntfBreite - 8 * nAbstand) / 8;
+    return breite >= kVoll ? kVoll : breite < nKleinste ? nKleinste : breite;
+}
+
 } // namespace kalvora

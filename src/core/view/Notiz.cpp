@@ -30,8 +30,8 @@ CTagEintrag* NotizEintrag(CRessource& r, CTime zeit) {
 bool NotizBegrenzen(std::string& notiz, Meldungen& meldungen) {
     if (notiz.size() <= kNotizLaenge) return false;
     meldungen.Zeige(kNotizZuLang);
+    // The first 200 bytes, even when the last is the CR of a line break whose LF goes.
     notiz.resize(kNotizLaenge);
-    if (notiz.back() == '\r') notiz.pop_back();
     return true;
 }
 

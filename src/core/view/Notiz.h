@@ -31,8 +31,8 @@ std::string NotizTitel(CTime tag, std::string_view strBenennung1);
 // The first entry of the slot of `zeit` in the same year whose half at `zeit` is marked, or null.
 CTagEintrag* NotizEintrag(CRessource& r, CTime zeit);
 
-// OK of the note dialog: an over-long note is cut after the message. A line break cut in half
-// goes altogether. True when the note was cut.
+// OK of the note dialog: an over-long note is cut to its first 200 bytes after the message.
+// True when the note was cut.
 bool NotizBegrenzen(std::string& notiz, Meldungen& meldungen);
 
 // The edit box shows line breaks as '\n'; the plan keeps them as CR LF.

@@ -52,7 +52,7 @@ void BefehleAnschliessen(CUrlaubApp& app, VIduvavIzoz& ansicht) {
         [&ansicht](int nArt) { ansicht.Kalender()->SetAktiveArt(nArt); },
     };
     ansicht.BefehlSetzen(kEinstellungen, [einstellungen] { einstellungen->OnEinstellungen(); });
-    // Compacting saves the working list over the database: only once it holds what the file held.
-    if (ansicht.IstGestartet() && app.Dokument().LetzterFehler().empty())
-        ansicht.BefehlSetzen(kDatenbankOptimieren, [einstellungen] { einstellungen->OnDatenbankOptimieren(); });
+    // The view enables compaction once a load has brought the file into the working list.
+    ansicht.BefehlSetzen(kDatenbankOptimieren, [einstellungen] { einstellungen->OnDatenbankOptimieren(); });
+    ansicht.BefehleAktualisieren();
 }

@@ -2,7 +2,10 @@
 
 #include <QCommandLineParser>
 #include <QIcon>
+#include <QDir>
 #include <QLibraryInfo>
+#include <QLocale>
+#include <cstdio>
 #include <string_view>
 
 #include "app/Befehlsanschluss.h"
@@ -47,8 +50,17 @@ void CUrlaubApp::NamenSetzen() {
 }
 
 void CUrlaubApp::QtDeutschLaden(QTranslator& uebersetzer) {
-    if (uebersetzer.load(QStringLiteral("qtbase_de"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    // Date pickers, number formats and Qt's own dialogs are German whatever the environment says.
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    const QString ordner = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+    if (uebersetzer.load(QStringLiteral("qtbase_de"), ordner)) {
         QCoreApplication::installTranslator(&uebersetzer);
+        return;
+    }
+    std::fprintf(stderr,
+                 "Kalvora: Qts deutsche Übersetzungen (qtbase_de.qm) fehlen in %s - die Standarddialoge "
+                 "bleiben englisch (Paket qt6-translations-l10n).\n",
+                 qUtf8Printable(QDir::toNativeSeparators(ordner)));
 }
 
 bool CUrlaubApp::NurAuskunft(int argc, const char* const* argv) {

@@ -45,7 +45,6 @@ CBedeutungDlg::CBedeutungDlg(QWidget* parent) : QDialog(parent) {
 
     m_pFarbe = new CFarbButton(QStringLiteral("Farbe"));
     m_pFarbe->setObjectName(QStringLiteral("id1063"));
-    m_pFarbe->setAutoDefault(false);
     m_pFarbe->setMinimumSize(64, 24);
     connect(m_pFarbe, &QPushButton::clicked, this, &CBedeutungDlg::OnFarbe);
 

@@ -125,7 +125,6 @@ CEinstellungenDlg::CEinstellungenDlg(kalvora::EintragsartTabelle& arten, QWidget
     m_pDatei->setObjectName(IdName(1026));
     m_pDatei->setMinimumWidth(Dlu(313));
     auto* durchsuchen = Knopf("Duchsuchen", 1025, Dlu(50));
-    durchsuchen->setAutoDefault(false);
     connect(durchsuchen, &QPushButton::clicked, this, &CEinstellungenDlg::OnDurchsuchen);
     lageZeile->addWidget(m_pDatei, 1);
     lageZeile->addSpacing(Dlu(6));
@@ -153,7 +152,6 @@ CEinstellungenDlg::CEinstellungenDlg(kalvora::EintragsartTabelle& arten, QWidget
     for (int art = 1; art <= kAnzahlArten; ++art) {
         auto* k = new CFarbButton(QStringLiteral("Button%1").arg(art));
         k->setObjectName(IdName(1054 + art));
-        k->setAutoDefault(false);
         k->setFixedSize(Dlu(45), std::max(DluY(14), fontMetrics().height() + 8));
         connect(k, &QPushButton::clicked, this, [this, art] { OnFarbe(art); });
         artenRaster->addWidget(k, (art - 1) / 8, (art - 1) % 8);
@@ -200,7 +198,6 @@ CEinstellungenDlg::CEinstellungenDlg(kalvora::EintragsartTabelle& arten, QWidget
     auto* ok = Knopf("OK", 1, Dlu(50));
     ok->setDefault(true);
     auto* abbrechen = Knopf("Abbrechen", 2, Dlu(50));
-    abbrechen->setAutoDefault(false);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(abbrechen, &QPushButton::clicked, this, &QDialog::reject);
     auto* knoepfe = new QHBoxLayout;

@@ -2,6 +2,7 @@
 
 #include <QEvent>
 #include <QPainter>
+#include <algorithm>
 
 #include "app/QtWandlung.h"
 
@@ -80,10 +81,10 @@ void CFarbButton::DrawItem(QPainter& p, const QRect& item, const Zustand& zustan
         Ring(p, r, m_nHell, m_nSchatten);
     }
 
-    const QString beschriftung = text().left(512);
     const int ausrichtung = Qt::AlignCenter | Qt::TextSingleLine;
     const QRect versetzt = item.translated(-1, -1);
     p.setFont(BeschriftungsSchrift());
+    const QString beschriftung = Beschriftung(item.width());
     if (zustand.bDeaktiviert) {
         p.setPen(QColor(255, 255, 255));
         p.drawText(item, ausrichtung, beschriftung);
@@ -110,6 +111,12 @@ void CFarbButton::paintEvent(QPaintEvent*) {
 void CFarbButton::changeEvent(QEvent* event) {
     if (event->type() == QEvent::PaletteChange) SystemfarbenLesen();
     QPushButton::changeEvent(event);
+}
+
+QString CFarbButton::Beschriftung(int nBreite) const {
+    const QFontMetrics fm(BeschriftungsSchrift());
+    // Inside the two rings on either side.
+    return fm.elidedText(text().left(512), Qt::ElideRight, std::max(nBreite - 4, 0));
 }
 
 QSize CFarbButton::sizeHint() const {

@@ -31,6 +31,8 @@ public:
     Zustand AktuellerZustand() const;
 
     QSize sizeHint() const override;
+    // The caption as a button `nBreite` pixels wide shows it: cut with "…" when it does not fit.
+    QString Beschriftung(int nBreite) const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -40,11 +40,7 @@ CNotizDlg::CNotizDlg(kalvora::Meldungen& meldungen, QWidget* parent)
     abbrechen->setObjectName(QStringLiteral("id2"));
     auto* loeschen = new QPushButton(QStringLiteral("Löschen"));
     loeschen->setObjectName(QStringLiteral("id1002"));
-    // Enter belongs to the edit box: no button is the default.
-    for (QPushButton* b : {ok, abbrechen, loeschen}) {
-        b->setAutoDefault(false);
-        b->setDefault(false);
-    }
+    // Enter belongs to the edit box, so no button is the default; a focused button takes Enter.
     connect(ok, &QPushButton::clicked, this, &CNotizDlg::accept);
     connect(abbrechen, &QPushButton::clicked, this, &QDialog::reject);
     connect(loeschen, &QPushButton::clicked, this, &CNotizDlg::OnLoeschen);

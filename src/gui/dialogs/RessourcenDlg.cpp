@@ -13,6 +13,7 @@
 #include "app/Zeichensatz.h"
 #include "data/Einfuegen.h"
 #include "dialogs/JahresFeld.h"
+#include "dialogs/KurzText.h"
 #include "dialogs/RessourceDlg.h"
 #include "dialogs/StatistikFeld.h"
 #include "view/Statistik.h"
@@ -26,12 +27,11 @@ const char* const kKeineAuswahl = "Kein Mitarbeiter ausgewählt! ";
 QPushButton* Knopf(const QString& text, const char* id) {
     auto* knopf = new QPushButton(text);
     knopf->setObjectName(QString::fromLatin1(id));
-    knopf->setAutoDefault(false);
     return knopf;
 }
 
 QLabel* Info(const char* id) {
-    auto* label = new QLabel(QStringLiteral("-"));
+    auto* label = new CKurzText(QStringLiteral("-"));
     label->setObjectName(QString::fromLatin1(id));
     label->setTextFormat(Qt::PlainText);
     return label;
@@ -153,6 +153,7 @@ void CRessourcenDlg::showEvent(QShowEvent* event) {
         m_pJahresFeld->SetJahr(m_nJahr, std::string());
     }
     QDialog::showEvent(event);
+    ListeKuerzen(*m_pListeFeld); // now that the list has its width
 }
 
 void CRessourcenDlg::ListeFuellen() {
@@ -161,6 +162,7 @@ void CRessourcenDlg::ListeFuellen() {
         m_pListeFeld->clear();
         for (const std::string& text : ListenTexte(*m_pListe))
             m_pListeFeld->addItem(TextAusCp1252(text));
+        ListeKuerzen(*m_pListeFeld);
     }
     Auffrischen();
 }

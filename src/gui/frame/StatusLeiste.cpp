@@ -1,6 +1,8 @@
 #include "frame/StatusLeiste.h"
 
+#include <QHelpEvent>
 #include <QPainter>
+#include <QToolTip>
 #include <QSizeGrip>
 #include <algorithm>
 #include <array>
@@ -73,8 +75,31 @@ QString CStatusLeiste::PaneText() const {
 void CStatusLeiste::OnTimer() {
     const auto sperre = kalvora::StempelErsteZahlLesen(m_strStempel);
     if (!sperre) return;
-    m_bBeschaeftigt = *sperre != 0 || m_bAbgleichOffen;
+    m_bGesperrt = *sperre != 0;
+    m_bBeschaeftigt = m_bGesperrt || m_bAbgleichOffen;
     repaint();
+}
+
+QString CStatusLeiste::LampenHinweis() const {
+    if (m_bNichtGespeichert)
+        return QStringLiteral("Nicht gespeichert: Ihre letzten Änderungen konnten nicht in die Datenbank "
+                              "geschrieben werden. Kalvora versucht es beim nächsten Abgleich wieder.");
+    if (m_bAbgleichOffen) return QStringLiteral("Ihre Änderungen werden gespeichert, sobald die Datenbank frei ist.");
+    if (m_bGesperrt) return QStringLiteral("Datenbank gesperrt: ein anderes Kalvora speichert gerade.");
+    return QStringLiteral("Datenbank frei");
+}
+
+bool CStatusLeiste::event(QEvent* event) {
+    if (event->type() != QEvent::ToolTip) return QStatusBar::event(event);
+    const auto* hilfe = static_cast<QHelpEvent*>(event);
+    const QRect lampe = LampenRechteck(rect()).adjusted(-4, -4, 4, 4);
+    if (lampe.contains(hilfe->pos()) || WarnRechteck(rect()).contains(hilfe->pos())) {
+        QToolTip::showText(hilfe->globalPos(), LampenHinweis(), this);
+    } else {
+        QToolTip::hideText();
+        event->ignore();
+    }
+    return true;
 }
 
 void CStatusLeiste::SetNichtGespeichert(bool b) {

@@ -32,11 +32,14 @@ public:
     void Zeichnen(QPainter& p, const QRect& client) const;
     // Where the lamp sits in a client rectangle.
     static QRect LampenRechteck(const QRect& client);
+    // Tooltip of the lamp and of "Nicht gespeichert": what the colour means now.
+    QString LampenHinweis() const;
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 
 protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
@@ -54,6 +57,7 @@ private:
     std::vector<PaneStil> m_stile;
     QFont m_schrift;
     bool m_bBeschaeftigt = false;
+    bool m_bGesperrt = false; // the stamp's lock flag as last read
     bool m_bNichtGespeichert = false;
     std::string m_strStempel;
     const bool& m_bAbgleichOffen;

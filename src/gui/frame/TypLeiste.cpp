@@ -2,6 +2,8 @@
 
 #include <QAction>
 #include <QGridLayout>
+#include <QResizeEvent>
+#include <QStyle>
 
 #include "app/QtWandlung.h"
 #include "dialogs/FarbButton.h"
@@ -32,7 +34,10 @@ void CTypLeiste::Aufbauen(const std::function<QAction*(int)>& aktion,
         QAction* a = aktion(id);
         addAction(a);
         // As tall as the two rows of colour buttons beside them.
-        if (QWidget* knopf = widgetForAction(a)) knopf->setFixedSize(34, kLeistenHoehe);
+        if (QWidget* knopf = widgetForAction(a)) {
+            knopf->setFixedSize(34, kLeistenHoehe);
+            m_pLetzterBefehl = knopf;
+        }
     }
     addSeparator();
 
@@ -52,6 +57,7 @@ void CTypLeiste::Aufbauen(const std::function<QAction*(int)>& aktion,
         knopf->setObjectName(QStringLiteral("id%1").arg(id));
         knopf->setFocusPolicy(Qt::NoFocus);
         knopf->setToolTip(a->toolTip());
+        if (art == 1) m_strTypTipp = a->toolTip();
         knopf->setStatusTip(a->statusTip());
         connect(knopf, &QPushButton::clicked, a, &QAction::trigger);
         connect(a, &QAction::enabledChanged, knopf, &QWidget::setEnabled);
@@ -67,6 +73,36 @@ void CTypLeiste::Aufbauen(const std::function<QAction*(int)>& aktion,
     }
     addWidget(feld);
     Einfaerben(tabelle, farbschema);
+    BreitenAnpassen();
+}
+
+void CTypLeiste::resizeEvent(QResizeEvent* event) {
+    QToolBar::resizeEvent(event);
+    BreitenAnpassen();
+}
+
+void CTypLeiste::BreitenAnpassen() {
+    if (!m_pLetzterBefehl || !m_pKnoepfe[1]) return;
+    int breite = kBreite;
+    // A floating or vertical bar takes the room it needs.
+    if (!isFloating() && orientation() == Qt::Horizontal && isVisible()) {
+        const int abstand = style()->pixelMetric(QStyle::PM_ToolBarItemSpacing, nullptr, this);
+        const int trenner = style()->pixelMetric(QStyle::PM_ToolBarSeparatorExtent, nullptr, this);
+        const int rand = style()->pixelMetric(QStyle::PM_ToolBarFrameWidth, nullptr, this) +
+                         style()->pixelMetric(QStyle::PM_ToolBarItemMargin, nullptr, this);
+        // Room of the field of colour buttons: after the commands and a separator, its own margins off.
+        const int platz =
+            contentsRect().right() - rand - m_pLetzterBefehl->geometry().right() - 2 * abstand - trenner - 4;
+        breite = kalvora::TypKnopfBreite(platz, 6, kEntfBreite, kKleinsteBreite);
+    }
+    if (breite == m_nKnopfBreite) return;
+    m_nKnopfBreite = breite;
+    for (int art = 1; art <= kalvora::kAnzahlArten; ++art) {
+        CFarbButton* knopf = m_pKnoepfe[static_cast<std::size_t>(art)];
+        knopf->setFixedWidth(breite);
+        // Cut captions are read in the tooltip.
+        knopf->setToolTip(knopf->Beschriftung(breite) == knopf->text() ? m_strTypTipp : knopf->text());
+    }
 }
 
 CFarbButton* CTypLeiste::Knopf(int art) const {
@@ -99,4 +135,6 @@ void CTypLeiste::SetTypTexte(const kalvora::EintragsartTabelle& tabelle) {
     for (int art = 1; art <= kalvora::kAnzahlArten; ++art)
         if (CFarbButton* knopf = m_pKnoepfe[static_cast<std::size_t>(art)])
             knopf->setText(kalvora::TextAusCp1252(tabelle.m_strBedeutung[static_cast<std::size_t>(art)]));
+    m_nKnopfBreite = 0; // the tooltips follow the new captions
+    BreitenAnpassen();
 }

@@ -28,9 +28,20 @@ public:
 
     static constexpr int kBreite = 80;     // an entry-type button
     static constexpr int kEntfBreite = 40; // the clearing button
+    static constexpr int kKleinsteBreite = 22; // narrowest: just the colour and the stripe
+
+    // Entry-type buttons as wide as the room right of the commands allows (80 at most).
+    void BreitenAnpassen();
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void Einfaerben(const kalvora::EintragsartTabelle& tabelle, int farbschema);
+
+    QWidget* m_pLetzterBefehl = nullptr; // the command button left of the entry types
+    int m_nKnopfBreite = kBreite;
+    QString m_strTypTipp; // the entry-type commands' own tooltip
 
     std::array<CFarbButton*, 17> m_pKnoepfe{};
 };

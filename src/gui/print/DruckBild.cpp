@@ -62,11 +62,13 @@ void DruckseiteZeichnen(QPainter& dc, const QRect& seite, const DruckAuftrag& au
     zelle.Zeichnen(dc);
 
     zelle.SetFarben(schema.Name());
+    zelle.SetKuerzen(true);
     for (std::size_t i = 0; i < s.m_namen.size(); ++i) {
         zelle.SetRechteck(s.m_namen[i]);
         zelle.SetText(TextAusCp1252(auftrag.m_namen[i]));
         zelle.Zeichnen(dc);
     }
+    zelle.SetKuerzen(false);
 
     CKopfZelle kopf;
     kopf.SetFarben(schema.MonatsKopf());

@@ -25,7 +25,6 @@ const QDate kLetzterMoeglicherTag(2037, 12, 31);
 QPushButton* Knopf(const QString& text, const char* id) {
     auto* knopf = new QPushButton(text);
     knopf->setObjectName(QString::fromLatin1(id));
-    knopf->setAutoDefault(false);
     return knopf;
 }
 

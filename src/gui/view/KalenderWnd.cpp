@@ -60,10 +60,29 @@ QString CKalenderWnd::TagesHinweis(QPoint pos, bool auchZellen) const {
         kalvora::TagesText(s.m_datum.tag, s.m_datum.monat, s.m_datum.jahr, m_arten.m_nRegion));
 }
 
+QString CKalenderWnd::NamensHinweis(QPoint pos) const {
+    if (pos.x() < 0 || pos.x() > m_layout.m_geo.m_nNamenBreite) return {};
+    const int k = m_layout.m_geo.ZeileBei(pos.y());
+    if (k < 0 || k >= m_layout.AnzahlZeilen()) return {};
+    const std::size_t zeile = static_cast<std::size_t>(m_layout.m_nErsteZeile + k);
+    if (zeile >= m_pZeilen.size()) return {};
+    const QString text = kalvora::TextAusCp1252(m_pZeilen[zeile]->m_strBenennung1);
+    CZelle name;
+    name.SetRechteck(m_layout.m_namen[static_cast<std::size_t>(k)]);
+    name.SetText(text);
+    name.SetKuerzen(true);
+    return name.IstGekuerzt() ? text : QString();
+}
+
+bool CKalenderWnd::ZeigtEinstiegsHinweis() const {
+    return m_pZeilen.empty() && m_strTitel.empty();
+}
+
 bool CKalenderWnd::event(QEvent* event) {
     if (event->type() != QEvent::ToolTip) return QWidget::event(event);
     const auto* hilfe = static_cast<QHelpEvent*>(event);
-    const QString text = TagesHinweis(hilfe->pos(), false);
+    QString text = TagesHinweis(hilfe->pos(), false);
+    if (text.isEmpty()) text = NamensHinweis(hilfe->pos());
     if (text.isEmpty()) {
         QToolTip::hideText();
         event->ignore();
@@ -188,6 +207,7 @@ void CKalenderWnd::Zeichnen(QPainter& p, QSize groesse, kalvora::GitterLayout& l
         const CRessource& r = *m_pZeilen[static_cast<std::size_t>(layout.m_nErsteZeile + k)];
         name.SetRechteck(layout.m_namen[static_cast<std::size_t>(k)]);
         name.SetText(kalvora::TextAusCp1252(r.m_strBenennung1));
+        name.SetKuerzen(true);
         name.Zeichnen(p);
     }
 
@@ -289,7 +309,19 @@ void CKalenderWnd::paintEvent(QPaintEvent* event) {
         return;
     }
     p.drawImage(QPoint(0, 0), m_bmSpeicher);
+    if (ZeigtEinstiegsHinweis()) EinstiegsHinweisZeichnen(p);
     Ueberzeichnen(p);
+}
+
+// Over the empty rows of a plan without resources: where a new user starts.
+void CKalenderWnd::EinstiegsHinweisZeichnen(QPainter& p) {
+    const int z = m_zustand.m_nZeilenHoehe;
+    const QRect bereich = QRect(0, 2 * z + 2, width(), height() - 2 * z - 2).adjusted(16, 16, -16, -16);
+    if (bereich.width() < 40 || bereich.height() < 20) return;
+    p.save();
+    p.setPen(QColor(80, 80, 80));
+    p.drawText(bereich, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, kEinstiegsHinweis);
+    p.restore();
 }
 
 // The band and the divider line live only while the button is down; painting them over the

@@ -77,6 +77,14 @@ public:
     // Holiday names and school-holiday regions of the day under `pos` (its header, or with
     // `auchZellen` its day cells too); empty for an ordinary day or elsewhere.
     QString TagesHinweis(QPoint pos, bool auchZellen) const;
+    // The whole name of the row under `pos` when its name cell shows it cut; else empty.
+    QString NamensHinweis(QPoint pos) const;
+    // A plan without resources shows how to begin over its empty grid.
+    bool ZeigtEinstiegsHinweis() const;
+    static inline const QString kEinstiegsHinweis = QStringLiteral(
+        "Noch keine Ressourcen: Legen Sie die erste mit \"Ressource verwalten\" an (erster Knopf der "
+        "Symbolleiste).\nFeiertage und Schulferien Ihrer Bundesländer wählen Sie unter "
+        "\"Extras → Einstellungen\".");
 
     // What the mouse located, read by the view's handlers of 5555 and 5556: the half day under
     // the press (start) and under the release (end), and the display row number of the press.
@@ -111,6 +119,7 @@ private:
     // Locates a press: the start instant; on a day cell also anchor and row (true).
     bool Verankern(QPoint pos);
     void Ueberzeichnen(QPainter& p);
+    void EinstiegsHinweisZeichnen(QPainter& p);
     QRect BandBereich() const;
     QRect TeilerBereich() const;
 

@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "app/QtWandlung.h"
+#include "view/GitterLayout.h"
 #include "view/ZellSchrift.h"
 
 namespace {
@@ -52,19 +53,13 @@ void CKopfZelle::Zeichnen(QPainter& dc) const {
     if (w <= 0 || h <= 0) return;
 
     if (m_bMarke) {
-        const int d = std::min(h, w);
-        const int viertel = static_cast<int>(d * 0.25);
-        // The box reaches to, but not including, its right and bottom coordinates.
-        const QRect box(QPoint(r.rechts - viertel, r.oben + 1), QPoint(r.rechts - 2, r.oben + viertel - 1));
-        if (box.isValid()) {
-            const QColor farbe = kalvora::QFarbe(m_farben.m_nRandLinksOben);
-            dc.setPen(Qt::NoPen);
-            dc.setBrush(farbe);
-            if (box.width() <= 2 || box.height() <= 2)
-                dc.fillRect(box, farbe);
-            else
-                dc.drawEllipse(QRectF(box.left(), box.top(), box.width(), box.height()));
-            dc.setBrush(Qt::NoBrush);
+        // Pixel by pixel: Qt's aliased ellipse would lose a row of the box.
+        const kalvora::Rechteck box = kalvora::SchulferienPunkt(r);
+        const QColor farbe = kalvora::QFarbe(m_farben.m_nRandLinksOben);
+        const auto zeilen = kalvora::EllipsenZeilen(box.Breite(), box.Hoehe());
+        for (int y = 0; y < static_cast<int>(zeilen.size()); ++y) {
+            const auto [von, bis] = zeilen[static_cast<std::size_t>(y)];
+            dc.fillRect(QRect(box.links + von, box.oben + y, bis - von, 1), farbe);
         }
     }
 

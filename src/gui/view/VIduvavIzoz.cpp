@@ -1,10 +1,12 @@
 #include "view/VIduvavIzoz.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QScrollBar>
 #include <QVBoxLayout>
+#include <QWheelEvent>
 #include <algorithm>
 
 #include "app/QtWandlung.h"
@@ -87,6 +89,7 @@ VIduvavIzoz::VIduvavIzoz(CUrlaubDoc& doc, kalvora::AppEinstellungen& app, CMainF
     m_pHeute = new CFarbButton(QStringLiteral("0"), this);
     m_pHeute->setObjectName(QStringLiteral("id1005"));
     m_pHeute->setFocusPolicy(Qt::NoFocus);
+    m_pHeute->setToolTip(QStringLiteral("Heute"));
     connect(m_pHeute, &QPushButton::clicked, this, &VIduvavIzoz::OnHeute);
 
     m_takt.setObjectName(QStringLiteral("Takt"));
@@ -146,6 +149,7 @@ void VIduvavIzoz::ErsteAnzeige() {
     }
     m_takt.start(m_nTaktMs);
     m_rahmen.setWindowTitle(CMainFrame::ProduktTitel());
+    m_bGeladen = m_doc.LetzterFehler().empty();
     BefehleAktualisieren();
     setFocus();
 }
@@ -187,6 +191,10 @@ void VIduvavIzoz::TaktNachholen() {
 void VIduvavIzoz::NachAbgleich(kalvora::AbgleichStand stand) {
     SpeicherstandZeigen();
     using S = kalvora::AbgleichStand;
+    if (!m_bGeladen && (stand == S::Fertig || stand == S::NichtGespeichert)) {
+        m_bGeladen = true;
+        BefehleAktualisieren();
+    }
     if (stand != S::LadenFehlgeschlagen && stand != S::Fertig && stand != S::NichtGespeichert) return;
     const bool fehlgeschlagen = stand == S::LadenFehlgeschlagen;
     if (SicherungAnbieten(!fehlgeschlagen, fehlgeschlagen)) Abgleichen(false);
@@ -246,6 +254,13 @@ void VIduvavIzoz::BefehleAktualisieren() {
     if (QAction* a = m_rahmen.Aktion(befehl::Vergroessern))
         a->setEnabled(m_pKalender->SpaltenBreite() != kalvora::kGroessteZelle);
     if (QAction* a = m_rahmen.Aktion(befehl::SortierenNachGruppen)) a->setChecked(!m_app.m_bAlpha);
+    if (QAction* a = m_rahmen.Aktion(befehl::DatenbankOptimieren))
+        a->setEnabled(m_bGeladen && HatBefehl(befehl::DatenbankOptimieren));
+}
+
+void VIduvavIzoz::Zoomen(int nZellgroesse) {
+    m_pKalender->SetZellgroesse(nZellgroesse);
+    BefehleAktualisieren();
 }
 
 void VIduvavIzoz::OnVerkleinern() {
@@ -409,8 +424,32 @@ void VIduvavIzoz::keyPressEvent(QKeyEvent* event) {
         m_pKalender->SetErsteZeile(m_pKalender->ErsteZeile() + 1);
         VertikalBalkenSetzen();
         break;
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown: {
+        const int seite = kalvora::SeitenZeilen(m_pKalender->height(), m_pKalender->ZeilenHoehe());
+        m_pKalender->SetErsteZeile(m_pKalender->ErsteZeile() + (event->key() == Qt::Key_PageUp ? -seite : seite));
+        VertikalBalkenSetzen();
+        break;
+    }
+    case Qt::Key_Home:
+        OnHeute();
+        break;
     default:
         break;
     }
     QWidget::keyPressEvent(event);
+}
+
+void VIduvavIzoz::wheelEvent(QWheelEvent* event) {
+    const QPoint winkel = event->angleDelta();
+    const Qt::KeyboardModifiers tasten = event->modifiers();
+    const kalvora::RadSchritt s = m_rad.Auswerten(winkel.x(), winkel.y(), tasten & Qt::ShiftModifier,
+                                                  tasten & Qt::ControlModifier, QApplication::wheelScrollLines());
+    if (s.m_nZeilen != 0) {
+        m_pKalender->SetErsteZeile(m_pKalender->ErsteZeile() + s.m_nZeilen);
+        VertikalBalkenSetzen();
+    }
+    if (s.m_nTage != 0) m_pKalender->SetTagOffset(m_pKalender->TagOffset() + s.m_nTage);
+    if (s.m_nZoom != 0) Zoomen(kalvora::ZoomZiel(m_pKalender->SpaltenBreite(), s.m_nZoom));
+    event->accept();
 }

@@ -118,6 +118,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
 
 private:
     void Anordnen();
@@ -131,8 +132,13 @@ private:
     void SpeicherstandZeigen();
     void VertikalBalkenSetzen();
     void HorizontalBalkenSetzen();
+    void Zoomen(int nZellgroesse);
     void BalkenAktion(QScrollBar* balken, int aktion);
     std::optional<std::string> GruppeDialog(const kalvora::RessourcenListe& liste, const std::string& gruppe);
+
+    kalvora::RadZaehler m_rad;
+    // Compaction saves the working list: only once a load has brought the file into it.
+    bool m_bGeladen = false;
 
     CUrlaubDoc& m_doc;
     kalvora::AppEinstellungen& m_app;

@@ -2,6 +2,7 @@
 
 #include <QPainter>
 #include <QStaticText>
+#include <algorithm>
 
 #include "app/QtWandlung.h"
 #include "view/ZellSchrift.h"
@@ -68,6 +69,16 @@ void CZelle::Beschriften(QPainter& dc) const {
     if (!m_strText.isEmpty() && h > 0) {
         const kalvora::ZellSchrift& schrift = kalvora::ZellSchriftFuer(4 * h, m_nDpi);
         const int y = m_rect.oben + h / 2 - static_cast<int>(h * 0.3);
-        TextZeichnen(dc, schrift, kalvora::ZellText(schrift, m_strText), QPointF(m_rect.links + 5, y));
+        TextZeichnen(dc, schrift, kalvora::ZellText(schrift, SichtbarerText()), QPointF(m_rect.links + 5, y));
     }
+}
+
+QString CZelle::SichtbarerText() const {
+    const int h = m_rect.unten - m_rect.oben;
+    if (!m_bKuerzen || m_strText.isEmpty() || h <= 0 || !kalvora::IstZeichenbar(m_rect)) return m_strText;
+    const kalvora::ZellSchrift& schrift = kalvora::ZellSchriftFuer(4 * h, m_nDpi);
+    // From the text's start up to the right edge line.
+    const int breite = m_rect.rechts - (m_rect.links + 5);
+    if (schrift.m_metrik.horizontalAdvance(m_strText) <= breite) return m_strText;
+    return schrift.m_metrik.elidedText(m_strText, Qt::ElideRight, std::max(breite, 0));
 }

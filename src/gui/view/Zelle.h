@@ -37,6 +37,11 @@ public:
     }
     void SetFarben(const kalvora::ZellFarben& farben) { m_farben = farben; }
     void SetText(const QString& text) { m_strText = text; }
+    // A text too wide for the cell ends in "…" instead of being cut at the edge (names).
+    void SetKuerzen(bool bKuerzen) { m_bKuerzen = bKuerzen; }
+    // The text as the cell shows it, and whether that is not all of it.
+    QString SichtbarerText() const;
+    bool IstGekuerzt() const { return SichtbarerText() != m_strText; }
     // Resolution the font sizes are meant for: 96 on screen, the printer's on paper.
     void SetDpi(int nDpi) { m_nDpi = nDpi; }
 
@@ -59,4 +64,5 @@ protected:
     kalvora::ZellFarben m_farben{};
     QString m_strText;
     int m_nDpi = 96;
+    bool m_bKuerzen = false;
 };

@@ -7,6 +7,7 @@
 #include "view/GitterLayout.h"
 #include "view/GitterZustand.h"
 #include "view/JahresLayout.h"
+#include "view/KnopfFarben.h"
 #include "view/Markierung.h"
 #include "view/Maus.h"
 #include "view/Statistik.h"
@@ -97,6 +98,63 @@ TEST(GitterLayout, EintragDerSpalteNachEigenemDatum) {
 }
 
 // Zoom and scrolling through the view are in tests/gui/AnsichtTest; here the exact limits.
+// The dot of a 30-pixel day header: 6 × 6, every pixel whose centre lies inside the ellipse.
+TEST(GitterLayout, SchulferienPunktFuelltSeinKaestchenBisZuJedemRand) {
+    EXPECT_EQ(SchulferienPunkt({151, 31, 181, 61}), (Rechteck{174, 32, 180, 38}));
+    using Z = std::vector<std::pair<int, int>>;
+    EXPECT_EQ(EllipsenZeilen(6, 6), (Z{{1, 5}, {0, 6}, {0, 6}, {0, 6}, {0, 6}, {1, 5}}));
+    EXPECT_EQ(EllipsenZeilen(1, 1), (Z{{0, 1}}));
+    EXPECT_EQ(EllipsenZeilen(0, 6), Z{});
+    for (int w = 1; w <= 80; ++w)
+        for (int h : {1, 2, w, w + 1}) { // the dot is square; a rounding off by one still fills its box
+            const Z z = EllipsenZeilen(w, h);
+            int links = w, rechts = 0;
+            for (std::size_t y = 0; y < z.size(); ++y) {
+                EXPECT_LT(z[y].first, z[y].second) << w << "x" << h << " row " << y;
+                EXPECT_EQ(z[y], z[z.size() - 1 - y]) << w << "x" << h; // symmetric top to bottom
+                EXPECT_EQ(z[y].first, w - z[y].second) << w << "x" << h; // and left to right
+                links = std::min(links, z[y].first), rechts = std::max(rechts, z[y].second);
+            }
+            EXPECT_EQ(std::tuple(z.size(), links, rechts), std::tuple(std::size_t(h), 0, w)) << w << "x" << h;
+        }
+}
+
+// Wheel angles (120 a notch, positive = up / left) at 3 steps a notch.
+TEST(GitterZustand, RadRolltZeilenMitUmschaltTageMitStrgZoom) {
+    const struct {
+        int x, y;
+        bool umschalt, strg;
+        RadSchritt schritt;
+    } faelle[] = {
+        {0, -120, false, false, {3, 0, 0}},  // down: later rows
+        {0, 240, false, false, {-6, 0, 0}},  // two notches up
+        {0, -120, true, false, {0, 3, 0}},   // Shift: later days
+        {-120, 0, true, false, {0, 3, 0}},   // Shift turned into a horizontal wheel by the system
+        {-120, 0, false, false, {0, 3, 0}},  // touchpad to the right
+        {120, -120, false, false, {3, -3, 0}},
+        {0, 120, false, true, {0, 0, 3}},    // Ctrl up: bigger
+        {0, -120, true, true, {0, 0, -3}},
+    };
+    for (const auto& f : faelle) {
+        RadZaehler rad;
+        EXPECT_EQ(rad.Auswerten(f.x, f.y, f.umschalt, f.strg), f.schritt) << f.x << " " << f.y;
+    }
+    // Fine touchpad deltas add up to whole rows, in both directions.
+    RadZaehler rad;
+    std::vector<int> zeilen;
+    for (int y : {-15, -15, -15, -15, 60, 40}) zeilen.push_back(rad.Auswerten(0, y, false, false).m_nZeilen);
+    EXPECT_EQ(zeilen, (std::vector<int>{0, 0, 1, 0, -1, -1}));
+
+    EXPECT_EQ(std::tuple(SeitenZeilen(400, 30), SeitenZeilen(70, 30), SeitenZeilen(0, 10)), std::tuple(10, 1, 1));
+    EXPECT_EQ(std::tuple(ZoomZiel(299, 3), ZoomZiel(11, -3), ZoomZiel(30, 3)), std::tuple(300, 10, 33));
+}
+
+// Eight columns 6 apart and "Entf" 40 wide: full width from 728 pixels on, then narrower, never below 22.
+TEST(TypLeiste, KnoepfeWerdenSchmalerStattZuVerschwinden) {
+    for (const auto& [platz, breite] : {std::pair(2000, 80), {728, 80}, {727, 79}, {560, 59}, {100, 22}, {-50, 22}})
+        EXPECT_EQ(TypKnopfBreite(platz, 6, 40, 22), breite) << platz;
+}
+
 TEST(GitterZustand, UngueltigeZellgroesseUndGrenzenDerZeitrechnung) {
     GitterZustand z;
     for (int n : {9, 301, 0, -30}) EXPECT_FALSE(z.SetZellgroesse(n)) << n;
