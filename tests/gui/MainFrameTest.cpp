@@ -49,7 +49,8 @@ TEST_F(MainFrameTest, MenuesUndSymbolleiste) {
     }
     EXPECT_EQ(menues, (QStringList{
                           "&Datei|&Drucken\tStrg+P|Sei&tenansicht...|Drucker&einrichtung...|-|&Beenden",
-                          "&Bearbeiten|&Ressource verwalten ...|&Gruppe anzeigen ...",
+                          "&Bearbeiten|&Rückgängig\tStrg+Z|&Wiederherstellen\tStrg+Y|-|&Ressource verwalten ...|"
+                          "&Gruppe anzeigen ...",
                           "&Ansicht|&Symbolleiste|S&tatusleiste|-|Ansicht ver&größern|Ansicht ver&kleinern|-|"
                           "S&ortieren nach Gruppen",
                           "&Extras|&Einstellungen...|&Datenbank optimieren...",

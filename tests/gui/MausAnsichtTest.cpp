@@ -195,3 +195,27 @@ TEST(MausAnsicht, FeiertagsnamenImKopfTooltipUndInDerStatusleiste) {
     EXPECT_EQ(ueber(kopf(0)), QString::fromUtf8("Ostermontag · Schulferien: Bayern"));
     EXPECT_EQ(ueber({kopf(6).x(), ZeileY(2)}), QString()) << "27 April: an ordinary Sunday";
 }
+
+// Rückgängig and Wiederherstellen: greyed while there is nothing to take back or bring again; a
+// drag's halves leave the file and the grid and come back (history and conflict rule: core Verlauf tests).
+TEST(MausAnsicht, RueckgaengigUndWiederherstellenEinesZugs) {
+    Plan p(2, 2, 1, 1);
+    QAction* zurueck = p.a.Aktion(befehl::Rueckgaengig);
+    QAction* vor = p.a.Aktion(befehl::Wiederherstellen);
+    const auto stand = [&] {
+        return std::tuple(zurueck->isEnabled(), vor->isEnabled(), p.Datei(),
+                          Haelften(*p.G().Zeile(2), {Tag(0), Tag(1), Tag(2)}));
+    };
+    const Texte vorher{"Kurz 2 1/1"}, markiert{"Kurz 0 0/5", "Kurz 1 5/5", "Kurz 2 5/1"};
+    EXPECT_EQ(stand(), std::tuple(false, false, vorher, "- - 1/1 "));
+    EXPECT_EQ(vor->shortcuts(), (QList<QKeySequence>{QKeySequence("Ctrl+Y"), QKeySequence("Ctrl+Shift+Z")}));
+    p.a.ansicht->SetAktiveArt(5);
+    QTest::mousePress(&p.G(), Qt::LeftButton, {}, QPoint(HalbX(1), ZeileY(1)));
+    QTest::mouseMove(&p.G(), QPoint(HalbX(4), ZeileY(1)));
+    QTest::mouseRelease(&p.G(), Qt::LeftButton, {}, QPoint(HalbX(4), ZeileY(1)));
+    EXPECT_EQ(stand(), std::tuple(true, false, markiert, "0/5 5/5 5/1 "));
+    zurueck->trigger();
+    EXPECT_EQ(stand(), std::tuple(false, true, Texte{"Kurz 0 0/0", "Kurz 1 0/0", "Kurz 2 1/1"}, "0/0 0/0 1/1 "));
+    vor->trigger();
+    EXPECT_EQ(stand(), std::tuple(true, false, markiert, "0/5 5/5 5/1 "));
+}

@@ -8,6 +8,11 @@
 
 namespace kalvora {
 
+// An undo or redo that could not run because another instance held the database's lock.
+inline constexpr const char* kVerlaufGesperrt =
+    "Die Datenbank ist gerade von einem anderen Benutzer gesperrt; es wurde nichts geändert. Bitte versuchen "
+    "Sie es gleich noch einmal.";
+
 // The undo history of one window for one run: the steps to undo and, after an undo, those to redo.
 class Verlauf {
 public:

@@ -21,7 +21,12 @@ constexpr BefehlsEintrag kTabelle[] = {
      "", "", R::Ansicht},
     {befehl::Beenden, M::Datei, true, "&Beenden", "Beendet das Programm.\nBeenden", "", "", "", R::Rahmen},
     // &Bearbeiten
-    {befehl::RessourceVerwalten, M::Bearbeiten, false, "&Ressource verwalten ...",
+    {befehl::Rueckgaengig, M::Bearbeiten, false, "&Rückgängig\tStrg+Z",
+     "Macht die letzte Markierung oder Notiz rückgängig.\nRückgängig", "Ctrl+Z", "", "", R::Ansicht},
+    {befehl::Wiederherstellen, M::Bearbeiten, false, "&Wiederherstellen\tStrg+Y",
+     "Stellt die zuletzt rückgängig gemachte Änderung wieder her.\nWiederherstellen", "Ctrl+Y", "", "",
+     R::Ansicht},
+    {befehl::RessourceVerwalten, M::Bearbeiten, true, "&Ressource verwalten ...",
      "Ressource verwalten.\nRessource", "", "", ":/kalvora/ressourcen.png", R::Ansicht},
     {befehl::GruppeAnzeigen, M::Bearbeiten, false, "&Gruppe anzeigen ...",
      "Anzuzeigende Gruppe auswählen.\nGruppe", "", "", ":/kalvora/gruppe.png", R::Ansicht},

@@ -114,6 +114,10 @@ VIduvavIzoz::VIduvavIzoz(CUrlaubDoc& doc, kalvora::AppEinstellungen& app, CMainF
     BefehlSetzen(1005, [this] { OnHeute(); });
     BefehlSetzen(CKalenderWnd::kMarkierungFertig, [this] { MarkierungUebernehmen(); });
     BefehlSetzen(CKalenderWnd::kNotizGewuenscht, [this] { NotizBearbeiten(); });
+    BefehlSetzen(befehl::Rueckgaengig, [this] { OnRueckgaengig(); });
+    BefehlSetzen(befehl::Wiederherstellen, [this] { OnWiederherstellen(); });
+    if (QAction* a = m_rahmen.Aktion(befehl::Wiederherstellen))
+        a->setShortcuts({a->shortcut(), QKeySequence(QStringLiteral("Ctrl+Shift+Z"))});
     if (QAction* sortieren = m_rahmen.Aktion(befehl::SortierenNachGruppen)) sortieren->setCheckable(true);
 
     Anordnen();
@@ -249,6 +253,8 @@ void VIduvavIzoz::BefehlSetzen(int nId, std::function<void()> ausfuehren) {
 }
 
 void VIduvavIzoz::BefehleAktualisieren() {
+    if (QAction* a = m_rahmen.Aktion(befehl::Rueckgaengig)) a->setEnabled(m_verlauf.KannRueckgaengig());
+    if (QAction* a = m_rahmen.Aktion(befehl::Wiederherstellen)) a->setEnabled(m_verlauf.KannWiederherstellen());
     if (QAction* a = m_rahmen.Aktion(befehl::Verkleinern))
         a->setEnabled(m_pKalender->SpaltenBreite() != kalvora::kKleinsteZelle);
     if (QAction* a = m_rahmen.Aktion(befehl::Vergroessern))
@@ -296,11 +302,12 @@ void VIduvavIzoz::MarkierungUebernehmen() {
     const kalvora::MarkierZiel ziel =
         kalvora::MarkierZielFinden(m_doc.m_pRessourcen, m_markierKennung, m_pKalender->MausZeile());
     m_markierKennung.reset();
-    kalvora::MarkierungUebernehmen(m_pKalender->Zeile(ziel.m_nZeile), ziel.m_pArbeit,
-                                   m_pKalender->StartZeit(), m_pKalender->EndZeit(), m_nAktiveArt,
-                                   kalvora::Jetzt(), &m_doc.m_basis);
+    kalvora::MarkierenMitVerlauf(m_verlauf, m_pKalender->Zeile(ziel.m_nZeile), ziel.m_pArbeit,
+                                 m_pKalender->StartZeit(), m_pKalender->EndZeit(), m_nAktiveArt, kalvora::Jetzt(),
+                                 &m_doc.m_basis);
     // The grid repaints after the command, so the run shows even when the sync has to wait.
     Abgleichen(false);
+    BefehleAktualisieren();
     TaktNachholen();
 }
 
@@ -311,9 +318,43 @@ void VIduvavIzoz::NotizBearbeiten() {
         dlg.Einrichten(titel, notiz);
         return dlg.exec() == QDialog::Accepted ? std::optional<std::string>(dlg.m_strNotiz) : std::nullopt;
     };
-    if (kalvora::NotizBearbeiten(m_doc.m_pRessourcen, m_pKalender->MausZeile(), m_pKalender->StartZeit(),
-                                 m_meldungen, dialog, &m_doc.m_basis))
+    if (kalvora::NotizMitVerlauf(m_verlauf, m_doc.m_pRessourcen, m_pKalender->MausZeile(),
+                                 m_pKalender->StartZeit(), m_meldungen, dialog, &m_doc.m_basis))
         Abgleichen(false);
+    BefehleAktualisieren();
+}
+
+void VIduvavIzoz::OnRueckgaengig() {
+    VerlaufAnwenden(true);
+}
+
+void VIduvavIzoz::OnWiederherstellen() {
+    VerlaufAnwenden(false);
+}
+
+void VIduvavIzoz::VerlaufAnwenden(bool bZurueck) {
+    if (m_pKalender->MarkiertGerade() || m_bImAbgleich) return;
+    // A change still waiting for its save goes first: the check below compares the file with what
+    // this window wrote, and would take an unsaved step for another writer's work.
+    if (m_rahmen.m_bAbgleichOffen && Abgleichen(false) != kalvora::AbgleichStand::Fertig) {
+        m_meldungen.Zeige(kalvora::kVerlaufGesperrt);
+        return;
+    }
+    // The steps are checked against the file inside the sync's lock, between its load and merge.
+    std::optional<kalvora::Schritt> ausgelassen;
+    m_bImAbgleich = true;
+    const kalvora::AbgleichStand stand = m_abgleich.Abgleichen(false, [&](const kalvora::RessourcenListe& datei) {
+        ausgelassen = m_verlauf.Anwenden(bZurueck, datei, m_doc.m_pRessourcen, kalvora::Jetzt(), &m_doc.m_basis);
+    });
+    m_bImAbgleich = false;
+    NachAbgleich(stand);
+    BefehleAktualisieren();
+    if (!ausgelassen) {
+        // A failed load has told the user already.
+        if (stand != kalvora::AbgleichStand::LadenFehlgeschlagen) m_meldungen.Zeige(kalvora::kVerlaufGesperrt);
+    } else if (!ausgelassen->empty()) {
+        m_meldungen.Zeige(kalvora::AusgelassenText(*ausgelassen, bZurueck));
+    }
 }
 
 void VIduvavIzoz::OnSortieren() {

@@ -14,6 +14,7 @@
 #include "data/UrlaubDoc.h"
 #include "view/GitterZustand.h"
 #include "view/Markierung.h"
+#include "undo/Verlauf.h"
 #include "view/Wiederherstellung.h"
 
 class CFarbButton;
@@ -106,6 +107,11 @@ public:
     void MarkierungUebernehmen();
     // Command 5556: the note of the clicked day in the note dialog, then the sync saves.
     void NotizBearbeiten();
+    // Strg+Z and Strg+Y: undo and redo of this window's drags and note changes, written through the
+    // sync; days another writer changed since are left alone and named in a message.
+    void OnRueckgaengig();
+    void OnWiederherstellen();
+    const kalvora::Verlauf& Verlauf() const { return m_verlauf; }
     // Runs the note dialog with (title, note), Windows-1252; nullopt when cancelled. Replaceable
     // for unattended runs.
     std::function<std::optional<std::string>(const std::string&, const std::string&)> m_notizBearbeiten;
@@ -123,6 +129,7 @@ protected:
 private:
     void Anordnen();
     void TaktNachholen();
+    void VerlaufAnwenden(bool bZurueck);
     // After a sync: the status bar, and a damaged database's restore offer.
     void NachAbgleich(kalvora::AbgleichStand stand);
     // The restore offer after a load (true when the backup replaced the database; the caller
@@ -160,6 +167,7 @@ private:
     bool m_bTaktNachholen = false; // a tick came during a drag
     // The resource under the press of the running drag: a later rebuild may move its row.
     std::optional<kalvora::RessourcenKennung> m_markierKennung;
+    kalvora::Verlauf m_verlauf; // undo history of this window and run
 
     std::map<int, std::function<void()>> m_befehle;
     std::set<int> m_verbunden; // actions whose trigger already runs Befehl
