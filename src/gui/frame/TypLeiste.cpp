@@ -72,6 +72,7 @@ void CTypLeiste::Aufbauen(const std::function<QAction*(int)>& aktion,
         m_pKnoepfe[static_cast<std::size_t>(art)] = knopf;
     }
     addWidget(feld);
+    m_pFeld = feld;
     Einfaerben(tabelle, farbschema);
     BreitenAnpassen();
 }
@@ -85,7 +86,7 @@ void CTypLeiste::BreitenAnpassen() {
     if (!m_pLetzterBefehl || !m_pKnoepfe[1]) return;
     int breite = kBreite;
     // A floating or vertical bar takes the room it needs.
-    if (!isFloating() && orientation() == Qt::Horizontal && isVisible()) {
+    if (!isFloating() && orientation() == Qt::Horizontal && m_pLetzterBefehl->geometry().right() > 0) {
         const int abstand = style()->pixelMetric(QStyle::PM_ToolBarItemSpacing, nullptr, this);
         const int trenner = style()->pixelMetric(QStyle::PM_ToolBarSeparatorExtent, nullptr, this);
         const int rand = style()->pixelMetric(QStyle::PM_ToolBarFrameWidth, nullptr, this) +
@@ -103,6 +104,11 @@ void CTypLeiste::BreitenAnpassen() {
         // Cut captions are read in the tooltip.
         knopf->setToolTip(knopf->Beschriftung(breite) == knopf->text() ? m_strTypTipp : knopf->text());
     }
+    // The bar lays out by the field's size: it must follow at once, not at the next show.
+    m_pFeld->layout()->activate();
+    m_pFeld->setFixedSize(m_pFeld->layout()->sizeHint());
+    // A field in the overflow menu is hidden and would not ask for a new layout itself.
+    if (layout()) layout()->invalidate();
 }
 
 CFarbButton* CTypLeiste::Knopf(int art) const {

@@ -40,6 +40,7 @@ private:
     void Einfaerben(const kalvora::EintragsartTabelle& tabelle, int farbschema);
 
     QWidget* m_pLetzterBefehl = nullptr; // the command button left of the entry types
+    QWidget* m_pFeld = nullptr;          // the two rows of colour buttons and "Entf"
     int m_nKnopfBreite = kBreite;
     QString m_strTypTipp; // the entry-type commands' own tooltip
 
