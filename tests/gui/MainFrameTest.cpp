@@ -88,6 +88,20 @@ TEST_F(MainFrameTest, MenuesUndSymbolleiste) {
     EXPECT_EQ(std::pair(leiste->Knopf(0)->text(), leiste->Knopf(0)->width()),
               std::pair(QStringLiteral("Entf"), 40));
     EXPECT_GT(leiste->Knopf(0)->x(), leiste->Knopf(8)->geometry().right());
+
+    // Narrower windows keep every type on the bar: the buttons shrink, the cut caption is the tooltip.
+    for (int breite : {800, 600}) {
+        rahmen->resize(breite, 600);
+        QTest::qWait(20);
+        const QRect bar = leiste->rect();
+        for (int art = 0; art <= 16; ++art) {
+            const CFarbButton* k = leiste->Knopf(art);
+            const QRect r(k->mapTo(leiste, QPoint(0, 0)), k->size());
+            EXPECT_TRUE(k->isVisibleTo(leiste) && bar.contains(r) && r.width() >= CTypLeiste::kKleinsteBreite)
+                << breite << " " << art << " " << r.x() << "+" << r.width();
+        }
+        EXPECT_LT(leiste->Knopf(1)->width(), 80) << breite;
+    }
 }
 
 TEST_F(MainFrameTest, SetAktiveArtUndKlickMarkierenGenauEinenKnopf) {
