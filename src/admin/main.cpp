@@ -27,6 +27,10 @@ const Befehl kBefehle[] = {
     {"anlegen", "anlegen DATEI --b1 TEXT --b2 TEXT [--gruppe TEXT] [--nr TEXT]  Ressource anlegen", Anlegen},
     {"markieren", "markieren DATEI --b1 TEXT --b2 TEXT [--nr TEXT] --von JJJJ-MM-TT[:1|:2] --bis JJJJ-MM-TT[:1|:2] "
                   "--art N [--notiz TEXT]  Halbtage markieren (N = 0 löscht)", Markieren},
+    {"ical", "ical DATEI --von JJJJ-MM-TT --bis JJJJ-MM-TT --aus DATEI.ics [--gruppe TEXT] [--ressource \"Name, "
+             "Vorname\"] [--art LISTE]  Abwesenheiten als iCalendar-Datei", Ical},
+    {"statistik", "statistik DATEI --jahr JJJJ --aus DATEI.csv [--gruppe TEXT]  Tage je Eintragsart als CSV-Datei",
+     Statistik},
 #ifdef KALVORA_ADMIN_DRUCKEN
     {"drucken", "drucken DATEI --von JJJJ-MM-TT --bis JJJJ-MM-TT --pdf AUSGABE.pdf [--gruppe TEXT] [--nach-gruppen] "
                 "[--schema 1..5] [--regionen LISTE]  Plan als PDF drucken", Drucken},
