@@ -75,7 +75,8 @@ Anwendung SchrittAnwenden(const Schritt& schritt, bool bZurueck, const Ressource
         const TagInhalt& ziel = bZurueck ? t.m_vorher : t.m_nachher;
         const CRessource* dort = LebendeRessource(datei, t.m_kennung);
         CRessource* hier = LebendeRessource(arbeit, t.m_kennung);
-        if (!dort || !hier || (Unterschiede(TagInhalt::Von(dort->FindeTag(t.m_timeDatum)), erwartet) & t.m_nTeile)) {
+        if (!dort || !hier ||
+            (Unterschiede(TagInhalt::Von(dort->FindeTag(t.m_timeDatum)), erwartet) & t.m_nTeile)) {
             ergebnis.m_ausgelassen.push_back(t);
             continue;
         }
@@ -120,7 +121,8 @@ std::string AusgelassenText(const Schritt& ausgelassen, bool bZurueck) {
         }
         std::sort(tage.begin(), tage.end());
         text += "\n" + Utf8AusCp1252(k.m_strBenennung1);
-        if (!k.m_strBenennung2.empty()) text += " " + Utf8AusCp1252(k.m_strBenennung2);
+        if (!k.m_strBenennung2.empty())
+            text += ", " + Utf8AusCp1252(k.m_strBenennung2); // as the grid names it
         text += ": ";
         for (std::size_t a = 0; a < tage.size();) {
             std::size_t b = a;

@@ -14,7 +14,8 @@ namespace {
 std::string Beschreibung(const Schritt& s) {
     std::string text;
     const auto inhalt = [](const TagInhalt& i) {
-        return std::to_string(i.m_nVormittag) + "/" + std::to_string(i.m_nNachmittag) + "\"" + i.m_strNotiz + "\"";
+        return std::to_string(i.m_nVormittag) + "/" + std::to_string(i.m_nNachmittag) + "\"" + i.m_strNotiz +
+               "\"";
     };
     for (const TagAenderung& t : s) {
         text += (text.empty() ? "" : ", ") + std::to_string(t.m_timeDatum.GetDay()) + "." +
@@ -115,12 +116,15 @@ TEST_F(VerlaufTest, NotizSchrittBeiOkAuchMitLoeschenUndRueckgaengigUndWieder) {
         Anhaengen(r, Um(2025, 6, 3, 9), 1, 0, "x");
         MeldungsRekorder m;
         Verlauf v;
-        NotizMitVerlauf(v, l, 1, zeit, m, [&](auto&, auto&) { return antwort; }, nullptr);
-        EXPECT_EQ(std::pair(v.KannRueckgaengig(), m.m_gezeigt.empty()), std::pair(*erwartet != 0, zeit.GetHour() < 12));
+        NotizMitVerlauf(
+            v, l, 1, zeit, m, [&](auto&, auto&) { return antwort; }, nullptr);
+        EXPECT_EQ(std::pair(v.KannRueckgaengig(), m.m_gezeigt.empty()),
+                  std::pair(*erwartet != 0, zeit.GetHour() < 12));
         if (!v.KannRueckgaengig()) continue;
         const RessourcenListe datei = KopiereListe(l);
         v.Anwenden(true, datei, l, Jetzt(), nullptr);
-        EXPECT_EQ(std::pair(r.FindeTag(tag3)->m_strNotiz.Text(), v.KannWiederherstellen()), std::pair(std::string("x"), true));
+        EXPECT_EQ(std::pair(r.FindeTag(tag3)->m_strNotiz.Text(), v.KannWiederherstellen()),
+                  std::pair(std::string("x"), true));
         v.Anwenden(false, KopiereListe(l), l, Jetzt(), nullptr);
         EXPECT_EQ(r.FindeTag(tag3)->m_strNotiz, antwort->c_str());
     }
@@ -133,45 +137,51 @@ TEST_F(VerlaufTest, RueckgaengigUndWiederherstellenSchreibenDieDateiNeuerSchritt
     a->Ziehen("Huber", Um(2025, 6, 3, 9), Um(2025, 6, 4, 21), 3);
     Weiter();
     EXPECT_EQ(a->Anwenden(true), "");
-    EXPECT_EQ(std::tuple(Platte("Huber", {tag3, tag4}), a->verlauf.KannRueckgaengig(), a->verlauf.KannWiederherstellen()),
+    EXPECT_EQ(std::tuple(Platte("Huber", {tag3, tag4}), a->verlauf.KannRueckgaengig(),
+                         a->verlauf.KannWiederherstellen()),
               std::tuple("0/0 0/0 ", false, true));
     EXPECT_EQ(AufPlatte(datei)[0]->FindeTag(tag3)->m_timeGeaendert, Jetzt()); // a new change time
     ASSERT_EQ(b->abgleich.Takt(), AbgleichStand::Fertig);                     // others take it in
     EXPECT_EQ(Haelften(*b->Finde("Huber"), {tag3}), "0/0 ");
     Weiter();
     EXPECT_EQ(a->Anwenden(false), "");
-    EXPECT_EQ(std::tuple(Platte("Huber", {tag3, tag4}), a->verlauf.KannWiederherstellen()), std::tuple("3/3 3/3 ", false));
+    EXPECT_EQ(std::tuple(Platte("Huber", {tag3, tag4}), a->verlauf.KannWiederherstellen()),
+              std::tuple("3/3 3/3 ", false));
     // While another instance holds the lock nothing happens; the step waits.
     DateiSchreibenTest(stempel, "1 9");
     EXPECT_EQ(a->Anwenden(true), "(gesperrt)");
     DateiSchreibenTest(stempel, "0 9");
     a->Anwenden(true);
     a->Ziehen("Meier", tag5, tag5, 1); // a new step after an undo: no redo
-    EXPECT_EQ(std::tuple(a->verlauf.KannRueckgaengig(), a->verlauf.KannWiederherstellen()), std::tuple(true, false));
+    EXPECT_EQ(std::tuple(a->verlauf.KannRueckgaengig(), a->verlauf.KannWiederherstellen()),
+              std::tuple(true, false));
 
     // The history keeps the newest 100 steps.
     Verlauf v;
     RessourcenListe l;
     CRessource& r = Neu(l, "A");
-    for (int i = 0; i < 105; ++i) MarkierenMitVerlauf(v, nullptr, &r, tag3, tag3, i % 2 + 1, Jetzt(), nullptr);
+    for (int i = 0; i < 105; ++i)
+        MarkierenMitVerlauf(v, nullptr, &r, tag3, tag3, i % 2 + 1, Jetzt(), nullptr);
     int schritte = 0;
-    for (; v.KannRueckgaengig(); ++schritte) v.Anwenden(true, KopiereListe(l), l, Jetzt(), nullptr);
+    for (; v.KannRueckgaengig(); ++schritte)
+        v.Anwenden(true, KopiereListe(l), l, Jetzt(), nullptr);
     EXPECT_EQ(schritte, 100);
 }
 
 // A drag of 3 June to the first half of 5 June with type 2, then another writer's change; the undo
 // leaves exactly the days alone whose changed halves no longer hold what the drag wrote.
 TEST_F(VerlaufTest, RueckgaengigLaesstTageStehenDieEinAndererSeitherGeaendertHat) {
-    const char* kKopf = "Diese Tage hat inzwischen ein anderer Benutzer geändert; sie wurden nicht rückgängig gemacht:\n\n";
+    const char* kKopf =
+        "Diese Tage hat inzwischen ein anderer Benutzer geändert; sie wurden nicht rückgängig gemacht:\n\n";
     const std::tuple<const char*, std::function<void(Fenster&)>, const char*, std::string> faelle[] = {
-        {"Halbtag des Zugs", [&](Fenster& b) { b.Ziehen("Huber", Um(2025, 6, 4, 9), Um(2025, 6, 4, 9), 5); }, "0/0 5/2 0/0 ",
-         std::string(kKopf) + "Huber Anna: 04.06.2025"},
+        {"Halbtag des Zugs", [&](Fenster& b) { b.Ziehen("Huber", Um(2025, 6, 4, 9), Um(2025, 6, 4, 9), 5); },
+         "0/0 5/2 0/0 ", std::string(kKopf) + "Huber, Anna: 04.06.2025"},
         {"andere Hälfte", [&](Fenster& b) { b.Ziehen("Huber", Um(2025, 6, 5, 21), Um(2025, 6, 5, 21), 7); },
          "0/0 0/0 0/7 ", ""},
         {"gleicher Wert", [&](Fenster& b) { b.Ziehen("Huber", Um(2025, 6, 4, 9), Um(2025, 6, 4, 9), 2); },
          "0/0 0/0 0/0 ", ""},
         {"gelöscht", [&](Fenster& b) { b.Ziehen("Huber", Um(2025, 6, 3, 9), Um(2025, 6, 4, 21), 0); },
-         "0/0 0/0 0/0 ", std::string(kKopf) + "Huber Anna: 03.06.2025 bis 04.06.2025"},
+         "0/0 0/0 0/0 ", std::string(kKopf) + "Huber, Anna: 03.06.2025 bis 04.06.2025"},
         {"Ressource gelöscht",
          [&](Fenster& b) {
              CRessource* h = b.Finde("Huber");
@@ -179,7 +189,7 @@ TEST_F(VerlaufTest, RueckgaengigLaesstTageStehenDieEinAndererSeitherGeaendertHat
              h->m_timeGeaendert = Jetzt();
              b.abgleich.Abgleichen(false);
          },
-         "2/2 2/2 2/0 ", std::string(kKopf) + "Huber Anna: 03.06.2025 bis 05.06.2025"},
+         "2/2 2/2 2/0 ", std::string(kKopf) + "Huber, Anna: 03.06.2025 bis 05.06.2025"},
     };
     for (const auto& [name, aendern, platte, meldung] : faelle) {
         auto a = Anfang();
@@ -217,9 +227,10 @@ TEST_F(VerlaufTest, SchrittUeberEinenAbgleichMitFremdenAenderungenAnderTage) {
     EXPECT_EQ(Platte("Huber", {tag4, tag5}) + Platte("Meier", {tag3, tag4}), "0/0 0/8 4/4 6/6 ");
     b->Ziehen("Huber", tag4, tag4, 9); // after the undo: the redo leaves that day alone
     Weiter();
-    EXPECT_EQ(a->Anwenden(false),
-              "Diese Tage hat inzwischen ein anderer Benutzer geändert; sie wurden nicht wiederhergestellt:\n\n"
-              "Huber Anna: 04.06.2025");
+    EXPECT_EQ(
+        a->Anwenden(false),
+        "Diese Tage hat inzwischen ein anderer Benutzer geändert; sie wurden nicht wiederhergestellt:\n\n"
+        "Huber, Anna: 04.06.2025");
     EXPECT_EQ(Platte("Huber", {tag4, tag5}), "9/0 2/8 ");
 }
 
