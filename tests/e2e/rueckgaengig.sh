@@ -3,7 +3,7 @@
 # file, Strg+Y marks them again. Then a drag marks day +5, kalvora-admin as another writer changes
 # that day and a tick takes it in: Strg+Z leaves the writer's day as it is, names it in a message,
 # and goes no further back than that last step.
-# KALVORA_BILD=<file.png> keeps a screenshot of the window with the message.
+# KALVORA_BILD=<file.png> keeps a screenshot of the screen with the message (<file.png>.xwd without ImageMagick).
 set -euo pipefail
 kalvora="$1"
 admin="$2"
