@@ -1,11 +1,19 @@
 // The print dialog's preselection, buttons and pickers (its checks: core DruckAuswahl); the view's print
 // commands with their modal steps scripted: printer dialog into a PDF, preview, set-up, year overview.
+#include <QColorDialog>
 #include <QDateEdit>
+#include <QLibraryInfo>
+#include <QPageSetupDialog>
+#include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
 
+#include <QTranslator>
+#include <gmock/gmock.h>
+
 #include "AnsichtHilfen.h"
+#include "dialogs/BedeutungDlg.h"
 #include "dialogs/JahresFeld.h"
 #include "print/DruckBefehle.h"
 #include "print/DruckDlg.h"
@@ -146,4 +154,49 @@ TEST_F(DruckBefehleTest, AusDerVerwaltungNurDieJahresuebersicht) {
     EXPECT_LT(gemalt.bottom(), 400);                                     // 3:1 on a page of 1200 × 900
     // Afterwards the pane is forgotten: nothing is drawn while resource management stays open.
     EXPECT_TRUE(Gemalt().isNull());
+}
+
+// Qt's own dialogs as the commands open them: German title, buttons and tool buttons whatever the
+// environment's language, or the user meets "Cancel" and "Landscape".
+TEST_F(DruckBefehleTest, QtsDialogeDeutsch) {
+    if (QTranslator probe;
+        !probe.load(QStringLiteral("qtbase_de"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        GTEST_SKIP() << "qtbase_de.qm fehlt (Paket qt6-translations-l10n): Qts Dialoge bleiben englisch";
+    const auto texte = [](QDialog& dlg) {
+        Texte t{dlg.windowTitle().toStdString()};
+        for (const QAbstractButton* b : dlg.findChildren<QAbstractButton*>())
+            t.push_back(b->text().toStdString());
+        for (const QAction* a : dlg.findChildren<QAction*>())
+            t.push_back(a->text().toStdString());
+        return t;
+    };
+    Texte gesehen;
+    const auto ansehen = [&](QDialog& dlg) { gesehen = texte(dlg), dlg.reject(); };
+    befehle->m_druckerDialog = nullptr;
+    befehle->m_einrichtung = nullptr;
+    befehle->m_vorschau = [&](QPrintPreviewDialog& dlg) { gesehen = texte(dlg); };
+    CBedeutungDlg bedeutung;
+    const struct {
+        std::function<void()> oeffnen;
+        Texte erwartet;
+    } faelle[] = {
+        {[&] {
+             BeimNaechstenDialog<QPageSetupDialog>(ansehen), a.Aktion(befehl::DruckerEinrichtung)->trigger();
+         },
+         {"Seite einrichten", "Hochformat", "Querformat", "OK", "Abbrechen"}},
+        {[&] { BeimNaechstenDialog<QPrintDialog>(ansehen), a.Aktion(befehl::Drucken)->trigger(); },
+         {"Drucken", "&Drucken", "Abbrechen", "&Einstellungen >>"}},
+        {[&] { a.Aktion(befehl::Seitenansicht)->trigger(); },
+         {"Druckvorschau: Kalvora", "Drucken", "Seite einrichten", "Hochformat", "Vergrößern",
+          "Nächste Seite"}},
+        {[&] { BeimNaechstenDialog<QColorDialog>(ansehen), Klick(bedeutung, 1063); },
+         {"Farbauswahl", "Zu benutzerdefinierten Farben &hinzufügen", "OK", "Abbrechen"}},
+    };
+    for (const auto& f : faelle) {
+        gesehen.clear();
+        f.oeffnen();
+        ASSERT_FALSE(gesehen.empty()) << f.erwartet.front();
+        EXPECT_EQ(gesehen.front(), f.erwartet.front());
+        EXPECT_THAT(gesehen, ::testing::IsSupersetOf(f.erwartet));
+    }
 }
