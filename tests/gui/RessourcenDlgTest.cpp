@@ -4,6 +4,7 @@
 #include "data/Abgleich.h"
 #include "data/DatenbankFormat.h"
 #include "dialogs/JahresFeld.h"
+#include "dialogs/KurzText.h"
 #include "dialogs/RessourceDlg.h"
 #include "dialogs/StatistikFeld.h"
 #include "dialogs/Verwaltung.h"
@@ -199,6 +200,24 @@ TEST_F(RessourcenDlgTest, KopierenMitAllenTagenOderBegruendetVerweigert) {
                          liste[1]->FindeTag(CTime(2025, 3, 3, 9, 0, 0))->m_strNotiz,
                          liste[2]->AnzahlEintraege()),
               std::tuple(std::size_t{3}, std::string("Arzt"), std::size_t{0})); // every day, notes included
+}
+
+// A name of 240 characters keeps the dialog within a screen of 1600 px: list line and info lines end
+// in "…" and show the whole text as tooltip.
+TEST_F(RessourcenDlgTest, LangerNameBleibtImBildschirm) {
+    const std::string lang(236, 'W');
+    liste.push_back(Ressource(lang, "Anna", lang, "1"));
+    Oeffnen();
+    Waehle(2);
+    QCoreApplication::processEvents();
+    EXPECT_LE(std::max(dlg->sizeHint().width(), dlg->width()), 1600);
+    EXPECT_LE(dlg->minimumSizeHint().width(), 1600);
+    const QString ganz = QString::fromStdString(lang) + ", Anna";
+    EXPECT_EQ(Liste()->item(2)->toolTip(), ganz);
+    EXPECT_EQ(Liste()->item(0)->toolTip(), QString());
+    for (int id : {1033, 1034})
+        EXPECT_TRUE(Kind<CKurzText>(*dlg, id)->SichtbarerText().endsWith(u'…')) << id;
+    EXPECT_EQ(Text(1033), ganz);
 }
 
 // Counts follow the year; the buttons stop at 1971 and 2036.
