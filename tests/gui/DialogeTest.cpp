@@ -1,10 +1,12 @@
 // The small dialogs on their own and the colour button's pixels; "Löschen" of notes: MausAnsichtTest.
 #include "AnsichtHilfen.h"
 #include "dialogs/BedeutungDlg.h"
+#include "dialogs/EinstellungenDlg.h"
 #include "dialogs/GruppeDlg.h"
 #include "dialogs/InfoDlg.h"
 #include "dialogs/NotizDlg.h"
 #include "dialogs/RessourceDlg.h"
+#include "dialogs/RessourcenDlg.h"
 
 // Alignment 2 is the third radio ("Mitte"); the picker starts at the colour shown, cancelling it keeps that;
 // typed text the code page cannot hold is refused.
@@ -121,6 +123,46 @@ TEST(GruppeDlg, EintraegeAufsteigendVorgabeAusgewaehltOkGibtDieGruppeAbbrechenLa
         });
         EXPECT_EQ(dlg.exec(), ok ? QDialog::Accepted : QDialog::Rejected);
         EXPECT_EQ(dlg.m_strGruppe, erwartet) << vorgabe;
+    }
+}
+
+// Enter presses the focused button, not the dialog's OK; on a list it is OK's. Reached by Tab where the
+// user would: from the resource list the next stop is "Neu".
+TEST(Dialoge, EnterDruecktDenFokussiertenKnopf) {
+    RessourcenListe plan = Liste(Ressource("Apfel", "Anna"));
+    MeldungsRekorder meldungen;
+    EintragsartTabelle arten = EintragsartTabelle::Standard();
+    const auto verwaltung = [&] { return std::make_unique<CRessourcenDlg>(plan, arten, meldungen); };
+    const struct {
+        std::function<std::unique_ptr<QDialog>()> dialog;
+        const char* start;
+        int tabs;
+        const char* knopf; // where the focus is when Enter comes
+        QString geoeffnet; // the title of the dialog Enter opened
+        int ergebnis;      // -1: still open
+    } faelle[] = {
+        {verwaltung, "id1003", 1, "id1000", "Ressource", -1},
+        {verwaltung, "id1003", 0, "id1003", "", QDialog::Accepted},
+        {[&] { return std::make_unique<CEinstellungenDlg>(arten); }, "id2", 0, "id2", "", QDialog::Rejected},
+        {[] { return std::make_unique<CGruppeDlg>(); }, "id2", 0, "id2", "", QDialog::Rejected},
+    };
+    for (const auto& f : faelle) {
+        const std::unique_ptr<QDialog> dlg = f.dialog();
+        dlg->show();
+        dlg->setResult(-1);
+        Kind(*dlg, f.start)->setFocus();
+        for (int i = 0; i < f.tabs; ++i)
+            QTest::keyClick(dlg->focusWidget(), Qt::Key_Tab);
+        ASSERT_EQ(dlg->focusWidget()->objectName(), QString::fromLatin1(f.knopf)) << f.start;
+        QString geoeffnet;
+        QTimer::singleShot(0, [&] {
+            if (auto* modal = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
+                geoeffnet = modal->windowTitle(), modal->reject();
+        });
+        QTest::keyClick(dlg->focusWidget(), Qt::Key_Return);
+        QCoreApplication::processEvents();
+        EXPECT_EQ(geoeffnet, f.geoeffnet) << f.knopf;
+        EXPECT_EQ(dlg->isVisible() ? -1 : dlg->result(), f.ergebnis) << f.knopf;
     }
 }
 
