@@ -41,6 +41,30 @@ TEST(Ansicht, ErsteAnzeigeSetztZustandLaedtStartetDenTaktUndLegtDieSteuerelement
     EXPECT_EQ(a.ansicht->HorizontalBalken()->geometry(), QRect(0, b - 25, r - 30, 20));
     EXPECT_EQ(a.ansicht->VertikalBalken()->geometry(), QRect(r - 25, 0, 20, b - 30));
     EXPECT_EQ(a.ansicht->HeuteKnopf()->geometry(), QRect(r - 25, b - 25, 20, 20));
+    EXPECT_EQ(a.ansicht->HeuteKnopf()->toolTip(), QStringLiteral("Heute"));
+}
+
+// A plan without resources says where to begin, over the empty grid; a group filter that leaves no row
+// says nothing.
+TEST(Ansicht, LeererPlanZeigtDenEinstieg) {
+    AnsichtUmgebung a;
+    a.Starten();
+    CKalenderWnd& g = a.Gitter();
+    const auto grau = [&] {
+        const QImage bild = g.grab().toImage();
+        return Umriss(bild, bild.rect().adjusted(0, 2 * g.ZeilenHoehe() + 2, 0, 0),
+                      Ist(qRgb(80, 80, 80) & 0xFFFFFF));
+    };
+    EXPECT_TRUE(g.ZeigtEinstiegsHinweis());
+    EXPECT_EQ(
+        CKalenderWnd::kEinstiegsHinweis,
+        QStringLiteral("Noch keine Ressourcen: Legen Sie die erste mit \"Ressource verwalten\" an (erster "
+                       "Knopf der Symbolleiste).\nFeiertage und Schulferien Ihrer Bundesländer wählen Sie "
+                       "unter \"Extras → Einstellungen\"."));
+    EXPECT_FALSE(grau().isEmpty());
+    g.SetTitel("Technik");
+    EXPECT_FALSE(g.ZeigtEinstiegsHinweis());
+    EXPECT_TRUE(grau().isEmpty());
 }
 
 // The commands grey out at the limits (which sizes are allowed: core GitterZustand).
@@ -182,14 +206,17 @@ TEST(AnsichtAbgleich, FehlgeschlagenesSpeichernZeigtDieStatusleisteBisZumNaechst
     a.ansicht->Takt(); // tries again, quietly
     ::close(fd);
     const QRect warnung = leiste.WarnRechteck(leiste.rect());
-    EXPECT_TRUE(leiste.NichtGespeichert() && rot() > 30 && leiste.PaneText() == QStringLiteral("Bereit")) << rot();
-    EXPECT_TRUE(warnung.right() < CStatusLeiste::LampenRechteck(leiste.rect()).left() && warnung.width() > 40);
+    EXPECT_TRUE(leiste.NichtGespeichert() && rot() > 30 && leiste.PaneText() == QStringLiteral("Bereit"))
+        << rot();
+    EXPECT_TRUE(warnung.right() < CStatusLeiste::LampenRechteck(leiste.rect()).left() &&
+                warnung.width() > 40);
     ASSERT_NE(Angezeigt(a, 2, tag), nullptr);
     EXPECT_EQ(std::pair(Angezeigt(a, 2, tag)->m_nArtVormittag, a.u.meldungen.m_gezeigt.size()),
               std::pair(4, std::size_t{1}));
     a.ansicht->Takt();
-    EXPECT_EQ(std::tuple(leiste.NichtGespeichert(), rot(), Haelften(*AufPlatte(a.u.app.m_strDatei)[1], {tag})),
-              std::tuple(false, 0, "4/4 "));
+    EXPECT_EQ(
+        std::tuple(leiste.NichtGespeichert(), rot(), Haelften(*AufPlatte(a.u.app.m_strDatei)[1], {tag})),
+        std::tuple(false, 0, "4/4 "));
 }
 
 // An empty database with a backup at the start, a damaged one at a tick: the backup is offered once per
@@ -202,7 +229,8 @@ TEST(AnsichtAbgleich, LeereOderBeschaedigteDatenbankBietetDieSicherungAn) {
         fs::copy_file(a.u.app.m_strDatei, bk1);
         const auto fragen = [&] {
             int n = 0;
-            for (const auto& m : a.u.meldungen.m_gezeigt) n += m.knoepfe == Knoepfe::JaNein;
+            for (const auto& m : a.u.meldungen.m_gezeigt)
+                n += m.knoepfe == Knoepfe::JaNein;
             return n;
         };
         if (beimStart) {
@@ -216,11 +244,13 @@ TEST(AnsichtAbgleich, LeereOderBeschaedigteDatenbankBietetDieSicherungAn) {
             DateiSchreibenTest(a.u.app.m_strDatei, std::string("\x07\0\0", 3));
             a.u.meldungen.m_antworten = {Antwort::Ok, Antwort::Nein};
             EXPECT_EQ(a.ansicht->Abgleichen(false), AbgleichStand::LadenFehlgeschlagen);
-            for (int takt = 0; takt < 7; ++takt) a.ansicht->Takt(); // the seventh breaks the lock and fails again
+            for (int takt = 0; takt < 7; ++takt)
+                a.ansicht->Takt(); // the seventh breaks the lock and fails again
             EXPECT_EQ(std::pair(fragen(), a.u.meldungen.m_gezeigt.size()), std::pair(1, std::size_t{3}));
             a.u.meldungen.m_antworten = {Antwort::Ok, Antwort::Ja};
             fs::last_write_time(bk1, fs::last_write_time(bk1) + std::chrono::seconds(1));
-            for (int takt = 0; takt < 2; ++takt) a.ansicht->Takt(); // a newer backup is another offer
+            for (int takt = 0; takt < 2; ++takt)
+                a.ansicht->Takt(); // a newer backup is another offer
         }
         EXPECT_EQ(fragen(), beimStart ? 1 : 2);
         EXPECT_EQ(a.Labels(), (Texte{"Bauer, Anna", "Kurz, Karl"})) << beimStart;

@@ -1,8 +1,10 @@
 // The main frame: menus, tool bars, window place, keys; and the status bar's busy lamp.
+#include <QHelpEvent>
 #include <QMenu>
 #include <QMenuBar>
 #include <QSignalSpy>
 #include <QToolButton>
+#include <QToolTip>
 #include <QUrl>
 
 #include "GuiHilfen.h"
@@ -47,15 +49,16 @@ TEST_F(MainFrameTest, MenuesUndSymbolleiste) {
             texte << (a->isSeparator() ? QStringLiteral("-") : a->text());
         menues << texte.join('|');
     }
-    EXPECT_EQ(menues, (QStringList{
-                          "&Datei|&Drucken\tStrg+P|Sei&tenansicht...|Drucker&einrichtung...|-|&Beenden",
-                          "&Bearbeiten|&Rückgängig\tStrg+Z|&Wiederherstellen\tStrg+Y|-|&Ressource verwalten ...|"
-                          "&Gruppe anzeigen ...",
-                          "&Ansicht|&Symbolleiste|S&tatusleiste|-|Ansicht ver&größern|Ansicht ver&kleinern|-|"
-                          "S&ortieren nach Gruppen",
-                          "&Extras|&Einstellungen...|&Datenbank optimieren...",
-                          "&?|QuickStart|-|Inf&o über Kalvora ...",
-                      }));
+    EXPECT_EQ(menues,
+              (QStringList{
+                  "&Datei|&Drucken\tStrg+P|Sei&tenansicht...|Drucker&einrichtung...|-|&Beenden",
+                  "&Bearbeiten|&Rückgängig\tStrg+Z|&Wiederherstellen\tStrg+Y|-|&Ressource verwalten ...|"
+                  "&Gruppe anzeigen ...",
+                  "&Ansicht|&Symbolleiste|S&tatusleiste|-|Ansicht ver&größern|Ansicht ver&kleinern|-|"
+                  "S&ortieren nach Gruppen",
+                  "&Extras|&Einstellungen...|&Datenbank optimieren...",
+                  "&?|QuickStart|-|Inf&o über Kalvora ...",
+              }));
     // Status tip and tooltip are the prompt's two lines; disabled until the view takes over.
     QAction* drucken = rahmen->Aktion(57607);
     EXPECT_EQ(drucken->statusTip() + "|" + drucken->toolTip() + "|" + rahmen->windowTitle(),
@@ -235,12 +238,16 @@ TEST_F(StatusLeisteTest, BereitLampeGriffImBildUndBeschaeftigtJeStempel) {
     EXPECT_EQ((std::vector<QRgb>{Pixel(b, 284, 21), Pixel(b, 299, 6), Pixel(b, 285, 21)}),
               (std::vector<QRgb>{pal(QPalette::Light), pal(QPalette::Light), pal(QPalette::Dark)}));
     // Busy on a pending sync or any lock but 0 (parsing: core StempelDatei); a missing file changes nothing.
-    // Stamp (none: missing), sync open, busy before, busy after.
-    const std::tuple<const char*, bool, bool, bool> faelle[] = {{"0 7", true, false, true},
-                                                                {"-1 3", false, false, true},
-                                                                {nullptr, false, false, false},
-                                                                {nullptr, false, true, true}};
-    for (const auto& [inhalt, offen, vorher, danach] : faelle) {
+    // Stamp (none: missing), sync open, busy before, busy after; the tooltip says why.
+    const QString warten = "Ihre Änderungen werden gespeichert, sobald die Datenbank frei ist.",
+                  gesperrt = "Datenbank gesperrt: ein anderes Kalvora speichert gerade.",
+                  frei = "Datenbank frei";
+    const std::tuple<const char*, bool, bool, bool, QString> faelle[] = {
+        {"0 7", true, false, true, warten},
+        {"-1 3", false, false, true, gesperrt},
+        {nullptr, false, false, false, frei},
+        {nullptr, false, true, true, gesperrt}};
+    for (const auto& [inhalt, offen, vorher, danach, hinweis] : faelle) {
         abgleichOffen = false;
         DateiSchreibenTest(stempel, vorher ? "1 0" : "0 0");
         leiste.OnTimer();
@@ -249,6 +256,17 @@ TEST_F(StatusLeisteTest, BereitLampeGriffImBildUndBeschaeftigtJeStempel) {
         if (inhalt) DateiSchreibenTest(stempel, inhalt);
         abgleichOffen = offen;
         leiste.OnTimer();
-        EXPECT_EQ(leiste.IstBeschaeftigt(), danach) << (inhalt ? inhalt : "(fehlt)");
+        EXPECT_EQ(std::pair(leiste.IstBeschaeftigt(), leiste.LampenHinweis()), std::pair(danach, hinweis))
+            << (inhalt ? inhalt : "(fehlt)");
+    }
+    // Over the lamp the tooltip comes, a failed save first; elsewhere none.
+    leiste.resize(300, 22);
+    leiste.SetNichtGespeichert(true);
+    for (const auto& [stelle, anfang] :
+         {std::pair{QPoint(284, 9), QString("Nicht gespeichert: ")}, {QPoint(20, 9), QString()}}) {
+        QToolTip::hideText();
+        QHelpEvent frage(QEvent::ToolTip, stelle, leiste.mapToGlobal(stelle));
+        QApplication::sendEvent(&leiste, &frage);
+        EXPECT_EQ(QToolTip::text().left(anfang.size()), anfang) << stelle.x();
     }
 }
