@@ -7,6 +7,7 @@
 #include "dialogs/NotizDlg.h"
 #include "dialogs/RessourceDlg.h"
 #include "dialogs/RessourcenDlg.h"
+#include "print/DruckDlg.h"
 
 // Alignment 2 is the third radio ("Mitte"); the picker starts at the colour shown, cancelling it keeps that;
 // typed text the code page cannot hold is refused.
@@ -163,6 +164,34 @@ TEST(Dialoge, EnterDruecktDenFokussiertenKnopf) {
         QCoreApplication::processEvents();
         EXPECT_EQ(geoeffnet, f.geoeffnet) << f.knopf;
         EXPECT_EQ(dlg->isVisible() ? -1 : dlg->result(), f.ergebnis) << f.knopf;
+    }
+}
+
+// A long group or name ends in "…" with the whole line as tooltip, at every width; the dialog stays narrow.
+TEST(Dialoge, LangeZeilenGekuerztMitTooltip) {
+    const std::string lang(120, 'W');
+    RessourcenListe plan = Liste(Ressource("Apfel", "Anna", "Lager"), Ressource(lang, "Bert", lang));
+    MeldungsRekorder meldungen;
+    CGruppeDlg gruppe;
+    gruppe.m_pListe = &plan;
+    CDruckDlg druck(plan, "", meldungen);
+    const QString ganz = QString::fromStdString(lang);
+    for (const auto& [dlg, zeile] :
+         {std::pair<QDialog*, QString>{&gruppe, ganz}, {&druck, ganz + ": " + ganz + ", Bert ()"}}) {
+        dlg->show();
+        QCoreApplication::processEvents();
+        auto* liste = dlg->findChild<QListWidget*>();
+        const auto hinweise = [&] {
+            QStringList t;
+            for (int i = 0; i < liste->count(); ++i)
+                if (!liste->item(i)->toolTip().isEmpty()) t << liste->item(i)->toolTip();
+            return t;
+        };
+        EXPECT_EQ(hinweise(), QStringList{zeile}) << dlg->windowTitle().toStdString();
+        EXPECT_LE(dlg->sizeHint().width(), 1600);
+        dlg->resize(2 * liste->fontMetrics().horizontalAdvance(zeile) + 600, dlg->height());
+        QCoreApplication::processEvents();
+        EXPECT_EQ(hinweise(), QStringList{}) << dlg->windowTitle().toStdString(); // fits now
     }
 }
 

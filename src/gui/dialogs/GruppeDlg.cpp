@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "app/QtWandlung.h"
+#include "dialogs/KurzText.h"
 #include "view/Anzeige.h"
 
 CGruppeDlg::CGruppeDlg(QWidget* parent) : QDialog(parent) {
@@ -68,6 +69,7 @@ void CGruppeDlg::OnInitDialog() {
         m_pListe1024->addItem(kalvora::TextAusCp1252(text));
         if (text == m_strGruppe) auswahl = i;
     }
+    ListeKuerzen(*m_pListe1024);
     m_pListe1024->setCurrentRow(auswahl);
     m_pListe1024->setFocus();
 }

@@ -22,5 +22,5 @@ protected:
 
 class QListWidget;
 // Lines of a list that end in "…" rather than widening it or scrolling sideways; a line cut so
-// shows whole as tooltip. Call after filling.
+// shows whole as tooltip, also after the list is resized. Call after filling.
 void ListeKuerzen(QListWidget& liste);

@@ -153,7 +153,6 @@ void CRessourcenDlg::showEvent(QShowEvent* event) {
         m_pJahresFeld->SetJahr(m_nJahr, std::string());
     }
     QDialog::showEvent(event);
-    ListeKuerzen(*m_pListeFeld); // now that the list has its width
 }
 
 void CRessourcenDlg::ListeFuellen() {

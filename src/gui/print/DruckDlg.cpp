@@ -14,6 +14,7 @@
 
 #include "app/QtWandlung.h"
 #include "app/Uhr.h"
+#include "dialogs/KurzText.h"
 
 using namespace kalvora;
 
@@ -142,6 +143,7 @@ CDruckDlg::CDruckDlg(RessourcenListe& liste, const std::string& strGruppe, Meldu
 
     m_auswahl.Fuellen(m_liste, strGruppe);
     for (const DruckAuswahl::Zeile& z : m_auswahl.Zeilen()) m_pListe->addItem(TextAusCp1252(z.m_strText));
+    ListeKuerzen(*m_pListe);
     AuswahlZeigen();
     m_timeErsterTag = Zeitpunkt(m_pErster);
     m_timeLetzterTag = Zeitpunkt(m_pLetzter);
