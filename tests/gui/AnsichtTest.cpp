@@ -3,6 +3,9 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <QWheelEvent>
+#include <QtTest/qtestspontaneevent.h>
+
 #include "AnsichtHilfen.h"
 #include "frame/StatusLeiste.h"
 
@@ -85,7 +88,7 @@ TEST(Ansicht, ZoomMitGrenzenUndGrauschaltung) {
     EXPECT_EQ(a.Gitter().SpaltenBreite(), 300);
 }
 
-// Vertically clamped with the bar; horizontally relative; arrow keys and the today button.
+// Vertically clamped with the bar; horizontally relative; arrow keys, the today button and the wheel.
 TEST(Ansicht, RollenVertikalHorizontalPfeiltastenUndHeuteKnopf) {
     UhrFixiert uhr(CTime(2025, 1, 2, 10, 0, 0));
     AnsichtUmgebung a;
@@ -136,6 +139,20 @@ TEST(Ansicht, RollenVertikalHorizontalPfeiltastenUndHeuteKnopf) {
     for (int i = 0; i < 10; ++i)
         QTest::keyClick(a.ansicht, Qt::Key_Up);
     EXPECT_EQ(g.ErsteZeile(), 0);
+    // One notch over the grid (mapping: core GitterZustand): 3 rows, with Shift 3 days, with Ctrl bigger
+    // cells.
+    const int breite = g.SpaltenBreite();
+    for (const auto& [winkel, tasten] :
+         {std::pair{-120, Qt::NoModifier}, {-120, Qt::ShiftModifier}, {120, Qt::ControlModifier}}) {
+        QWheelEvent rad({300, 100}, g.mapToGlobal(QPointF(300, 100)), {}, {0, winkel}, Qt::NoButton, tasten,
+                        Qt::NoScrollPhase, false);
+        // As from the mouse: only then does it travel up from the grid (sendEvent would make it synthetic).
+        QSpontaneKeyEvent::setSpontaneous(&rad);
+        QApplication::instance()->notify(&g, &rad);
+    }
+    EXPECT_EQ(std::tuple(g.ErsteZeile(), a.ansicht->VertikalBalken()->value(), g.TagOffset()),
+              std::tuple(3, 3, 4));
+    EXPECT_GT(g.SpaltenBreite(), breite);
 }
 
 TEST(Ansicht, EintragsartBefehleHaltenGenauEinenKnopfGedruecktUndDiagnoseTitel) {
