@@ -49,16 +49,17 @@ TEST_F(MainFrameTest, MenuesUndSymbolleiste) {
             texte << (a->isSeparator() ? QStringLiteral("-") : a->text());
         menues << texte.join('|');
     }
-    EXPECT_EQ(menues,
-              (QStringList{
-                  "&Datei|&Drucken\tStrg+P|Sei&tenansicht...|Drucker&einrichtung...|-|&Beenden",
-                  "&Bearbeiten|&Rückgängig\tStrg+Z|&Wiederherstellen\tStrg+Y|-|&Ressource verwalten ...|"
-                  "&Gruppe anzeigen ...",
-                  "&Ansicht|&Symbolleiste|S&tatusleiste|-|Ansicht ver&größern|Ansicht ver&kleinern|-|"
-                  "S&ortieren nach Gruppen",
-                  "&Extras|&Einstellungen...|&Datenbank optimieren...",
-                  "&?|QuickStart|-|Inf&o über Kalvora ...",
-              }));
+    EXPECT_EQ(
+        menues,
+        (QStringList{
+            "&Datei|&Drucken\tStrg+P|Sei&tenansicht...|Drucker&einrichtung...|-|E&xportieren...|-|&Beenden",
+            "&Bearbeiten|&Rückgängig\tStrg+Z|&Wiederherstellen\tStrg+Y|-|&Ressource verwalten ...|"
+            "&Gruppe anzeigen ...",
+            "&Ansicht|&Symbolleiste|S&tatusleiste|-|Ansicht ver&größern|Ansicht ver&kleinern|-|"
+            "S&ortieren nach Gruppen",
+            "&Extras|&Einstellungen...|&Datenbank optimieren...",
+            "&?|QuickStart|-|Inf&o über Kalvora ...",
+        }));
     // Status tip and tooltip are the prompt's two lines; disabled until the view takes over.
     QAction* drucken = rahmen->Aktion(57607);
     EXPECT_EQ(drucken->statusTip() + "|" + drucken->toolTip() + "|" + rahmen->windowTitle(),
