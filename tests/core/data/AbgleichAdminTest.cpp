@@ -100,7 +100,7 @@ TEST_F(AdminAbgleich, VersionHilfeUndPruefen) {
     const std::tuple<std::vector<std::string>, int, std::string, std::string> faelle[] = {
         // arguments, exit code, start of stdout, part of stderr
         {{"--version"}, 0, "kalvora-admin " KALVORA_VERSION "\n", ""},
-        {{"drucken", "--help"}, 0, "Aufruf: kalvora-admin drucken DATEI --von", ""},
+        {{"anlegen", "--help"}, 0, "Aufruf: kalvora-admin anlegen DATEI --b1", ""},
         {{"markieren", datei, "--b1", "-h"}, 0, "Aufruf: kalvora-admin markieren DATEI", ""},
         {{"pruefen", datei}, 0, "OK: 1 Ressource, 1 Tageintrag\n", ""},
         {{"pruefen", fehlt}, 1, "", "Fehler: Die Datei \"" + fehlt + "\" kann nicht geöffnet werden. Die Datei oder ihr"},

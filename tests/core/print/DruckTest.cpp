@@ -181,6 +181,9 @@ TEST_F(AdminDrucken, EineSeiteJeGruppeOderAllePruefungenWieImDialog) {
                   std::tuple(0, "PDF geschrieben: " + pdf + " " + ausgabe + "\n", "", true, true));
     }
     std::filesystem::remove(pdf);
+    const AdminErgebnis hilfe = AdminAufrufen({"drucken", "--help"}, t.pfad());
+    EXPECT_EQ(std::tuple(hilfe.rc, hilfe.out.starts_with("Aufruf: kalvora-admin drucken DATEI --von")),
+              std::tuple(0, true)) << hilfe.out;
     const std::pair<std::vector<std::string>, const char*> fehler[] = { // refused as in the dialog
         {{"--von", "2025-01-01", "--bis", "2026-02-06"},
          "Fehler: Maximal kann nur 1 Jahr ausgedruckt werden! Überprüfen Sie bitte die Datumseingabe!\n"},
