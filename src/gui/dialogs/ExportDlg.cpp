@@ -20,30 +20,11 @@
 #include "export/ExportAuswahl.h"
 #include "export/KalenderTermin.h"
 #include "export/StatistikCsv.h"
+#include "print/RessourcenWahl.h"
 
 using namespace kalvora;
 
 namespace {
-
-const QDate kErsterMoeglicherTag(1970, 1, 1);
-const QDate kLetzterMoeglicherTag(2037, 12, 31);
-
-QPushButton* Knopf(const QString& text, const char* name) {
-    auto* knopf = new QPushButton(text);
-    knopf->setObjectName(QString::fromLatin1(name));
-    knopf->setAutoDefault(false);
-    return knopf;
-}
-
-QDateEdit* Datumsfeld(const char* name, QDate heute) {
-    auto* feld = new QDateEdit;
-    feld->setObjectName(QString::fromLatin1(name));
-    feld->setCalendarPopup(true);
-    feld->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
-    feld->setDateRange(kErsterMoeglicherTag, kLetzterMoeglicherTag);
-    feld->setDate(std::clamp(heute, kErsterMoeglicherTag, kLetzterMoeglicherTag));
-    return feld;
-}
 
 Datum Tag(const QDateEdit* feld) {
     const QDate d = feld->date();
@@ -52,8 +33,8 @@ Datum Tag(const QDateEdit* feld) {
 
 } // namespace
 
-CExportDlg::CExportDlg(const RessourcenListe& liste, const std::string& strGruppe, const EintragsartTabelle& arten,
-                       Meldungen& meldungen, QWidget* parent)
+CExportDlg::CExportDlg(const RessourcenListe& liste, const std::string& strGruppe,
+                       const EintragsartTabelle& arten, Meldungen& meldungen, QWidget* parent)
     : QDialog(parent), m_liste(liste), m_arten(arten), m_meldungen(meldungen) {
     setObjectName(QStringLiteral("ExportDlg"));
     setWindowTitle(QStringLiteral("Exportieren"));
@@ -61,24 +42,15 @@ CExportDlg::CExportDlg(const RessourcenListe& liste, const std::string& strGrupp
     const LokaleZeit jetzt = Jetzt().Lokal();
     const QDate heute(jetzt.jahr, jetzt.monat, jetzt.tag);
 
-    m_pListe = new QListWidget;
-    m_pListe->setObjectName(QStringLiteral("Liste"));
-    m_pListe->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    m_pListe->setUniformItemSizes(true);
-    QPalette palette = m_pListe->palette();
-    for (const auto rolle : {QPalette::Highlight, QPalette::HighlightedText})
-        palette.setColor(QPalette::Inactive, rolle, palette.color(QPalette::Active, rolle));
-    m_pListe->setPalette(palette);
-
-    auto* alle = Knopf(QStringLiteral("Alle auswählen"), "Alle");
-    auto* keine = Knopf(QStringLiteral("Auswahl aufheben"), "Keine");
+    m_pWahl = new CRessourcenWahl(QStringLiteral("Ressource auswählen für Export"), liste, strGruppe,
+                                  {"Liste", "Alle", "Keine"});
     auto* exportieren = new QPushButton(QStringLiteral("Exportieren..."));
     exportieren->setObjectName(QStringLiteral("Exportieren"));
     exportieren->setDefault(true);
-    auto* abbrechen = Knopf(QStringLiteral("Abbrechen"), "Abbrechen");
+    auto* abbrechen = NamensKnopf(QStringLiteral("Abbrechen"), "Abbrechen");
 
-    m_pErster = Datumsfeld("ErsterTag", heute);
-    m_pLetzter = Datumsfeld("LetzterTag", heute);
+    m_pErster = DatumsFeld("ErsterTag", heute);
+    m_pLetzter = DatumsFeld("LetzterTag", heute);
     m_pIcal = new QRadioButton(QStringLiteral("iCalendar (Abwesenheiten)"));
     m_pIcal->setObjectName(QStringLiteral("ICalendar"));
     m_pCsv = new QRadioButton(QStringLiteral("CSV-Statistik"));
@@ -86,16 +58,8 @@ CExportDlg::CExportDlg(const RessourcenListe& liste, const std::string& strGrupp
     m_pIcal->setChecked(true);
     m_pJahr = new QSpinBox;
     m_pJahr->setObjectName(QStringLiteral("Jahr"));
-    m_pJahr->setRange(kErsterMoeglicherTag.year(), kLetzterMoeglicherTag.year());
-    m_pJahr->setValue(std::clamp(jetzt.jahr, kErsterMoeglicherTag.year(), kLetzterMoeglicherTag.year()));
-
-    auto* ressourcen = new QGroupBox(QStringLiteral("Ressource auswählen für Export"));
-    auto* links = new QVBoxLayout(ressourcen);
-    links->addWidget(m_pListe, 1);
-    auto* auswahlKnoepfe = new QHBoxLayout;
-    auswahlKnoepfe->addWidget(alle);
-    auswahlKnoepfe->addWidget(keine);
-    links->addLayout(auswahlKnoepfe);
+    m_pJahr->setRange(m_pErster->minimumDate().year(), m_pErster->maximumDate().year());
+    m_pJahr->setValue(std::clamp(jetzt.jahr, m_pJahr->minimum(), m_pJahr->maximum()));
 
     auto* format = new QGroupBox(QStringLiteral("Format"));
     auto* formate = new QGridLayout(format);
@@ -125,7 +89,7 @@ CExportDlg::CExportDlg(const RessourcenListe& liste, const std::string& strGrupp
     rechts->addWidget(abbrechen, 0, Qt::AlignRight);
 
     auto* aussen = new QHBoxLayout(this);
-    aussen->addWidget(ressourcen, 195);
+    aussen->addWidget(m_pWahl, 195);
     aussen->addLayout(rechts, 112);
 
     // The print dialog's size in dialog units of the current font.
@@ -136,24 +100,12 @@ CExportDlg::CExportDlg(const RessourcenListe& liste, const std::string& strGrupp
     abbrechen->setMinimumWidth(50 * bx / 4);
     resize(327 * bx / 4, 301 * by / 8);
 
-    connect(alle, &QPushButton::clicked, this, [this] {
-        m_auswahl.AlleAuswaehlen();
-        AuswahlZeigen();
-    });
-    connect(keine, &QPushButton::clicked, this, [this] {
-        m_auswahl.AuswahlAufheben();
-        AuswahlZeigen();
-    });
     connect(exportieren, &QPushButton::clicked, this, &CExportDlg::accept);
     connect(abbrechen, &QPushButton::clicked, this, &QDialog::reject);
     connect(m_pErster, &QDateEdit::dateChanged, this, &CExportDlg::OnDatumGeaendert);
     connect(m_pLetzter, &QDateEdit::dateChanged, this, &CExportDlg::OnDatumGeaendert);
-    connect(m_pListe, &QListWidget::itemSelectionChanged, this, &CExportDlg::AuswahlLesen);
     connect(m_pIcal, &QRadioButton::toggled, this, &CExportDlg::FormatZeigen);
 
-    m_auswahl.Fuellen(m_liste, strGruppe);
-    for (const DruckAuswahl::Zeile& z : m_auswahl.Zeilen()) m_pListe->addItem(TextAusCp1252(z.m_strText));
-    AuswahlZeigen();
     FormatZeigen();
 }
 
@@ -173,43 +125,30 @@ void CExportDlg::OnDatumGeaendert() {
     if (m_pErster->date() > m_pLetzter->date()) m_pLetzter->setDate(m_pErster->date());
 }
 
-void CExportDlg::AuswahlZeigen() {
-    m_bZeigtAuswahl = true;
-    const auto& zeilen = m_auswahl.Zeilen();
-    for (int i = 0; i < m_pListe->count() && i < static_cast<int>(zeilen.size()); ++i)
-        m_pListe->item(i)->setSelected(zeilen[static_cast<std::size_t>(i)].m_bAusgewaehlt);
-    m_bZeigtAuswahl = false;
-}
-
-void CExportDlg::AuswahlLesen() {
-    if (m_bZeigtAuswahl) return;
-    for (int i = 0; i < m_pListe->count(); ++i)
-        m_auswahl.SetAusgewaehlt(static_cast<std::size_t>(i), m_pListe->item(i)->isSelected());
-}
-
 void CExportDlg::accept() {
-    AuswahlLesen();
+    const DruckAuswahl& auswahl = m_pWahl->Auswahl();
     const bool ical = m_pIcal->isChecked();
     const Datum von = Tag(m_pErster);
     const Datum bis = Tag(m_pLetzter);
     // The period counts for the calendar only; the statistics take the whole year.
-    const ExportFehler fehler =
-        ical ? ExportPruefen(von, bis, m_auswahl.IrgendeineAusgewaehlt())
-             : ExportPruefen(von, von, m_auswahl.IrgendeineAusgewaehlt());
+    const ExportFehler fehler = ical ? ExportPruefen(von, bis, auswahl.IrgendeineAusgewaehlt())
+                                     : ExportPruefen(von, von, auswahl.IrgendeineAusgewaehlt());
     if (fehler != ExportFehler::Keiner) {
         m_meldungen.Zeige(ExportFehlerText(fehler));
         return;
     }
     const int jahr = m_pJahr->value();
-    const QString vorschlag = ical ? QStringLiteral("Kalvora.ics") : QStringLiteral("Kalvora-Statistik-%1.csv").arg(jahr);
-    const QString filter = ical ? QStringLiteral("iCalendar-Dateien (*.ics)") : QStringLiteral("CSV-Dateien (*.csv)");
-    const QString datei = m_dateiWaehlen ? m_dateiWaehlen(this, vorschlag, filter)
-                                         : QFileDialog::getSaveFileName(this, QStringLiteral("Exportieren"), vorschlag,
-                                                                        filter);
+    const QString vorschlag =
+        ical ? QStringLiteral("Kalvora.ics") : QStringLiteral("Kalvora-Statistik-%1.csv").arg(jahr);
+    const QString filter =
+        ical ? QStringLiteral("iCalendar-Dateien (*.ics)") : QStringLiteral("CSV-Dateien (*.csv)");
+    const QString datei =
+        m_dateiWaehlen ? m_dateiWaehlen(this, vorschlag, filter)
+                       : QFileDialog::getSaveFileName(this, QStringLiteral("Exportieren"), vorschlag, filter);
     if (datei.isEmpty()) return;
 
     // Read now: a sync while the file chooser was open may have replaced the records.
-    const auto gewaehlt = AusgewaehlteRessourcen(m_liste, m_auswahl);
+    const auto gewaehlt = AusgewaehlteRessourcen(m_liste, auswahl);
     const std::string inhalt = ical ? CIcalSchreiber().Text(TermineBilden(gewaehlt, m_arten, von, bis))
                                     : StatistikCsv(gewaehlt, m_arten, jahr);
     DateiFehler dateiFehler;
@@ -219,4 +158,8 @@ void CExportDlg::accept() {
     }
     m_strDatei = datei;
     QDialog::accept();
+}
+
+QListWidget* CExportDlg::Liste() const {
+    return m_pWahl->Liste();
 }

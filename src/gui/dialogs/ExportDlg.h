@@ -9,6 +9,7 @@
 #include "print/DruckAuswahl.h"
 #include "view/EintragsartTabelle.h"
 
+class CRessourcenWahl;
 class QDateEdit;
 class QListWidget;
 class QRadioButton;
@@ -23,11 +24,12 @@ public:
     // `liste` is the working list, read only when the file is written; `strGruppe` the view's
     // group filter, which preselects its lines. All must outlive the dialog.
     CExportDlg(const kalvora::RessourcenListe& liste, const std::string& strGruppe,
-               const kalvora::EintragsartTabelle& arten, kalvora::Meldungen& meldungen, QWidget* parent = nullptr);
+               const kalvora::EintragsartTabelle& arten, kalvora::Meldungen& meldungen,
+               QWidget* parent = nullptr);
 
     enum Format { ICalendar = 0, CsvStatistik = 1 };
 
-    QListWidget* Liste() const { return m_pListe; }
+    QListWidget* Liste() const;
     QDateEdit* ErsterTag() const { return m_pErster; }
     QDateEdit* LetzterTag() const { return m_pLetzter; }
     QSpinBox* Jahr() const { return m_pJahr; }
@@ -43,18 +45,14 @@ public:
 private:
     void OnDatumGeaendert();
     void FormatZeigen();
-    void AuswahlZeigen();
-    void AuswahlLesen();
 
     const kalvora::RessourcenListe& m_liste;
     const kalvora::EintragsartTabelle& m_arten;
     kalvora::Meldungen& m_meldungen;
-    kalvora::DruckAuswahl m_auswahl;
-    QListWidget* m_pListe = nullptr;
+    CRessourcenWahl* m_pWahl = nullptr;
     QDateEdit* m_pErster = nullptr;
     QDateEdit* m_pLetzter = nullptr;
     QRadioButton* m_pIcal = nullptr;
     QRadioButton* m_pCsv = nullptr;
     QSpinBox* m_pJahr = nullptr;
-    bool m_bZeigtAuswahl = false;
 };

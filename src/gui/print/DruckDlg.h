@@ -8,6 +8,7 @@
 #include "data/Time.h"
 #include "print/DruckAuswahl.h"
 
+class CRessourcenWahl;
 class QDateEdit;
 class QListWidget;
 class QRadioButton;
@@ -23,11 +24,11 @@ public:
     CDruckDlg(kalvora::RessourcenListe& liste, const std::string& strGruppe, kalvora::Meldungen& meldungen,
               QWidget* parent = nullptr);
 
-    CTime m_timeErsterTag; // 1044
+    CTime m_timeErsterTag;  // 1044
     CTime m_timeLetzterTag; // 1045
     int m_nDruckArt = 1;    // 1053: 0 "Alphabetisch ", 1 "Nach Gruppen"
 
-    QListWidget* Liste() const { return m_pListe; }
+    QListWidget* Liste() const;
     QDateEdit* ErsterTag() const { return m_pErster; }
     QDateEdit* LetzterTag() const { return m_pLetzter; }
 
@@ -36,18 +37,14 @@ public:
 
 private:
     void OnDatumGeaendert();
-    void AuswahlZeigen();
-    void AuswahlLesen();
     CTime Zeitpunkt(const QDateEdit* picker) const;
 
     kalvora::RessourcenListe& m_liste;
     kalvora::Meldungen& m_meldungen;
-    kalvora::DruckAuswahl m_auswahl;
     QTime m_uhrzeit; // the pickers keep the time of day they opened with
-    QListWidget* m_pListe = nullptr;
+    CRessourcenWahl* m_pWahl = nullptr;
     QDateEdit* m_pErster = nullptr;
     QDateEdit* m_pLetzter = nullptr;
     QRadioButton* m_pAlphabetisch = nullptr;
     QRadioButton* m_pNachGruppen = nullptr;
-    bool m_bZeigtAuswahl = false;
 };
