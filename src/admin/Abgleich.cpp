@@ -53,52 +53,6 @@ public:
     void SetzeTitel(const std::string&) override {}
 };
 
-// DATEI followed by "--name wert" pairs, each name at most once and one of `erlaubt`.
-bool OptionenLesen(const Argumente& args, std::initializer_list<const char*> erlaubt, std::string& datei,
-                   std::map<std::string, std::string>& optionen, std::ostream& err) {
-    if (args.empty() || args[0].starts_with("--")) {
-        err << "Fehler: DATEI fehlt\n";
-        return false;
-    }
-    datei = args[0];
-    for (std::size_t i = 1; i < args.size(); i += 2) {
-        const std::string& name = args[i];
-        if (std::find_if(erlaubt.begin(), erlaubt.end(), [&](const char* e) { return name == e; }) ==
-            erlaubt.end()) {
-            err << "Fehler: unbekannte Angabe \"" << name << "\"\n";
-            return false;
-        }
-        if (i + 1 >= args.size()) {
-            err << "Fehler: " << name << " ohne Wert\n";
-            return false;
-        }
-        if (!optionen.emplace(name, args[i + 1]).second) {
-            err << "Fehler: " << name << " doppelt angegeben\n";
-            return false;
-        }
-    }
-    return true;
-}
-
-// A UTF-8 argument as stored: Windows-1252; absent optional arguments are empty.
-bool Text(const std::map<std::string, std::string>& optionen, const char* name, bool pflicht,
-          std::string& ziel, std::ostream& err) {
-    const auto it = optionen.find(name);
-    if (it == optionen.end()) {
-        if (pflicht) err << "Fehler: " << name << " fehlt\n";
-        ziel.clear();
-        return !pflicht;
-    }
-    const auto cp1252 = Cp1252AusUtf8(it->second);
-    if (!cp1252) {
-        err << "Fehler: " << name << " enthält ein Zeichen, das in der Datenbank (Windows-1252) nicht "
-            << "gespeichert werden kann\n";
-        return false;
-    }
-    ziel = *cp1252;
-    return true;
-}
-
 struct Halbtag {
     int jahr = 0, monat = 0, tag = 0;
     int haelfte = 1; // 1 first half, 2 second half
@@ -134,8 +88,7 @@ constexpr auto kUnlesbarHoechstens = std::chrono::seconds(1);
 // the sync with saving. While another instance holds the stamp it polls every 200 ms; a stamp
 // that stays exactly the same "1 N" for 7 ticks belongs to a crashed instance and is broken as
 // the program does, a stamp that changes meanwhile starts the observation again.
-int Aendern(const std::string& eingabe, const std::function<int(CUrlaubDoc&)>& aenderung,
-            std::ostream& err) {
+int Aendern(const std::string& eingabe, const std::function<int(CUrlaubDoc&)>& aenderung, std::ostream& err) {
     const std::string datei = DatenbankPfadAufloesen(eingabe);
     if (!std::filesystem::is_regular_file(datei)) {
         err << "Fehler: Die Datenbank \"" << eingabe << "\" gibt es nicht\n";
@@ -195,8 +148,8 @@ int Aendern(const std::string& eingabe, const std::function<int(CUrlaubDoc&)>& a
             seit = jetzt;
         } else if (jetzt - seit >= kStaleTakte * takt) {
             if (SperreBrechenWenn(stempel, *s))
-                err << "Hinweis: Die Sperre \"" << s->sperre << ' ' << s->zaehler << "\" in \"" << stempel.string()
-                    << "\" war " << kStaleTakte * takt.count() / 1000.0
+                err << "Hinweis: Die Sperre \"" << s->sperre << ' ' << s->zaehler << "\" in \""
+                    << stempel.string() << "\" war " << kStaleTakte * takt.count() / 1000.0
                     << " Sekunden unverändert und wurde aufgehoben.\n";
             gesehen.reset();
             continue;
@@ -226,13 +179,13 @@ std::string Name(const CRessource& r) {
 
 int Anlegen(const Argumente& args, std::ostream& out, std::ostream& err) {
     std::string datei;
-    std::map<std::string, std::string> opt;
+    Optionen opt;
     CRessource neu;
-    if (!OptionenLesen(args, {"--b1", "--b2", "--gruppe", "--nr"}, datei, opt, err) ||
-        !Text(opt, "--b1", true, neu.m_strBenennung1, err) ||
-        !Text(opt, "--b2", true, neu.m_strBenennung2, err) ||
-        !Text(opt, "--gruppe", false, neu.m_strGruppe, err) ||
-        !Text(opt, "--nr", false, neu.m_strIdentNr, err)) {
+    if (!OptionenLesen(args, {"--b1", "--b2", "--gruppe", "--nr"}, {"--b1", "--b2"}, datei, opt, err) ||
+        !Cp1252Lesen(opt, "--b1", neu.m_strBenennung1, err) ||
+        !Cp1252Lesen(opt, "--b2", neu.m_strBenennung2, err) ||
+        !Cp1252Lesen(opt, "--gruppe", neu.m_strGruppe, err) ||
+        !Cp1252Lesen(opt, "--nr", neu.m_strIdentNr, err)) {
         err << kAufrufAnlegen;
         return 1;
     }
@@ -257,19 +210,19 @@ int Anlegen(const Argumente& args, std::ostream& out, std::ostream& err) {
 
 int Markieren(const Argumente& args, std::ostream& out, std::ostream& err) {
     std::string datei;
-    std::map<std::string, std::string> opt;
+    Optionen opt;
     CRessource gesucht;
-    if (!OptionenLesen(args, {"--b1", "--b2", "--nr", "--von", "--bis", "--art", "--notiz"}, datei, opt,
-                       err) ||
-        !Text(opt, "--b1", true, gesucht.m_strBenennung1, err) ||
-        !Text(opt, "--b2", true, gesucht.m_strBenennung2, err) ||
-        !Text(opt, "--nr", false, gesucht.m_strIdentNr, err)) {
+    if (!OptionenLesen(args, {"--b1", "--b2", "--nr", "--von", "--bis", "--art", "--notiz"}, {"--b1", "--b2"},
+                       datei, opt, err) ||
+        !Cp1252Lesen(opt, "--b1", gesucht.m_strBenennung1, err) ||
+        !Cp1252Lesen(opt, "--b2", gesucht.m_strBenennung2, err) ||
+        !Cp1252Lesen(opt, "--nr", gesucht.m_strIdentNr, err)) {
         err << kAufrufMarkieren;
         return 1;
     }
     std::string notiz;
     const bool mitNotiz = opt.contains("--notiz");
-    if (mitNotiz && !Text(opt, "--notiz", true, notiz, err)) return 1;
+    if (!Cp1252Lesen(opt, "--notiz", notiz, err)) return 1;
     if (notiz.size() > kNotizHoechstens) {
         err << "Fehler: Es sind nur maximal 200 Zeichen zulässig\n";
         return 1;
@@ -325,8 +278,7 @@ int Markieren(const Argumente& args, std::ostream& out, std::ostream& err) {
             return 0;
         },
         err);
-    if (rc == 0)
-        out << Anzahl(schritte + 1, "Halbtag", "Halbtage") << " markiert: " << Name(gesucht) << '\n';
+    if (rc == 0) out << Anzahl(schritte + 1, "Halbtag", "Halbtage") << " markiert: " << Name(gesucht) << '\n';
     return rc;
 }
 

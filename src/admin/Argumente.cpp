@@ -1,7 +1,10 @@
 #include "Argumente.h"
 
+#include <algorithm>
 #include <charconv>
 #include <ostream>
+
+#include "app/Zeichensatz.h"
 
 namespace kalvora::admin {
 
@@ -49,6 +52,57 @@ bool RegionenLesen(std::string_view liste, Regionen& regionen, std::ostream& err
 
 std::string Anzahl(std::int64_t n, std::string_view eins, std::string_view mehrere) {
     return std::to_string(n) + ' ' + std::string(n == 1 ? eins : mehrere);
+}
+
+bool OptionenLesen(const std::vector<std::string>& args, std::initializer_list<std::string_view> erlaubt,
+                   std::initializer_list<std::string_view> pflicht, std::string& datei, Optionen& optionen,
+                   std::ostream& err, std::initializer_list<std::string_view> schalter) {
+    if (args.empty() || args[0].starts_with("--")) {
+        err << "Fehler: DATEI fehlt\n";
+        return false;
+    }
+    datei = args[0];
+    const auto enthaelt = [](std::initializer_list<std::string_view> l, const std::string& n) {
+        return std::find(l.begin(), l.end(), n) != l.end();
+    };
+    for (std::size_t i = 1; i < args.size(); ++i) {
+        const std::string& name = args[i];
+        const bool ohneWert = enthaelt(schalter, name);
+        if (!ohneWert && !enthaelt(erlaubt, name)) {
+            err << "Fehler: unbekannte Angabe \"" << name << "\"\n";
+            return false;
+        }
+        if (!ohneWert && i + 1 >= args.size()) {
+            err << "Fehler: " << name << " ohne Wert\n";
+            return false;
+        }
+        if (!optionen.emplace(name, ohneWert ? std::string() : args[++i]).second) {
+            err << "Fehler: " << name << " doppelt angegeben\n";
+            return false;
+        }
+    }
+    for (const std::string_view p : pflicht)
+        if (!optionen.count(std::string(p))) {
+            err << "Fehler: " << p << " fehlt\n";
+            return false;
+        }
+    return true;
+}
+
+bool Cp1252Lesen(const Optionen& optionen, const char* name, std::string& ziel, std::ostream& err) {
+    const auto it = optionen.find(name);
+    if (it == optionen.end()) {
+        ziel.clear();
+        return true;
+    }
+    const auto cp1252 = Cp1252AusUtf8(it->second);
+    if (!cp1252) {
+        err << "Fehler: " << name << " enthält ein Zeichen, das in der Datenbank (Windows-1252) nicht "
+            << "gespeichert werden kann\n";
+        return false;
+    }
+    ziel = *cp1252;
+    return true;
 }
 
 } // namespace kalvora::admin

@@ -16,15 +16,15 @@
 #include "Argumente.h"
 #include "Befehle.h"
 #include "app/AppEinstellungen.h"
-#include "app/Systemfehler.h"
 #include "app/EintragsartDatei.h"
-#include "app/Zeichensatz.h"
 #include "app/QtWandlung.h"
+#include "app/Systemfehler.h"
+#include "app/Zeichensatz.h"
 #include "data/UrlaubDoc.h"
 #include "print/DruckAuftrag.h"
 #include "print/DruckAuswahl.h"
-#include "print/DruckLayout.h"
 #include "print/DruckBild.h"
+#include "print/DruckLayout.h"
 
 namespace kalvora::admin {
 namespace {
@@ -73,42 +73,15 @@ std::size_t FehlendeZeilen(const QRect& seite, const DruckAuftrag& auftrag) {
 
 struct Angaben {
     std::string datei;
-    std::map<std::string, std::string> werte;
+    Optionen werte;
     bool nachGruppen = false;
 };
 
 bool AngabenLesen(const Argumente& args, Angaben& a, std::ostream& err) {
-    if (args.empty() || args[0].starts_with("--")) {
-        err << "Fehler: DATEI fehlt\n";
+    if (!OptionenLesen(args, {"--von", "--bis", "--pdf", "--gruppe", "--schema", "--regionen"},
+                       {"--von", "--bis", "--pdf"}, a.datei, a.werte, err, {"--nach-gruppen"}))
         return false;
-    }
-    a.datei = args[0];
-    for (std::size_t i = 1; i < args.size(); ++i) {
-        const std::string& name = args[i];
-        if (name == "--nach-gruppen") {
-            a.nachGruppen = true;
-            continue;
-        }
-        if (name != "--von" && name != "--bis" && name != "--pdf" && name != "--gruppe" && name != "--schema" &&
-            name != "--regionen") {
-            err << "Fehler: unbekannte Angabe \"" << name << "\"\n";
-            return false;
-        }
-        if (i + 1 >= args.size()) {
-            err << "Fehler: " << name << " ohne Wert\n";
-            return false;
-        }
-        if (!a.werte.emplace(name, args[++i]).second) {
-            err << "Fehler: " << name << " doppelt angegeben\n";
-            return false;
-        }
-    }
-    for (const char* pflicht : {"--von", "--bis", "--pdf"}) {
-        if (!a.werte.count(pflicht)) {
-            err << "Fehler: " << pflicht << " fehlt\n";
-            return false;
-        }
-    }
+    a.nachGruppen = a.werte.erase("--nach-gruppen") > 0;
     return true;
 }
 
@@ -149,7 +122,8 @@ int Drucken(const Argumente& args, std::ostream& out, std::ostream& err) {
     for (const auto& [name, datum] : {std::pair{"--von", von}, std::pair{"--bis", bis}}) {
         if (!datum) {
             err << "Fehler: ungültiges Datum \"" << a.werte[name] << "\" bei " << name
-                << " (erlaubt: JJJJ-MM-TT von " << kErstesJahr << "-01-01 bis " << kLetztesJahr << "-12-31)\n";
+                << " (erlaubt: JJJJ-MM-TT von " << kErstesJahr << "-01-01 bis " << kLetztesJahr
+                << "-12-31)\n";
             return 1;
         }
     }
@@ -169,7 +143,8 @@ int Drucken(const Argumente& args, std::ostream& out, std::ostream& err) {
     if (const auto it = a.werte.find("--gruppe"); it != a.werte.end()) {
         const auto cp1252 = Cp1252AusUtf8(it->second);
         if (!cp1252) {
-            err << "Fehler: --gruppe enthält ein Zeichen, das in der Datenbank (Windows-1252) nicht vorkommen kann\n";
+            err << "Fehler: --gruppe enthält ein Zeichen, das in der Datenbank (Windows-1252) nicht "
+                   "vorkommen kann\n";
             return 1;
         }
         gruppe = *cp1252;
@@ -192,7 +167,8 @@ int Drucken(const Argumente& args, std::ostream& out, std::ostream& err) {
     // The print dialog with its preselection taken as it is.
     DruckAuswahl auswahl;
     auswahl.Fuellen(liste, gruppe);
-    if (const DruckFehler f = DruckPruefen(*von, *bis, auswahl.IrgendeineAusgewaehlt()); f != DruckFehler::Keiner) {
+    if (const DruckFehler f = DruckPruefen(*von, *bis, auswahl.IrgendeineAusgewaehlt());
+        f != DruckFehler::Keiner) {
         err << "Fehler: " << DruckFehlerText(f) << '\n';
         return 1;
     }

@@ -28,40 +28,6 @@ constexpr const char* kAufrufIcal =
 constexpr const char* kAufrufStatistik =
     "Aufruf: kalvora-admin statistik DATEI --jahr JJJJ --aus DATEI.csv [--gruppe TEXT]\n";
 
-using Optionen = std::map<std::string, std::string>;
-
-// DATEI followed by "--name wert" pairs, each name at most once and one of `erlaubt`; `pflicht` must be there.
-bool OptionenLesen(const Argumente& args, std::initializer_list<std::string_view> erlaubt,
-                   std::initializer_list<std::string_view> pflicht, std::string& datei, Optionen& optionen,
-                   std::ostream& err) {
-    if (args.empty() || args[0].starts_with("--")) {
-        err << "Fehler: DATEI fehlt\n";
-        return false;
-    }
-    datei = args[0];
-    for (std::size_t i = 1; i < args.size(); i += 2) {
-        const std::string& name = args[i];
-        if (std::find(erlaubt.begin(), erlaubt.end(), name) == erlaubt.end()) {
-            err << "Fehler: unbekannte Angabe \"" << name << "\"\n";
-            return false;
-        }
-        if (i + 1 >= args.size()) {
-            err << "Fehler: " << name << " ohne Wert\n";
-            return false;
-        }
-        if (!optionen.emplace(name, args[i + 1]).second) {
-            err << "Fehler: " << name << " doppelt angegeben\n";
-            return false;
-        }
-    }
-    for (const std::string_view p : pflicht)
-        if (!optionen.count(std::string(p))) {
-            err << "Fehler: " << p << " fehlt\n";
-            return false;
-        }
-    return true;
-}
-
 std::optional<Datum> TagLesen(std::string_view s) {
     Datum d{};
     if (!DatumLesen(s, d)) return std::nullopt;
@@ -85,20 +51,6 @@ bool ArtenLesen(std::string_view liste, ArtFilter& arten, std::ostream& err) {
     }
 }
 
-// A UTF-8 argument as the database stores it (Windows-1252).
-bool Cp1252Lesen(const Optionen& o, const char* name, std::string& ziel, std::ostream& err) {
-    const auto it = o.find(name);
-    if (it == o.end()) return true;
-    const auto cp1252 = Cp1252AusUtf8(it->second);
-    if (!cp1252) {
-        err << "Fehler: " << name << " enthält ein Zeichen, das in der Datenbank (Windows-1252) nicht vorkommen "
-            << "kann\n";
-        return false;
-    }
-    ziel = *cp1252;
-    return true;
-}
-
 struct Plan {
     RessourcenListe liste;
     EintragsartTabelle arten = EintragsartTabelle::Standard();
@@ -118,7 +70,8 @@ bool PlanLaden(const std::string& datei, Plan& plan, std::ostream& err) {
     return true;
 }
 
-// The live resources of `gruppe` (all when empty), in the dialog's sorted order; an unknown group is an error.
+// The live resources of `gruppe` (all when empty), in the dialog's sorted order; an unknown group is an
+// error.
 bool GruppeWaehlen(const Plan& plan, const std::string& gruppe, std::vector<const CRessource*>& gewaehlt,
                    std::ostream& err) {
     DruckAuswahl auswahl;
@@ -145,8 +98,8 @@ bool Schreiben(const std::string& pfad, std::string_view inhalt, std::ostream& e
 int Ical(const Argumente& args, std::ostream& out, std::ostream& err) {
     std::string datei;
     Optionen o;
-    if (!OptionenLesen(args, {"--von", "--bis", "--aus", "--gruppe", "--ressource", "--art"}, {"--von", "--bis", "--aus"},
-                       datei, o, err)) {
+    if (!OptionenLesen(args, {"--von", "--bis", "--aus", "--gruppe", "--ressource", "--art"},
+                       {"--von", "--bis", "--aus"}, datei, o, err)) {
         err << kAufrufIcal;
         return 1;
     }
@@ -155,7 +108,8 @@ int Ical(const Argumente& args, std::ostream& out, std::ostream& err) {
     for (const auto& [name, datum] : {std::pair{"--von", von}, std::pair{"--bis", bis}})
         if (!datum) {
             err << "Fehler: ungültiges Datum \"" << o[name] << "\" bei " << name
-                << " (erlaubt: JJJJ-MM-TT von " << kErstesJahr << "-01-01 bis " << kLetztesJahr << "-12-31)\n";
+                << " (erlaubt: JJJJ-MM-TT von " << kErstesJahr << "-01-01 bis " << kLetztesJahr
+                << "-12-31)\n";
             return 1;
         }
     if (const ExportFehler f = ExportPruefen(*von, *bis, true); f != ExportFehler::Keiner) {
@@ -171,7 +125,9 @@ int Ical(const Argumente& args, std::ostream& out, std::ostream& err) {
     std::vector<const CRessource*> gewaehlt;
     if (!PlanLaden(datei, plan, err) || !GruppeWaehlen(plan, gruppe, gewaehlt, err)) return 1;
     if (o.count("--ressource")) {
-        std::erase_if(gewaehlt, [&](const CRessource* r) { return r->m_strBenennung1 + ", " + r->m_strBenennung2 != name; });
+        std::erase_if(gewaehlt, [&](const CRessource* r) {
+            return r->m_strBenennung1 + ", " + r->m_strBenennung2 != name;
+        });
         if (gewaehlt.empty()) {
             err << "Fehler: Die Ressource \"" << o["--ressource"] << "\" gibt es nicht"
                 << (gruppe.empty() ? "" : " in dieser Gruppe") << '\n';
