@@ -16,8 +16,11 @@
 #include "app/Meldungen.h"
 #include "app/Uhr.h"
 #include "calendar/Regionen.h"
+#include "data/Abgleich.h"
+#include "data/DatenbankFormat.h"
 #include "data/Ressource.h"
 #include "data/UrlaubDoc.h"
+#include "view/Markierung.h"
 
 namespace kalvora::test {
 
@@ -179,5 +182,66 @@ inline std::string Bytes(std::initializer_list<int> b) {
     for (int v : b) s.push_back(static_cast<char>(v));
     return s;
 }
+
+// One program instance on a shared database: document, the frame's flag, a view recording rebuilds
+// and titles, and its sync state.
+struct Instanz : AbgleichAnzeige {
+    MeldungsRekorder meldungen;
+    CUrlaubDoc doc{meldungen};
+    bool bAbgleichOffen = false;
+    int m_nAufbauten = 0;
+    std::vector<std::string> m_titel;
+    std::string strDatei;
+    Abgleich abgleich;
+
+    Instanz(const std::string& datei, const std::string& stempel)
+        : strDatei(datei), abgleich(doc, strDatei, stempel, bAbgleichOffen, *this) {}
+    void AnzeigeAufbauen() override { ++m_nAufbauten; }
+    void SetzeTitel(const std::string& titel) override { m_titel.push_back(titel); }
+    CRessource* Finde(const std::string& b1) {
+        for (auto& r : doc.m_pRessourcen)
+            if (r->m_strBenennung1 == b1) return r.get();
+        return nullptr;
+    }
+    // A drag over one whole day of 2025 and the sync that follows it.
+    AbgleichStand Markiere(const std::string& b1, int m, int t, int art) {
+        MarkierungUebernehmen(nullptr, Finde(b1), Um(2025, m, t, 9), Um(2025, m, t, 21), art, Jetzt(), &doc.m_basis);
+        return abgleich.Abgleichen(false);
+    }
+};
+
+// A database and its stamp in a temporary folder, a fixed clock, and instances started on them.
+class GeteilteDatenbank : public ::testing::Test {
+protected:
+    TempOrdner t;
+    std::string datei = t / "Ressource.dat", stempel = t / "Ressource.d";
+    UhrFixiert uhr{Um(2025, 6, 2, 12)};
+
+    void Stempel(const std::string& inhalt) { DateiSchreibenTest(stempel, inhalt); }
+    std::string Stempel() const { return DateiInhalt(stempel); }
+    void Weiter() { uhr.uhr().Vorstellen(10); }
+    // Resources "B1" or "B1,B2", changed long ago.
+    void DatenbankMit(std::initializer_list<std::string> namen) {
+        RessourcenListe liste;
+        for (const auto& n : namen) {
+            const auto komma = n.find(',');
+            Neu(liste, n.substr(0, komma), komma == std::string::npos ? "" : n.substr(komma + 1)).m_timeGeaendert =
+                CTime(1000);
+        }
+        DateiSchreibenTest(datei, DatenbankSchreiben(liste));
+    }
+    template <class I = Instanz> std::unique_ptr<I> Starten() {
+        auto i = std::make_unique<I>(datei, stempel);
+        EXPECT_TRUE(i->abgleich.ErstesLaden());
+        return i;
+    }
+    // The database and stamp, and a first instance started on them.
+    template <class I = Instanz>
+    std::unique_ptr<I> Anfang(std::initializer_list<std::string> namen, const std::string& inhalt) {
+        DatenbankMit(namen);
+        Stempel(inhalt);
+        return Starten<I>();
+    }
+};
 
 } // namespace kalvora::test

@@ -24,14 +24,11 @@ enum Land { ST = 0, BW, BY, BE, HB, HH, HE, MV, NI, NW, RP, SL, SN, SH, TH, BB, 
 // Flags set as they are, without deriving the country flags.
 Regionen NurFlags(std::initializer_list<int> flags) {
     Regionen r{};
-    for (int f : flags)
-        r[static_cast<std::size_t>(f)] = 1;
+    for (int f : flags) r[static_cast<std::size_t>(f)] = 1;
     return r;
 }
 
-std::string Tag(int t, int m) {
-    return std::to_string(t) + '.' + std::to_string(m) + '.';
-}
+std::string Tag(int t, int m) { return std::to_string(t) + '.' + std::to_string(m) + '.'; }
 
 // All holidays of a year as "1.1. 6.1. ...".
 std::string Liste(const Regionen& regionen, int jahr) {
@@ -48,8 +45,7 @@ std::string Bereiche(const Regionen& regionen, int jahr) {
     const CFeiertage f(regionen);
     std::string s, anfang, letzter;
     for (int m = 1; m <= 12; ++m)
-        for (int t = 1; t <= TageImMonat(m, jahr) + (m == 12);
-             ++t) { // a day past the year closes the last range
+        for (int t = 1; t <= TageImMonat(m, jahr) + (m == 12); ++t) { // a day past the year closes the last range
             const bool ferien = t <= TageImMonat(m, jahr) && f.IstSchulferien(t, m, jahr);
             if (ferien && anfang.empty()) anfang = Tag(t, m);
             if (!ferien && !anfang.empty())
@@ -61,9 +57,7 @@ std::string Bereiche(const Regionen& regionen, int jahr) {
 }
 
 const Regionen kKeine{};
-int Kw(int tag, int monat, int jahr) {
-    return CFeiertage(kKeine).Kalenderwoche(tag, monat, jahr);
-}
+int Kw(int tag, int monat, int jahr) { return CFeiertage(kKeine).Kalenderwoche(tag, monat, jahr); }
 
 // ISO 8601 week: the week of the year that holds its Thursday.
 int IsoWoche(chr::sys_days tag) {
@@ -88,9 +82,7 @@ struct Regel {
     std::vector<int> regionen;
     int nurJahr = 0;
 };
-chr::sys_days Am(int j, unsigned m, unsigned t) {
-    return chr::year(j) / chr::month(m) / chr::day(t);
-}
+chr::sys_days Am(int j, unsigned m, unsigned t) { return chr::year(j) / chr::month(m) / chr::day(t); }
 const Regel kRegeln[] = {
     {"Neujahr", [](int j) { return Am(j, 1, 1); }, {DE, AT}},
     {"Heilige Drei Könige", [](int j) { return Am(j, 1, 6); }, {AT, BW, BY, ST}},
@@ -105,19 +97,9 @@ const Regel kRegeln[] = {
     {"Tag der Deutschen Einheit", [](int j) { return Am(j, 10, 3); }, {DE}},
     {"Nationalfeiertag", [](int j) { return Am(j, 10, 26); }, {AT}},
     {"Reformationstag", [](int j) { return Am(j, 10, 31); }, {BB, MV, SN, ST, TH}},
-    {"Reformationstag",
-     [](int j) { return Am(j, 10, 31); },
-     {BW, BY, BE, HB, HH, HE, NI, NW, RP, SL, SH},
-     2017},
+    {"Reformationstag", [](int j) { return Am(j, 10, 31); }, {BW, BY, BE, HB, HH, HE, NI, NW, RP, SL, SH}, 2017},
     {"Allerheiligen", [](int j) { return Am(j, 11, 1); }, {AT, BW, BY, NW, RP, SL}},
-    {"Buß- und Bettag",
-     [](int j) { // a Wednesday 16..22 November
-         auto t = Am(j, 11, 16);
-         while (chr::weekday(t) != chr::Wednesday)
-             t += chr::days(1);
-         return t;
-     },
-     {SN}},
+    {"Buß- und Bettag", [](int j) { return Am(j, 11, 22) - (chr::weekday(Am(j, 11, 22)) - chr::Wednesday); }, {SN}},
     {"Mariä Empfängnis", [](int j) { return Am(j, 12, 8); }, {AT}},
     {"Heiliger Abend", [](int j) { return Am(j, 12, 24); }, {AT}},
     {"1. Weihnachtstag", [](int j) { return Am(j, 12, 25); }, {DE}},
@@ -126,17 +108,11 @@ const Regel kRegeln[] = {
     {"Stefanitag", [](int j) { return Am(j, 12, 26); }, {AT}},
 };
 // The states by region number, as the settings dialog names them.
-const std::vector<std::string> kLaender = [] {
-    std::vector<std::string> v;
-    std::istringstream in(
-        "Sachsen-Anhalt,Baden-Württemberg,Bayern,Berlin,Bremen,Hamburg,Hessen,"
-        "Mecklenburg-Vorpommern,Niedersachsen,Nordrhein-Westfalen,Rheinland-Pfalz,Saarland,"
-        "Sachsen,Schleswig-Holstein,Thüringen,Brandenburg,Burgenland,Kärnten,Niederösterreich,"
-        "Oberösterreich,Salzburg,Steiermark,Tirol,Vorarlberg,Wien");
-    for (std::string land; std::getline(in, land, ',');)
-        v.push_back(land);
-    return v;
-}();
+const char* const kLaender[] = {
+    "Sachsen-Anhalt", "Baden-Württemberg", "Bayern", "Berlin", "Bremen", "Hamburg", "Hessen",
+    "Mecklenburg-Vorpommern", "Niedersachsen", "Nordrhein-Westfalen", "Rheinland-Pfalz", "Saarland", "Sachsen",
+    "Schleswig-Holstein", "Thüringen", "Brandenburg", "Burgenland", "Kärnten", "Niederösterreich",
+    "Oberösterreich", "Salzburg", "Steiermark", "Tirol", "Vorarlberg", "Wien"};
 
 // School holidays straight from the CSV: the regions (bits) free on each day.
 const std::map<chr::sys_days, std::uint32_t>& CsvFerien() {
@@ -146,11 +122,8 @@ const std::map<chr::sys_days, std::uint32_t>& CsvFerien() {
         std::string zeile;
         std::getline(csv, zeile);
         for (int r, j, j1, m1, t1, j2, m2, t2; std::getline(csv, zeile);) {
-            EXPECT_EQ(
-                std::sscanf(zeile.c_str(), "%d,%d,%d-%d-%d,%d-%d-%d", &r, &j, &j1, &m1, &t1, &j2, &m2, &t2),
-                8);
-            for (auto t = Am(j1, unsigned(m1), unsigned(t1)); t <= Am(j2, unsigned(m2), unsigned(t2));
-                 t += chr::days(1))
+            EXPECT_EQ(std::sscanf(zeile.c_str(), "%d,%d,%d-%d-%d,%d-%d-%d", &r, &j, &j1, &m1, &t1, &j2, &m2, &t2), 8);
+            for (auto t = Am(j1, unsigned(m1), unsigned(t1)); t <= Am(j2, unsigned(m2), unsigned(t2)); t += chr::days(1))
                 f[t] |= 1u << r;
         }
         return f;
@@ -163,7 +136,7 @@ std::string Erwartet(const Regionen& regionen, chr::sys_days t) {
     const auto gewaehlt = [&](int r) { return regionen[static_cast<std::size_t>(r)] != 0; };
     const int jahr = int(chr::year_month_day(t).year());
     std::vector<std::string> namen;
-    for (const Regel& r : kRegeln)
+    for (const Regel& r : kRegeln) // each name once
         if ((r.nurJahr == 0 || r.nurJahr == jahr) && r.datum(jahr) == t &&
             std::any_of(r.regionen.begin(), r.regionen.end(), gewaehlt) &&
             std::find(namen.begin(), namen.end(), r.name) == namen.end())
@@ -172,10 +145,9 @@ std::string Erwartet(const Regionen& regionen, chr::sys_days t) {
     const auto it = CsvFerien().find(t);
     for (int r = 0; r < kAnzahlLaender; ++r)
         if (it != CsvFerien().end() && ((it->second >> r) & 1u) && gewaehlt(r))
-            ferien += (ferien.empty() ? "" : ", ") + kLaender[static_cast<std::size_t>(r)];
+            ferien += (ferien.empty() ? "" : ", ") + std::string(kLaender[r]);
     std::string s = std::string(namen.empty() ? "-" : "F") + (ferien.empty() ? " -" : " S");
-    for (std::size_t i = 0; i < namen.size(); ++i)
-        s += (i == 0 ? " " : ", ") + namen[i];
+    for (std::size_t i = 0; i < namen.size(); ++i) s += (i == 0 ? " " : ", ") + namen[i];
     if (!ferien.empty()) s += (namen.empty() ? " " : " · ") + ("Schulferien: " + ferien);
     return s;
 }
@@ -192,8 +164,7 @@ std::string Ist(const Regionen& regionen, int tag, int monat, int jahr) {
 AdminErgebnis Kalender(const std::string& argumente) {
     std::vector<std::string> args{"kalender"};
     std::istringstream in(argumente);
-    for (std::string a; in >> a;)
-        args.push_back(a);
+    for (std::string a; in >> a;) args.push_back(a);
     return AdminAufrufen(args, TempOrdner().pfad());
 }
 
@@ -223,8 +194,7 @@ TEST(FeiertagTest, FullListsOfAYear) {
 TEST(FeiertagTest, EveryDayAgreesWithThePlainLists) {
     std::vector<Regionen> auswahl{Laender({BY, WIEN}), Laender({SN, HE, ST, BE}), NurFlags({DE}),
                                   NurFlags({AT}), kKeine};
-    for (int r = 0; r < kAnzahlLaender; ++r)
-        auswahl.push_back(Laender({r}));
+    for (int r = 0; r < kAnzahlLaender; ++r) auswahl.push_back(Laender({r}));
     auswahl.emplace_back().fill(1);
     for (const Regionen& regionen : auswahl)
         for (auto t = Am(1972, 1, 1); t <= Am(2035, 12, 31); t += chr::days(1)) {
@@ -279,15 +249,11 @@ TEST(FeiertagTest, InvalidDatesAndAChangedSelection) {
 TEST(KalenderwocheTest, KnownWeeksAndEveryMondayIsTheIsoWeek) {
     // 1.1.2021 a Friday: no week started yet; 2.1.2024 a Tuesday; 31.12.2024 is not folded back to 1.
     EXPECT_EQ(std::tuple(Kw(1, 1, 2021), Kw(2, 1, 2024), Kw(31, 12, 2024)), std::tuple(0, 2, 54));
-    int montage = 0;
-    for (auto t = Am(1972, 1, 1); t < Am(2036, 1, 1); t += chr::days(1)) {
-        if (chr::weekday(t) != chr::Monday) continue;
+    for (auto t = Am(1972, 1, 3); t < Am(2036, 1, 1); t += chr::days(7)) { // 3 January 1972, a Monday
         const chr::year_month_day d(t);
         const int tag = static_cast<int>(unsigned(d.day())), monat = static_cast<int>(unsigned(d.month()));
         ASSERT_EQ(Kw(tag, monat, int(d.year())), IsoWoche(t)) << tag << '.' << monat << '.' << int(d.year());
-        ++montage;
     }
-    EXPECT_EQ(montage, 3340);
 }
 
 // Meeus/Jones/Butcher against Gauss over the whole Gregorian range both are meant for.
@@ -296,8 +262,6 @@ TEST(OsternTest, ComputusAgreesWithGauss) {
         const Datum o = Ostersonntag(jahr);
         ASSERT_EQ(Am(o.jahr, unsigned(o.monat), unsigned(o.tag)), GaussOstern(jahr)) << jahr;
     }
-    EXPECT_EQ(GaussOstern(2024), Am(2024, 3, 31)); // the second formulation itself, on known dates
-    EXPECT_EQ(GaussOstern(2011), Am(2011, 4, 24));
 }
 
 // Single days and inclusive ends, across the turn of a year, Austria's short 2029 and a day that does
@@ -336,11 +300,10 @@ TEST(AdminKalenderTest, PrintsEveryDayAndRefusesBadInput) {
     const std::string deutschland = Kalender("2017 --flags 000000000000000000000000010").out;
     EXPECT_TRUE(deutschland.starts_with("2017-01-01 SO 0 F -\n") &&
                 deutschland.find("2017-10-31 DI 44 - -\n") != std::string::npos);
-    for (const char* argumente :
-         {"", "2024", "1970 --regionen 1", "2037 --regionen 1", "2024 --regionen 25", "2024 --regionen 1,",
-          "2024 --regionen Bayer",
-          "2024 --flags 0101", "2024 --flags 0000000000000000000000000002",
-          "2024 --regionen 1 --flags 000000000000000000000000000", "2024 --namen"}) {
+    for (const char* argumente : {"", "2024", "1970 --regionen 1", "2037 --regionen 1", "2024 --regionen 25",
+                                  "2024 --regionen 1,", "2024 --regionen Bayer", "2024 --flags 0101",
+                                  "2024 --flags 0000000000000000000000000002",
+                                  "2024 --regionen 1 --flags 000000000000000000000000000", "2024 --namen"}) {
         const AdminErgebnis e = Kalender(argumente);
         EXPECT_EQ(std::tuple(e.rc, e.out, e.err.starts_with("Fehler: ")), std::tuple(1, "", true))
             << argumente << ": " << e.err;

@@ -4,9 +4,7 @@
 #include <utility>
 
 #include "TestHilfen.h"
-#include "data/Abgleich.h"
 #include "data/StempelSperre.h"
-#include "view/Markierung.h"
 
 using namespace kalvora;
 using namespace kalvora::test;
@@ -14,57 +12,7 @@ using namespace std::chrono;
 
 namespace {
 
-// One program instance: document, frame flag, view (recording rebuilds and titles) and its sync state.
-struct Instanz : AbgleichAnzeige {
-    MeldungsRekorder meldungen;
-    CUrlaubDoc doc{meldungen};
-    bool bAbgleichOffen = false;
-    int m_nAufbauten = 0;
-    std::vector<std::string> m_titel;
-    std::string strDatei;
-    Abgleich abgleich;
-
-    Instanz(const std::string& datei, const std::string& stempel)
-        : strDatei(datei), abgleich(doc, strDatei, stempel, bAbgleichOffen, *this) {}
-    void AnzeigeAufbauen() override { ++m_nAufbauten; }
-    void SetzeTitel(const std::string& titel) override { m_titel.push_back(titel); }
-    CRessource* Finde(const std::string& b1) {
-        for (auto& r : doc.m_pRessourcen) if (r->m_strBenennung1 == b1) return r.get();
-        return nullptr;
-    }
-    // A drag over one whole day and the sync that follows it.
-    AbgleichStand Markiere(const std::string& b1, int m, int t, int art) {
-        MarkierungUebernehmen(nullptr, Finde(b1), Um(2025, m, t, 9), Um(2025, m, t, 21), art, Jetzt(), &doc.m_basis);
-        return abgleich.Abgleichen(false);
-    }
-};
-
-class AbgleichTest : public ::testing::Test {
-protected:
-    TempOrdner t;
-    std::string datei = t / "Ressource.dat", stempel = t / "Ressource.d";
-    UhrFixiert uhr{Um(2025, 6, 2, 12)};
-
-    void Stempel(const std::string& inhalt) { DateiSchreibenTest(stempel, inhalt); }
-    std::string Stempel() const { return DateiInhalt(stempel); }
-    void DatenbankMit(std::initializer_list<std::string> namen) {
-        RessourcenListe liste;
-        for (const auto& n : namen) Neu(liste, n).m_timeGeaendert = CTime(1000);
-        DateiSchreibenTest(datei, DatenbankSchreiben(liste));
-    }
-    std::unique_ptr<Instanz> Starten() {
-        auto i = std::make_unique<Instanz>(datei, stempel);
-        EXPECT_TRUE(i->abgleich.ErstesLaden());
-        return i;
-    }
-    // A database of resources changed long ago and a stamp, and a first instance started on them.
-    std::unique_ptr<Instanz> Anfang(std::initializer_list<std::string> namen, const std::string& inhalt) {
-        DatenbankMit(namen);
-        Stempel(inhalt);
-        return Starten();
-    }
-    void Weiter() { uhr.uhr().Vorstellen(10); }
-};
+using AbgleichTest = GeteilteDatenbank;
 
 TEST_F(AbgleichTest, VorbereitungMachtAusFremderSperrzahlNullNullZaehlerSpringtAufEins) {
     DatenbankMit({"A"});
@@ -198,19 +146,19 @@ TEST_F(AbgleichTest, SpeicherfehlerLaesstDateiUndZaehlerUndHaeltDieAenderungOffe
 TEST_F(AbgleichTest, HalbtageBeiderSeitenBleibenErhalten) {
     auto a = Anfang({"Huber"}, "0 1");
     auto b = Starten();
-    MarkierungUebernehmen(nullptr, a->Finde("Huber"), Um(2025, 7, 1, 9), Um(2025, 7, 1, 9), 3, Jetzt(),
-                          &a->doc.m_basis);
+    const auto ziehen = [&](Instanz& i, int von, int bis, int art) { // hours of 1 July, no sync
+        MarkierungUebernehmen(nullptr, i.Finde("Huber"), Um(2025, 7, 1, von), Um(2025, 7, 1, bis), art, Jetzt(), &i.doc.m_basis);
+    };
+    ziehen(*a, 9, 9, 3);
     Weiter();
-    MarkierungUebernehmen(nullptr, b->Finde("Huber"), Um(2025, 7, 1, 21), Um(2025, 7, 1, 21), 5, Jetzt(),
-                          &b->doc.m_basis);
+    ziehen(*b, 21, 21, 5);
     ASSERT_EQ(b->abgleich.Abgleichen(false), AbgleichStand::Fertig);
     ASSERT_EQ(a->abgleich.Abgleichen(false), AbgleichStand::Fertig); // A's change is the older one
     EXPECT_EQ(Haelften(*AufPlatte(datei)[0], {Um(2025, 7, 1)}), "3/5 ");
     Weiter();
     ASSERT_EQ(b->abgleich.Takt(), AbgleichStand::Fertig);
     uhr.uhr().Vorstellen(-3600); // B's clock an hour behind: its clear still reaches A
-    MarkierungUebernehmen(nullptr, b->Finde("Huber"), Um(2025, 7, 1, 9), Um(2025, 7, 1, 21), 0, Jetzt(),
-                          &b->doc.m_basis);
+    ziehen(*b, 9, 21, 0);
     ASSERT_EQ(b->abgleich.Abgleichen(false), AbgleichStand::Fertig);
     ASSERT_EQ(a->abgleich.Takt(), AbgleichStand::Fertig);
     EXPECT_EQ(Haelften(*a->Finde("Huber"), {Um(2025, 7, 1)}) + Haelften(*AufPlatte(datei)[0], {Um(2025, 7, 1)}),

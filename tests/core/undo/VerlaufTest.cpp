@@ -2,7 +2,6 @@
 #include <functional>
 
 #include "TestHilfen.h"
-#include "data/Abgleich.h"
 #include "undo/Verlauf.h"
 
 using namespace kalvora;
@@ -26,26 +25,11 @@ std::string Beschreibung(const Schritt& s) {
     return text;
 }
 
-// One window: document, sync state and history; `Ziehen` is command 5555 and its save.
-struct Fenster : AbgleichAnzeige {
-    MeldungsRekorder meldungen;
-    CUrlaubDoc doc{meldungen};
-    bool bAbgleichOffen = false;
-    std::string strDatei;
-    Abgleich abgleich;
+// One window with its history; `Ziehen` is command 5555 and its save.
+struct Fenster : Instanz {
+    using Instanz::Instanz;
     Verlauf verlauf;
 
-    Fenster(const std::string& datei, const std::string& stempel)
-        : strDatei(datei), abgleich(doc, strDatei, stempel, bAbgleichOffen, *this) {
-        EXPECT_TRUE(abgleich.ErstesLaden());
-    }
-    void AnzeigeAufbauen() override {}
-    void SetzeTitel(const std::string&) override {}
-    CRessource* Finde(const std::string& b1) {
-        for (auto& r : doc.m_pRessourcen)
-            if (r->m_strBenennung1 == b1 && !r->m_bGeloescht) return r.get();
-        return nullptr;
-    }
     void Ziehen(const std::string& b1, CTime von, CTime bis, int art) {
         MarkierenMitVerlauf(verlauf, nullptr, Finde(b1), von, bis, art, Jetzt(), &doc.m_basis);
         EXPECT_EQ(abgleich.Abgleichen(false), AbgleichStand::Fertig);
@@ -60,28 +44,17 @@ struct Fenster : AbgleichAnzeige {
     }
 };
 
-class VerlaufTest : public ::testing::Test {
+class VerlaufTest : public GeteilteDatenbank {
 protected:
-    TempOrdner t;
-    std::string datei = t / "Ressource.dat", stempel = t / "Ressource.d";
-    UhrFixiert uhr{Um(2025, 6, 2, 12)};
     const CTime tag3 = Um(2025, 6, 3), tag4 = Um(2025, 6, 4), tag5 = Um(2025, 6, 5);
 
-    std::unique_ptr<Fenster> Starten() { return std::make_unique<Fenster>(datei, stempel); }
-    std::unique_ptr<Fenster> Anfang() {
-        RessourcenListe liste;
-        Neu(liste, "Huber", "Anna").m_timeGeaendert = CTime(1000);
-        Neu(liste, "Meier").m_timeGeaendert = CTime(1000);
-        DateiSchreibenTest(datei, DatenbankSchreiben(liste));
-        DateiSchreibenTest(stempel, "0 5");
-        return Starten();
-    }
+    std::unique_ptr<Fenster> Starten() { return GeteilteDatenbank::Starten<Fenster>(); }
+    std::unique_ptr<Fenster> Anfang() { return GeteilteDatenbank::Anfang<Fenster>({"Huber,Anna", "Meier"}, "0 5"); }
     std::string Platte(const std::string& b1, std::initializer_list<CTime> tage) {
         for (const auto& r : AufPlatte(datei))
             if (r->m_strBenennung1 == b1) return Haelften(*r, tage);
         return "(fehlt)";
     }
-    void Weiter() { uhr.uhr().Vorstellen(10); }
 };
 
 TEST_F(VerlaufTest, EinZugIstEinSchrittNurAusDenGeaendertenHaelften) {
