@@ -9,6 +9,7 @@
 #include <cmath>
 
 #include "app/QtWandlung.h"
+#include "app/Tipp.h"
 #include "app/Uhr.h"
 #include "calendar/Feiertage.h"
 #include "view/JahresLayout.h"
@@ -208,15 +209,7 @@ QString CJahresFeld::TagesTipp(const QPoint& punkt) const {
 
 bool CJahresFeld::event(QEvent* event) {
     if (event->type() != QEvent::ToolTip) return QFrame::event(event);
-    const auto* hilfe = static_cast<QHelpEvent*>(event);
-    const QString text = TagesTipp(hilfe->pos());
-    if (text.isEmpty()) {
-        QToolTip::hideText();
-        event->ignore();
-    } else {
-        QToolTip::showText(hilfe->globalPos(), text, this);
-    }
-    return true;
+    return kalvora::TippZeigen(event, TagesTipp(static_cast<QHelpEvent*>(event)->pos()), this);
 }
 
 void CJahresFeld::paintEvent(QPaintEvent* event) {

@@ -10,6 +10,7 @@
 #include <QtMath>
 
 #include "app/QtWandlung.h"
+#include "app/Tipp.h"
 #include "app/Uhr.h"
 #include "calendar/Feiertage.h"
 #include "view/Anzeige.h"
@@ -83,13 +84,7 @@ bool CKalenderWnd::event(QEvent* event) {
     const auto* hilfe = static_cast<QHelpEvent*>(event);
     QString text = TagesHinweis(hilfe->pos(), false);
     if (text.isEmpty()) text = NamensHinweis(hilfe->pos());
-    if (text.isEmpty()) {
-        QToolTip::hideText();
-        event->ignore();
-    } else {
-        QToolTip::showText(hilfe->globalPos(), text, this);
-    }
-    return true;
+    return kalvora::TippZeigen(event, text, this);
 }
 
 void CKalenderWnd::HinweisZeigen(const QString& text) {
