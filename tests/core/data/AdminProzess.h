@@ -95,6 +95,12 @@ private:
         if (::kalvora::test::AdminPfad().empty()) GTEST_SKIP() << "kalvora-admin not found (KALVORA_ADMIN)"; \
     } while (0)
 
+// The arguments of a marking of "B1, B2" from `von` to `bis`, without the database.
+inline std::vector<std::string> MarkierArgs(const std::string& b1, const std::string& b2, const std::string& von,
+                                            const std::string& bis, const std::string& art) {
+    return {"markieren", "--b1", b1, "--b2", b2, "--von", von, "--bis", bis, "--art", art};
+}
+
 // An empty database in a temporary folder; Aufruf puts its path right after the command.
 class AdminDatenbank : public ::testing::Test {
 protected:
