@@ -170,30 +170,38 @@ std::string Reihe(const RessourcenListe& liste) {
     return s;
 }
 
-// "Neu" in resource management: the key is b1 + b2 + nr without separator.
-TEST(EinfuegenSortiert, StelleNachDemVerkettetenSchluessel) {
-    const std::tuple<const char*, const char*, const char*> faelle[] = {
-        // before (deleted ones marked "-"), new record, result
-        {"Ab.c A.bz", "A.bd", "Ab/c/ A/bd/@x A/bz/"}, // "Abd" goes between, though "A" < "Ab"
-        {"Abc", "Abc..1", "Abc// Abc//1@x"},
+const CTime kJetzt = Um(2025, 6, 2, 12);
+
+// "Neu" in resource management inserts by the key b1 + b2 + nr without separator; the merge of a loaded
+// disk copy inserts new resources by their first name. Words "B1.B2.Nr", deleted ones marked "-".
+TEST(EinfuegenSortiert, NeuNachDemVerkettetenSchluesselAbgleichNachBenennung1) {
+    const std::tuple<bool, const char*, const char*, const char*> faelle[] = {
+        // merge (else one new record, group "x"), before, new, result
+        {false, "Ab.c A.bz", "A.bd", "Ab/c/ A/bd/@x A/bz/"}, // "Abd" goes between, though "A" < "Ab"
+        {false, "Abc", "Abc..1", "Abc// Abc//1@x"},
         // Before an equal key, also an equal head, and deleted records count.
-        {"B -D F", "D", "B// D//@x D// F//"},
-        {"B", "B", "B//@x B//"},
-        {"B", "Z", "B// Z//@x"},
-        {"Zorn \xC4rger", "zorn", "Zorn// zorn//@x \xC4rger//"}, // unsigned bytes, upper case before lower
-        {"C A", "B", "B//@x C// A//"}, // unsorted: before the first record that is not smaller
+        {false, "B -D F", "D", "B// D//@x D// F//"},
+        {false, "B", "B", "B//@x B//"},
+        {false, "B", "Z", "B// Z//@x"},
+        {false, "Zorn \xC4rger", "zorn", "Zorn// zorn//@x \xC4rger//"}, // unsigned bytes, upper case before lower
+        {false, "C A", "B", "B//@x C// A//"}, // unsorted: before the first record that is not smaller
+        // Smaller than the head: new head. Equal to the head: after it. Equal to a later record:
+        // before it (the walk stops at the last smaller one).
+        {true, "B D F", "C A G B.2 D.2 A.2", "A// A/2/ B/2/ B// C// D/2/ D// F// G//"},
+        {true, "C A", "B", "C// A// B//"}, // an unsorted list is not re-sorted
+        {true, "", "M Z A", "A// M// Z//"},
+        {true, "Zorn", "\xC4rger adler Adler", "Adler// Zorn// adler// \xC4rger//"},
     };
-    for (const auto& [vorher, neu, erwartet] : faelle) {
+    for (const auto& [abgleich, vorher, neu, erwartet] : faelle) {
         RessourcenListe liste, n;
-        std::istringstream in(vorher);
+        std::istringstream in(vorher), g(neu);
         for (std::string w; in >> w;) R(liste, w.substr(w[0] == '-')).m_bGeloescht = w[0] == '-';
-        const CRessource& x = R(n, neu);
-        EinfuegenSortiert(liste, x.m_strBenennung1, x.m_strBenennung2, "x", x.m_strIdentNr, CTime(1));
-        EXPECT_EQ(Reihe(liste), erwartet) << vorher;
+        for (std::string w; g >> w;) R(n, w);
+        if (abgleich) Zusammenfuehren(liste, n, kJetzt);
+        else EinfuegenSortiert(liste, n[0]->m_strBenennung1, n[0]->m_strBenennung2, "x", n[0]->m_strIdentNr, CTime(1));
+        EXPECT_EQ(Reihe(liste), erwartet) << vorher << " + " << neu;
     }
 }
-
-const CTime kJetzt = Um(2025, 6, 2, 12);
 
 // All fields of an entry, to compare entries whole.
 std::string Felder(const CTagEintrag& e) {
@@ -201,28 +209,6 @@ std::string Felder(const CTagEintrag& e) {
     s << e.m_timeDatum.GetTime() << ' ' << e.m_nArtVormittag << ' ' << e.m_nArtNachmittag << ' ' << e.m_strNotiz
       << ' ' << e.m_timeGeaendert.GetTime();
     return s.str();
-}
-
-// The merge of a loaded disk copy into the working list: new resources go in by their first name.
-TEST(Zusammenfuehren, NeueRessourcenNachBenennung1Eingefuegt) {
-    const std::tuple<const char*, const char*, const char*> faelle[] = {
-        // Smaller than the head: new head. Equal to the head: after it. Equal to a later record:
-        // before it (the walk stops at the last smaller one).
-        {"B D F", "C A G B.2 D.2 A.2", "A A2 B2 B C D2 D F G"},
-        {"C A", "B", "C A B"}, // an unsorted list is not re-sorted
-        {"", "M Z A", "A M Z"},
-        {"Zorn", "\xC4rger adler Adler", "Adler Zorn adler \xC4rger"}, // unsigned bytes, upper before lower
-    };
-    for (const auto& [vorher, neu, erwartet] : faelle) {
-        RessourcenListe arbeit, geladen;
-        std::istringstream a(vorher), g(neu);
-        for (std::string w; a >> w;) R(arbeit, w);
-        for (std::string w; g >> w;) R(geladen, w);
-        Zusammenfuehren(arbeit, geladen, kJetzt);
-        std::string namen;
-        for (const auto& r : arbeit) namen += (namen.empty() ? "" : " ") + r->m_strBenennung1 + r->m_strBenennung2;
-        EXPECT_EQ(namen, erwartet) << neu;
-    }
 }
 
 TEST(Zusammenfuehren, StammdatenNurVonNeuererPlatteUndIdentitaetOhneGruppe) {

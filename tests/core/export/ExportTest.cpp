@@ -51,43 +51,31 @@ TEST_P(Laeufe, WerdenZuTerminen) {
     EXPECT_EQ(kurz, f.erwartet);
 }
 
+constexpr Datum kMaerz1{2025, 3, 1}, kMaerz31{2025, 3, 31};
 INSTANTIATE_TEST_SUITE_P(
     Export, Laeufe,
     ::testing::Values(
-        LaufFall{"DreiGanzeTage",
-                 {{{2025, 3, 3}, 1, 1}, {{2025, 3, 4}, 1, 1}, {{2025, 3, 5}, 1, 1}},
-                 {2025, 3, 1}, {2025, 3, 31},
+        LaufFall{"DreiGanzeTage", {{{2025, 3, 3}, 1, 1}, {{2025, 3, 4}, 1, 1}, {{2025, 3, 5}, 1, 1}}, kMaerz1, kMaerz31,
                  {"G 2025-03-03 2025-03-06 Urlaub"}},
         LaufFall{"LueckeUndArtwechselTrennen",
-                 {{{2025, 3, 3}, 1, 1}, {{2025, 3, 5}, 1, 1}, {{2025, 3, 6}, 2, 2}, {{2025, 3, 7}, 0, 0}},
-                 {2025, 3, 1}, {2025, 3, 31},
-                 {"G 2025-03-03 2025-03-04 Urlaub", "G 2025-03-05 2025-03-06 Urlaub",
-                  "G 2025-03-06 2025-03-07 Art 2"}},
+                 {{{2025, 3, 3}, 1, 1}, {{2025, 3, 5}, 1, 1}, {{2025, 3, 6}, 2, 2}, {{2025, 3, 7}, 0, 0}}, kMaerz1, kMaerz31,
+                 {"G 2025-03-03 2025-03-04 Urlaub", "G 2025-03-05 2025-03-06 Urlaub", "G 2025-03-06 2025-03-07 Art 2"}},
         LaufFall{"HalbtageAnBeidenEnden",
-                 {{{2025, 3, 3}, 0, 1}, {{2025, 3, 4}, 1, 1}, {{2025, 3, 5}, 1, 0, "zur\xFC" "ck"}},
-                 {2025, 3, 1}, {2025, 3, 31},
+                 {{{2025, 3, 3}, 0, 1}, {{2025, 3, 4}, 1, 1}, {{2025, 3, 5}, 1, 0, "zur\xFC" "ck"}}, kMaerz1, kMaerz31,
                  {"N 2025-03-03 2025-03-03 Urlaub", "G 2025-03-04 2025-03-05 Urlaub",
                   "V 2025-03-05 2025-03-05 Urlaub [zurück]"}},
-        LaufFall{"ZweiArtenAnEinemTag",
-                 {{{2025, 3, 3}, 2, 1}},
-                 {2025, 3, 3}, {2025, 3, 3},
+        LaufFall{"ZweiArtenAnEinemTag", {{{2025, 3, 3}, 2, 1}}, {2025, 3, 3}, {2025, 3, 3},
                  {"V 2025-03-03 2025-03-03 Art 2", "N 2025-03-03 2025-03-03 Urlaub"}},
-        LaufFall{"UeberDenJahreswechsel",
-                 {{{2024, 12, 30}, 1, 1}, {{2024, 12, 31}, 1, 1}, {{2025, 1, 1}, 1, 1}},
-                 {2024, 12, 1}, {2025, 1, 31},
-                 {"G 2024-12-30 2025-01-02 Urlaub"}},
+        LaufFall{"UeberDenJahreswechsel", {{{2024, 12, 30}, 1, 1}, {{2024, 12, 31}, 1, 1}, {{2025, 1, 1}, 1, 1}},
+                 {2024, 12, 1}, {2025, 1, 31}, {"G 2024-12-30 2025-01-02 Urlaub"}},
         LaufFall{"UeberDieZeitumstellungen",
                  {{{2025, 3, 29}, 1, 1}, {{2025, 3, 30}, 1, 1}, {{2025, 3, 31}, 1, 1}, {{2025, 10, 26}, 0, 1}},
-                 {2025, 3, 1}, {2025, 10, 31},
-                 {"G 2025-03-29 2025-04-01 Urlaub", "N 2025-10-26 2025-10-26 Urlaub"}},
-        LaufFall{"ZeitraumSchneidetDenLauf",
-                 {{{2025, 3, 3}, 1, 1}, {{2025, 3, 4}, 1, 1}, {{2025, 3, 5}, 1, 1}},
-                 {2025, 3, 4}, {2025, 3, 4},
-                 {"G 2025-03-04 2025-03-05 Urlaub"}},
+                 kMaerz1, {2025, 10, 31}, {"G 2025-03-29 2025-04-01 Urlaub", "N 2025-10-26 2025-10-26 Urlaub"}},
+        LaufFall{"ZeitraumSchneidetDenLauf", {{{2025, 3, 3}, 1, 1}, {{2025, 3, 4}, 1, 1}, {{2025, 3, 5}, 1, 1}},
+                 {2025, 3, 4}, {2025, 3, 4}, {"G 2025-03-04 2025-03-05 Urlaub"}},
         LaufFall{"NotizenEinmalOderMitTag",
                  {{{2025, 3, 3}, 1, 1, "Kur; Bad\r\nT\xF6lz"}, {{2025, 3, 4}, 1, 1, "Kur; Bad\r\nT\xF6lz"},
-                  {{2025, 3, 10}, 1, 1, "a"}, {{2025, 3, 11}, 1, 1}, {{2025, 3, 12}, 1, 1, "b"}},
-                 {2025, 3, 1}, {2025, 3, 31},
+                  {{2025, 3, 10}, 1, 1, "a"}, {{2025, 3, 11}, 1, 1}, {{2025, 3, 12}, 1, 1, "b"}}, kMaerz1, kMaerz31,
                  {"G 2025-03-03 2025-03-05 Urlaub [Kur; Bad\nTölz]",
                   "G 2025-03-10 2025-03-13 Urlaub [10.03.2025: a\n12.03.2025: b]"}}),
     [](const auto& info) { return std::string(info.param.name); });
@@ -104,7 +92,7 @@ TEST(Export, TitelUidUndAuswahlDerArten) {
     }
     auto arten = EintragsartTabelle::Standard();
     arten.m_strBedeutung[1] = "Urlaub, lang";
-    const auto termine = TermineBilden({&a, &b, liste[2].get()}, arten, {2025, 3, 1}, {2025, 3, 31});
+    const auto termine = TermineBilden({&a, &b, liste[2].get()}, arten, kMaerz1, kMaerz31);
     ASSERT_EQ(termine.size(), 6u); // the deleted resource gives none
     EXPECT_EQ(termine[0].m_strTitel, "Müller, Jörg: Urlaub, lang");
     EXPECT_EQ(termine[0].m_timeStempel, CTime(1'740'100'000)); // newest day of the run
@@ -112,11 +100,11 @@ TEST(Export, TitelUidUndAuswahlDerArten) {
     for (const auto& t : termine) uids.insert(t.m_strUid);
     EXPECT_EQ(uids.size(), termine.size());
     // Stable: the same plan gives the same UIDs.
-    EXPECT_EQ(TermineBilden({&a}, arten, {2025, 3, 1}, {2025, 3, 31})[0].m_strUid, termine[0].m_strUid);
+    EXPECT_EQ(TermineBilden({&a}, arten, kMaerz1, kMaerz31)[0].m_strUid, termine[0].m_strUid);
 
     ArtFilter nurZwei{};
     nurZwei[2] = true;
-    const auto zwei = TermineBilden({&a}, arten, {2025, 3, 1}, {2025, 3, 31}, nurZwei);
+    const auto zwei = TermineBilden({&a}, arten, kMaerz1, kMaerz31, nurZwei);
     ASSERT_EQ(zwei.size(), 1u);
     EXPECT_EQ(Kurz(zwei[0]), "N 2025-03-05 2025-03-05 Art 2");
 }
@@ -139,16 +127,14 @@ TEST(Export, ZeitraumWieBeimDrucken) {
 
 TEST(Export, AuswahlInListenOrdnung) {
     RessourcenListe liste;
-    Neu(liste, "Zander", "", "Lager");
-    Neu(liste, "Abel", "", "B\xFCro");
-    Neu(liste, "Weg", "", "Lager", "", true);
-    Neu(liste, "Berg", "", "Lager");
+    for (const auto& [name, gruppe, weg] : {std::tuple{"Zander", "Lager", false}, {"Abel", "B\xFCro", false},
+                                            {"Weg", "Lager", true}, {"Berg", "Lager", false}})
+        Neu(liste, name, "", gruppe, "", weg);
     DruckAuswahl auswahl;
     auswahl.Fuellen(liste, "Lager");
-    const auto gewaehlt = AusgewaehlteRessourcen(liste, auswahl);
-    ASSERT_EQ(gewaehlt.size(), 2u);
-    EXPECT_EQ(gewaehlt[0]->m_strBenennung1, "Berg");
-    EXPECT_EQ(gewaehlt[1]->m_strBenennung1, "Zander");
+    std::string namen;
+    for (const CRessource* r : AusgewaehlteRessourcen(liste, auswahl)) namen += r->m_strBenennung1 + " ";
+    EXPECT_EQ(namen, "Berg Zander ");
 }
 
 TEST(Export, CsvFelderUndZahlen) {
