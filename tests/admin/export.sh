@@ -3,8 +3,7 @@
 # CSV carries the meanings and counts, bad input leaves no file behind.
 set -euo pipefail
 admin="$1"
-# Debian's python3-icalendar lives beside the system interpreter, whatever python3 comes first.
-python=/usr/bin/python3
+python=/usr/bin/python3 # Debian's python3-icalendar, whatever python3 comes first
 "$python" -c 'import icalendar' 2>/dev/null || python=python3
 ordner="$(mktemp -d "${TMPDIR:-/tmp}/kalvora-export-XXXXXX")"
 trap 'rm -rf "$ordner"' EXIT
@@ -13,16 +12,8 @@ export KALVORA_ADMIN_TAKT_MS=10
 : >plan.dat
 printf '0 0' >plan.d
 # Entry-type file: meanings, colours and alignments of types 1..8, 27 region flags, then 9..16.
-{
-    printf '%s\r' 'Urlaub;Reise,lang' Krank x x x x x x
-    for i in $(seq 1 8); do printf '255\r'; done
-    for i in $(seq 1 8); do printf '0\r'; done
-    for i in $(seq 1 27); do printf '0\r'; done
-    for i in $(seq 1 8); do printf 'y\r'; done
-    for i in $(seq 1 8); do printf '255\r'; done
-    for i in $(seq 1 8); do printf '0\r'; done
-} >plan.but
-
+{ printf '%s\r' 'Urlaub;Reise,lang' Krank x x x x x x; printf '255\r%.0s' {1..8}; printf '0\r%.0s' {1..35}
+  printf 'y\r%.0s' {1..8}; printf '255\r%.0s' {1..8}; printf '0\r%.0s' {1..8}; } >plan.but
 "$admin" anlegen plan.dat --b1 Meier --b2 Anna --gruppe Lager --nr 17 >/dev/null
 "$admin" anlegen plan.dat --b1 "Groß-Überlänge-Nachname-der-den-Titel-lang-macht" --b2 "Jörg" --gruppe Büro >/dev/null
 "$admin" markieren plan.dat --b1 Meier --b2 Anna --nr 17 --von 2025-03-03 --bis 2025-03-05:2 --art 1 \

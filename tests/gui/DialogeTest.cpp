@@ -9,8 +9,7 @@
 #include "dialogs/RessourcenDlg.h"
 #include "print/DruckDlg.h"
 
-// Alignment 2 is the third radio ("Mitte"); the picker starts at the colour shown, cancelling it keeps that;
-// typed text the code page cannot hold is refused.
+// Alignment 2 is the third radio; the picker starts at the shown colour; unstorable text is refused.
 TEST(BedeutungDlg, ZeigtDieWerteFarbwahlUndGibtNurSpeicherbareZeichenZurueck) {
     CBedeutungDlg dlg;
     dlg.m_farbe = 0x00C800;
@@ -93,8 +92,7 @@ TEST(NotizDlg, EnterZaehltZweiZeichenBisZurGrenzeVon200) {
     EXPECT_EQ(fremd.m_strNotiz, "5 \x80 f\xFCr ? und ?\xA0!");
 }
 
-// The order of core GruppenAuflisten, the "all" item after "!"; only the exact text preselects. In the real
-// modal run the "all" item and no selection both give "", Abbrechen keeps the group.
+// Order of core GruppenAuflisten; only the exact text preselects; "all" and no selection give "".
 TEST(GruppeDlg, EintraegeAufsteigendVorgabeAusgewaehltOkGibtDieGruppeAbbrechenLaesstSie) {
     const std::string kueche = "K\xFC"
                                "che"; // Windows-1252
@@ -127,8 +125,7 @@ TEST(GruppeDlg, EintraegeAufsteigendVorgabeAusgewaehltOkGibtDieGruppeAbbrechenLa
     }
 }
 
-// Enter presses the focused button, not the dialog's OK; on a list it is OK's. Reached by Tab where the
-// user would: from the resource list the next stop is "Neu".
+// Enter presses the focused button (reached by Tab as the user would), on a list OK.
 TEST(Dialoge, EnterDruecktDenFokussiertenKnopf) {
     RessourcenListe plan = Liste(Ressource("Apfel", "Anna"));
     MeldungsRekorder meldungen;
@@ -218,7 +215,8 @@ struct FarbButtonTest : ::testing::Test {
 
 } // namespace
 
-TEST_F(FarbButtonTest, RahmenJeZustandGedrueckteBeschriftungEinenPixelTieferUndRechts) {
+// Frames per state, the pressed caption one pixel down-right, the stripe, the engraved disabled caption.
+TEST_F(FarbButtonTest, RahmenJeZustandStreifenUndDeaktiviert) {
     const auto dunkel = [](QRgb c) { return qRed(c) < 90 && qGreen(c) < 90; };
     const QRect los = Text(Bild({}), dunkel);
     ASSERT_FALSE(los.isEmpty());
@@ -244,21 +242,14 @@ TEST_F(FarbButtonTest, RahmenJeZustandGedrueckteBeschriftungEinenPixelTieferUndR
                   f.pixel)
             << &f - faelle;
     }
-}
-
-TEST_F(FarbButtonTest, StreifenZehnPixelBreitUmLinksPlusZehn) {
-    knopf.setText(QString{});
     const QRect versetzt(30, 5, 80, 22); // any item rectangle, not only one at the origin
     knopf.SetMarkiert(true);
-    const QImage bild = Bild({}, versetzt);
+    const QImage streifen = Bild({}, versetzt);
     for (int x = 32; x < 50; ++x)
-        EXPECT_EQ(Pixel(bild, x, 15), x >= 35 && x < 45 ? Rgb(kStreifen) : Rgb(kRot)) << "x=" << x;
+        EXPECT_EQ(Pixel(streifen, x, 15), x >= 35 && x < 45 ? Rgb(kStreifen) : Rgb(kRot)) << "x=" << x;
     knopf.SetMarkiert(false);
     EXPECT_EQ(Pixel(Bild({}, versetzt), 40, 15), Rgb(kRot));
-}
-
-// The system's face, the caption engraved: a white copy one pixel down-right of the grey one.
-TEST_F(FarbButtonTest, DeaktiviertMitSystemflaecheUndGravierterSchrift) {
+    knopf.setText(QStringLiteral("Urlaub")); // disabled: the system's face, a white copy under the grey text
     const QImage bild = Bild({.bDeaktiviert = true});
     EXPECT_EQ(Pixel(bild, 4, 4), Palette(QPalette::Button));
     const QRect weiss = Text(bild, [](QRgb c) { return qRed(c) > 0xF8 && qBlue(c) > 0xF8; });

@@ -1,5 +1,4 @@
-// The print dialog's preselection, buttons and pickers (its checks: core DruckAuswahl); the view's print
-// commands with their modal steps scripted: printer dialog into a PDF, preview, set-up, year overview.
+// The print dialog's buttons and pickers; the print commands with their modal steps scripted.
 #include <QColorDialog>
 #include <QDateEdit>
 #include <QLibraryInfo>
@@ -111,8 +110,7 @@ TEST_F(DruckBefehleTest, DruckenSchreibtEineSeiteAlsPdfAbbrechenNichts) {
     EXPECT_FALSE(std::filesystem::exists(pdf));
 }
 
-// The preview asks the print dialog only; the set-up asks nothing about the plan and holds for the next
-// prints.
+// The preview asks the print dialog only; the set-up asks nothing and holds for the next prints.
 TEST_F(DruckBefehleTest, SeitenansichtOhneDruckerdialogEinrichtungFuerDieNaechstenDrucke) {
     int seiten = -1;
     befehle->m_vorschau = [&](QPrintPreviewDialog& dlg) {
@@ -156,8 +154,7 @@ TEST_F(DruckBefehleTest, AusDerVerwaltungNurDieJahresuebersicht) {
     EXPECT_TRUE(Gemalt().isNull());
 }
 
-// Qt's own dialogs as the commands open them: German title, buttons and tool buttons whatever the
-// environment's language, or the user meets "Cancel" and "Landscape".
+// Qt's own dialogs in German whatever the environment's language, or the user meets "Cancel".
 TEST_F(DruckBefehleTest, QtsDialogeDeutsch) {
     if (QTranslator probe;
         !probe.load(QStringLiteral("qtbase_de"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))

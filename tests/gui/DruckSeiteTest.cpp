@@ -1,5 +1,4 @@
-// The printed page rendered into images of known size: 1010 × 700 gives N = 200, h = 20, the
-// first day column at x = 211 and the first row at y = 52.
+// The printed page at 1010 × 700: N = 200, h = 20, first day column at x = 211, first row at y = 52.
 #include "GuiHilfen.h"
 #include "print/DruckBild.h"
 #include "view/Farbschema.h"

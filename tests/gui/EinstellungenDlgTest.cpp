@@ -1,5 +1,4 @@
-// Command 32785 with its dialog driven from inside, and command 32786 through the program; the view's
-// part runs through the real wiring in UrlaubAppTest.
+// Command 32785 with its dialog driven from inside, and command 32786 through the program.
 #include "dialogs/EinstellungenDlg.h"
 #include "AnsichtHilfen.h"
 #include "app/EintragsartDatei.h"
@@ -89,8 +88,7 @@ TEST_F(EinstellungenBefehl, SchemaUndReihenfolgeNachOk) {
     EXPECT_EQ(DateiInhalt(u.app.m_strStempel), "0 5");
 }
 
-// 't' typed, 'w' chosen in the file dialog, 'a' typed then browsing cancelled, 'g' typed then the same
-// chosen, 'f' typed with a failing registry plus a scheme and a region change.
+// t typed, w chosen, a browsing cancelled, g the same chosen, f typed with a failing registry.
 TEST_F(EinstellungenBefehl, PfadRegeln) {
     TempOrdner t;
     const char* vorhanden[] = {"alt.dat", "inhalt",  "alt.d", "1 42", "ohne.dat", "daten",
@@ -189,8 +187,7 @@ TEST_F(EinstellungenBefehl, EintragsartDateiNachEinerAenderung) {
     EXPECT_EQ(DateiInhalt(ButPfad()), EintragsartTextSchreiben(t));
 }
 
-// The first round also shows the region texts, the hidden country boxes with their flags and type 9 under
-// type 1. Each region box sets its flag and its country's; the last round sets only the hidden country boxes.
+// Round 0 checks texts and hidden boxes; each region box sets its flag and its country's.
 TEST_F(EinstellungenBefehl, RegionenKnopfReihenUndJedesKaestchenSetztSeinFlag) {
     rahmen->m_tabelle.m_nRegion[kFlagOesterreich] = 1;
     for (int i = 0; i <= kAnzahlLaender; ++i) {
@@ -239,8 +236,7 @@ TEST_F(EinstellungenBefehl, DatenbankOptimierenUeberDasProgramm) {
     EXPECT_EQ(DateiInhalt(u.app.m_strStempel), "0 5") << "no lock, no counter";
 }
 
-// A database chosen in the settings waits for the restart: until then the running view saves, takes
-// in and compacts the database it started with, under that database's stamp.
+// Until the restart the running view saves, takes in and compacts the database it started with.
 TEST(EinstellungenNeueDatenbank, BisZumNeustartBleibtDieAnsichtBeiIhrerDatenbank) {
     UhrFixiert uhr(CTime(2025, 6, 2, 8, 0, 0));
     AnsichtUmgebung a;

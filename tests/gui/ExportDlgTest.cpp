@@ -1,5 +1,4 @@
-// The export dialog: preselection as for printing, its checks, the file chooser, and the files
-// written through the core (the same bytes as kalvora-admin).
+// The export dialog: its checks, the file chooser, and the files written through the core.
 #include <QDateEdit>
 #include <QRadioButton>
 #include <QSpinBox>
@@ -10,7 +9,6 @@
 #include "dialogs/ExportDlg.h"
 #include "export/ExportAuswahl.h"
 #include "export/StatistikCsv.h"
-#include "frame/Befehle.h"
 
 namespace {
 
@@ -107,8 +105,4 @@ TEST(ExportDlg, StatistikDesJahresUndNichtsAusgewaehlt) {
     // In the list's order: Entwicklung before Service.
     EXPECT_EQ(DateiInhalt(u.antwort.toStdString()),
               StatistikCsv({u.liste[1].get(), u.liste[2].get(), u.liste[0].get()}, u.arten, 2025));
-
-    const BefehlsEintrag* befehl = FindeBefehl(befehl::Exportieren);
-    ASSERT_NE(befehl, nullptr);
-    EXPECT_EQ(std::tuple(std::string(befehl->pszText), befehl->menue), std::tuple("E&xportieren...", Menue::Datei));
 }

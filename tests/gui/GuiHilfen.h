@@ -1,6 +1,5 @@
 #pragma once
-// Shared pieces of the GUI tests: a frame on an in-memory store, child widgets, lists, modal dialogs,
-// pixels, waiting; and the widget and command headers most tests use.
+// Shared pieces of the GUI tests: frame, child widgets, lists, modal dialogs, pixels, waiting.
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>

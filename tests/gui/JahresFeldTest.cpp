@@ -87,8 +87,7 @@ TEST_F(JahresFeldPixel, HalbtageJeArtInIhrerHaelfteAndereJahreNicht) {
     EXPECT_EQ(Pixel(Bild(), x5 + 8, y + 9), Rgb(0x0000C8));
 }
 
-// A day's tooltip through the real help event: holidays and the selected states' school holidays,
-// nothing on an ordinary day or off the days, and the years the table does not know.
+// A day's tooltip through the real help event: holidays, school holidays, unknown years.
 TEST_F(JahresFeldPixel, TooltipNenntFeiertageUndSchulferien) {
     tabelle.m_nRegion[2] = tabelle.m_nRegion[24] = 1; // Bayern, Wien
     AbgeleiteteFlagsSetzen(tabelle.m_nRegion);

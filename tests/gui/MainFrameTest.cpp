@@ -13,13 +13,6 @@
 
 namespace {
 
-std::vector<int> Markierte(CTypLeiste* leiste) {
-    std::vector<int> arten;
-    for (int art = 0; art <= 16; ++art)
-        if (leiste->Knopf(art)->IstMarkiert()) arten.push_back(art);
-    return arten;
-}
-
 // "Top", "Left", "Bottom", "Right" as the store holds them.
 std::map<std::string, std::uint32_t> Platz(std::uint32_t t, std::uint32_t l, std::uint32_t b,
                                            std::uint32_t r) {
@@ -106,22 +99,6 @@ TEST_F(MainFrameTest, MenuesUndSymbolleiste) {
         }
         EXPECT_LT(leiste->Knopf(1)->width(), 80) << breite;
     }
-}
-
-TEST_F(MainFrameTest, SetAktiveArtUndKlickMarkierenGenauEinenKnopf) {
-    EXPECT_EQ(Markierte(leiste), std::vector<int>{1});
-    for (const auto& [art, markiert] :
-         std::initializer_list<std::pair<int, int>>{{0, 0}, {9, 9}, {17, 9}, {-1, 9}}) {
-        rahmen->SetAktiveArt(art);
-        EXPECT_EQ(Markierte(leiste), std::vector<int>{markiert}) << art;
-    }
-    // The checked command follows, so the view's update rule finds it set.
-    EXPECT_TRUE(rahmen->Aktion(32800)->isChecked() && !rahmen->Aktion(32797)->isChecked());
-    std::vector<int> gemeldet;
-    QObject::connect(rahmen.get(), &CMainFrame::ArtGewaehlt, [&](int art) { gemeldet.push_back(art); });
-    leiste->Knopf(12)->click(), leiste->Knopf(0)->click();
-    EXPECT_EQ(gemeldet, (std::vector<int>{12, 0}));
-    EXPECT_EQ(Markierte(leiste), std::vector<int>{0});
 }
 
 TEST(MainFrame, EintragsartDateiNebenDerDatenbankUndSetTypTexte) {

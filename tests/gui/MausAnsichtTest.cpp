@@ -1,5 +1,4 @@
-// Marking with real mouse events on the grid of a started view: what ends up in the display,
-// the working list and the saved file; the rubber band, the divider and the day notes.
+// Real mouse events on the grid of a started view: display, working list, file, band, divider, notes.
 #include "AnsichtHilfen.h"
 #include "dialogs/NotizDlg.h"
 
@@ -8,8 +7,7 @@
 
 namespace {
 
-// Today is Monday 3 March 2025; name column 150, cells 30: half day k spans the x after
-// 152 + 15.5(k − 1) up to 152 + 15.5k, row k is centred on y = 78 + 31k.
+// Today Monday 3 March 2025; name column 150, cells 30: row k centred on y = 78 + 31k.
 const CTime kHeute(2025, 3, 3, 10, 0, 0);
 const CTime kAlt(1700000000);
 int HalbX(int k) {
@@ -101,8 +99,7 @@ TEST(MausAnsicht, TeilerGreiftNurInnerhalbVonFuenfPixeln) {
     }
 }
 
-// Right click on a name opens nothing; on a marked day the real dialog: "Löschen" then OK stores an empty
-// note with a fresh change time, "Abbrechen" keeps the old one (the unmarked half: core Notiz tests).
+// Right click on a name opens nothing; on a marked day "Löschen" then OK empties the note, Abbrechen not.
 TEST(MausAnsicht, RechtsklickNotizLoeschenDannOkOderAbbrechen) {
     for (const auto& [punkt, knopf] :
          {std::pair{QPoint(60, ZeileY(1)), 0}, {{HalbX(2), ZeileY(1)}, 1}, {{HalbX(2), ZeileY(1)}, 2}}) {
@@ -128,10 +125,7 @@ TEST(MausAnsicht, RechtsklickNotizLoeschenDannOkOderAbbrechen) {
     }
 }
 
-// Either direction marks the same halves ("Entf", notes and half-day hits: core Markierung and Maus
-// tests). Another instance inserts a resource above while the button is held: the tick waits for the
-// release, and even a rebuild during the drag (a sync run by other means) leaves the drag on the
-// resource it started on; Esc ends a drag without marking and lets the waiting tick run.
+// A drag stays on the resource of the press through another instance's insert, a tick or a rebuild; Esc.
 TEST(MausAnsicht, ZiehenMarktDieHalbtageDerRessourceDesDrucksAuchNachEinemAbgleich) {
     for (const char* wie : {"tick waits", "rebuild", "Esc", "right to left"}) {
         const std::string fall = wie;
@@ -169,8 +163,7 @@ TEST(MausAnsicht, ZiehenMarktDieHalbtageDerRessourceDesDrucksAuchNachEinemAbglei
     }
 }
 
-// The day under the mouse names its holidays: as the header's tooltip, and in the status bar over
-// the header and the day cells; an ordinary day clears it.
+// The day under the mouse names its holidays in the header's tooltip and in the status bar.
 TEST(MausAnsicht, FeiertagsnamenImKopfTooltipUndInDerStatusleiste) {
     Plan p;
     p.a.rahmen->m_tabelle.m_nRegion[2] = 1; // Bayern
@@ -196,8 +189,7 @@ TEST(MausAnsicht, FeiertagsnamenImKopfTooltipUndInDerStatusleiste) {
     EXPECT_EQ(ueber({kopf(6).x(), ZeileY(2)}), QString()) << "27 April: an ordinary Sunday";
 }
 
-// Rückgängig and Wiederherstellen: greyed while there is nothing to take back or bring again; a
-// drag's halves leave the file and the grid and come back (history and conflict rule: core Verlauf tests).
+// Undo and redo of a drag, greyed when there is nothing to do (history rules: core Verlauf tests).
 TEST(MausAnsicht, RueckgaengigUndWiederherstellenEinesZugs) {
     Plan p(2, 2, 1, 1);
     QAction* zurueck = p.a.Aktion(befehl::Rueckgaengig);

@@ -117,7 +117,7 @@ protected:
 } // namespace
 
 // Deleted records have no line, the overview gets all years' marks; no selection: the buttons complain.
-TEST_F(RessourcenDlgTest, ZeileNZeigtDieNteNichtGeloeschteRessourceOhneAuswahlNurDieMeldung) {
+TEST_F(RessourcenDlgTest, ZeileNZeigtDieNteRessourceOhneAuswahlMeldungNeuNachSchluessel) {
     Oeffnen();
     EXPECT_EQ(dlg->windowTitle(), QStringLiteral("Ressourcen verwalten"));
     EXPECT_EQ(Zeilen(), (QStringList{QStringLiteral("Apfel, Anna"), QStringLiteral("Kirsche, Karl")}));
@@ -133,11 +133,7 @@ TEST_F(RessourcenDlgTest, ZeileNZeigtDieNteNichtGeloeschteRessourceOhneAuswahlNu
     for (int id : {1001, 1004, 1002}) // Bearbeiten, Kopieren, Löschen
         EXPECT_EQ(Knopf(id), Texte{"Kein Mitarbeiter ausgewählt! "}) << id;
     EXPECT_EQ(Reihe(liste), "Apfel/1@Lager Birne/2@Lager(x) Kirsche/7");
-}
-
-// Cancelled nothing; an existing identity gives a second record, placed by key (order: core tests).
-TEST_F(RessourcenDlgTest, NeuLegtNachSchluesselAnAuchMitVorhandenerIdentitaet) {
-    Oeffnen();
+    // "Neu" cancelled adds nothing; an existing identity gives a second record, placed by key.
     RessourceDlgAntwort(std::nullopt);
     Klick(*dlg, 1000);
     EXPECT_EQ(liste.size(), 3u);
@@ -202,8 +198,7 @@ TEST_F(RessourcenDlgTest, KopierenMitAllenTagenOderBegruendetVerweigert) {
               std::tuple(std::size_t{3}, std::string("Arzt"), std::size_t{0})); // every day, notes included
 }
 
-// A name of 240 characters keeps the dialog within a screen of 1600 px: list line and info lines end
-// in "…" and show the whole text as tooltip.
+// A name of 240 characters: the dialog fits 1600 px, long lines end in "…" with the whole as tooltip.
 TEST_F(RessourcenDlgTest, LangerNameBleibtImBildschirm) {
     const std::string lang(236, 'W');
     liste.push_back(Ressource(lang, "Anna", lang, "1"));

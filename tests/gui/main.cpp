@@ -1,5 +1,4 @@
-// GUI tests: one application object for all, in a private home so that settings, documents
-// folder and database never touch the user's own.
+// One application object for all GUI tests, in a private home.
 #include <gtest/gtest.h>
 
 #include <QDir>
