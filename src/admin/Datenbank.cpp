@@ -60,7 +60,8 @@ int Pruefen(const Argumente& args, std::ostream& out, std::ostream& err) {
     }
     const auto schaden = DatenbankBeschaedigt(datei);
     if (!schaden) return fehler ? 1 : 0;
-    err << "Warnung: " << *schaden << ' ';
+    err << "Warnung: ";
+    if (!fehler) err << *schaden << ' '; // a failed load has said why already
     if (const auto bk = LadbareSicherung(datei))
         err << "Neueste ladbare Sicherung: " << SicherungBeschreiben(*bk)
             << ". Zurückholen mit: kalvora-admin wiederherstellen \"" << datei << "\"\n";

@@ -199,7 +199,7 @@ TEST_F(AdminAbgleich, SicherungVorDemOptimierenWarnungUndWiederherstellen) {
         // database, exit code of pruefen, warning
         {plan, 0, ""},
         {"", 3, "ist leer (0 Bytes)"},
-        {std::string("\x05\0\0\0", 4), 1, "kann nicht geladen werden"},
+        {std::string("\x05\0\0\0", 4), 1, "Fehler: Zahl der Ressourcen (5) größer als die Daten"},
     };
     for (const auto& [inhalt, rc, warnung] : faelle) {
         DateiSchreibenTest(datei, inhalt);
