@@ -32,7 +32,11 @@ public:
     const std::string& Text() const { return m_pText ? *m_pText : Leer(); }
     operator const std::string&() const { return Text(); }
 
-    friend bool operator==(const NotizText& a, const NotizText& b) { return a.Text() == b.Text(); }
+    // An empty note is always the null pointer, so two null pointers are the common equal case.
+    friend bool operator==(const NotizText& a, const NotizText& b) {
+        if (!a.m_pText || !b.m_pText) return a.m_pText == b.m_pText;
+        return *a.m_pText == *b.m_pText;
+    }
     friend bool operator==(const NotizText& a, std::string_view b) { return a.Text() == b; }
     friend bool operator==(const NotizText& a, const std::string& b) { return a.Text() == b; }
     friend bool operator==(const NotizText& a, const char* b) { return a.Text() == b; }

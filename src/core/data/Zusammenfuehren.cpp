@@ -38,8 +38,8 @@ template <class T> void DreiWege(T& x, T&& e, const T& b, bool dortNeuer) {
 }
 
 bool GleicherTag(const CTagEintrag& x, const CTagEintrag& e) {
-    return x.m_nArtVormittag == e.m_nArtVormittag && x.m_nArtNachmittag == e.m_nArtNachmittag &&
-           x.m_timeGeaendert == e.m_timeGeaendert && x.m_strNotiz == e.m_strNotiz;
+    return x.m_timeGeaendert == e.m_timeGeaendert && x.m_nArtVormittag == e.m_nArtVormittag &&
+           x.m_nArtNachmittag == e.m_nArtNachmittag && x.m_strNotiz == e.m_strNotiz;
 }
 
 // A day this instance changed since the last read: merged half by half against its base.
