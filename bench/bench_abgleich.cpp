@@ -127,9 +127,9 @@ void Zusammenfuehren_1Prozent(benchmark::State& s) {
         RessourcenListe arbeit = KopiereListe(D().plan);
         RessourcenListe geladen;
         if (DatenbankLesen(D().geaendert, geladen)) s.SkipWithError("parse failed");
-        AenderungsBasis basis; // three-way, as the program merges: no day changed here
+        AenderungsBasis basis; // argument 1: three-way, as the program merges; 0: the two-way rule
         s.ResumeTiming();
-        Zusammenfuehren(arbeit, geladen, CTime(1800000100), &basis);
+        Zusammenfuehren(arbeit, geladen, CTime(1800000100), s.range(0) ? &basis : nullptr);
         s.PauseTiming();
         arbeit.clear();
         geladen.clear();
@@ -155,7 +155,7 @@ void AnzeigeNeuAufbauen(benchmark::State& s) {
 
 BENCHMARK(Grundlinie_LadenUndSpeichern)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(3);
 BENCHMARK(Abgleichen_1Prozent)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(3);
-BENCHMARK(Zusammenfuehren_1Prozent)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(3);
+BENCHMARK(Zusammenfuehren_1Prozent)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(3);
 BENCHMARK(AnzeigeNeuAufbauen)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(3);
 int main(int argc, char** argv) {
     // As the program runs: the plan is loaded again on every tick.
