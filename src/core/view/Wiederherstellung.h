@@ -33,6 +33,10 @@ public:
     // restore is told.
     bool Anbieten(bool bGeladen, Meldungen& meldungen, const std::filesystem::path* eigeneSperre = nullptr);
 
+    // A sync loaded the file: whatever was offered is over, and may be offered again should it
+    // come back. No file access: a sync that loaded and saved leaves no empty file behind.
+    void Behoben() { m_strAngeboten.clear(); }
+
 private:
     std::string m_strDatei;
     std::string m_strAngeboten; // the problem last offered, empty when there is none

@@ -199,9 +199,8 @@ void VIduvavIzoz::NachAbgleich(kalvora::AbgleichStand stand) {
         m_bGeladen = true;
         BefehleAktualisieren();
     }
-    if (stand != S::LadenFehlgeschlagen && stand != S::Fertig && stand != S::NichtGespeichert) return;
-    const bool fehlgeschlagen = stand == S::LadenFehlgeschlagen;
-    if (SicherungAnbieten(!fehlgeschlagen, fehlgeschlagen)) Abgleichen(false);
+    if (stand == S::Fertig || stand == S::NichtGespeichert) m_wiederherstellung.Behoben();
+    if (stand == S::LadenFehlgeschlagen && SicherungAnbieten(false, true)) Abgleichen(false);
 }
 
 bool VIduvavIzoz::SicherungAnbieten(bool bGeladen, bool bSperreGehalten) {
