@@ -54,6 +54,16 @@ raster_plan_anlegen() {
     einstellungen_schreiben 1 150 1200 900
 }
 
+# The drag scripts' start: a home named $1, the 40-row plan, the program (environment assignments
+# may follow the name).
+raster_starten() {
+    command -v jq >/dev/null || { echo "jq fehlt"; exit 1; }
+    heim_anlegen "$1"
+    shift
+    raster_plan_anlegen
+    starten "$@"
+}
+
 # Starts the program on $db (environment assignments may come first), waits for its main window
 # ($fenster) and sets X, Y, WIDTH, HEIGHT from its geometry and $zeile to a row well inside the grid.
 starten() {

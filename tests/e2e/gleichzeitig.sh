@@ -8,11 +8,8 @@ kalvora="$1"
 admin="$2"
 source "$(dirname "$0")/gemeinsam.bash"
 im_xvfb 1400x1000 "$@"
-command -v jq >/dev/null || { echo "jq fehlt"; exit 1; }
-heim_anlegen gleichzeitig
-raster_plan_anlegen
 takt_ms=700
-starten KALVORA_TAKT_MS=$takt_ms
+raster_starten gleichzeitig KALVORA_TAKT_MS=$takt_ms
 
 # Which resource lies under $zeile: a drag over tomorrow.
 ziehen 2 3

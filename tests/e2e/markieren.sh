@@ -6,10 +6,7 @@ kalvora="$1"
 admin="$2"
 source "$(dirname "$0")/gemeinsam.bash"
 im_xvfb 1400x1000 "$@"
-command -v jq >/dev/null || { echo "jq fehlt"; exit 1; }
-heim_anlegen markieren
-raster_plan_anlegen
-starten
+raster_starten markieren
 
 # From the first half of tomorrow to the second half of day 3.
 ziehen 2 7

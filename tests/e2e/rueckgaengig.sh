@@ -7,11 +7,8 @@ kalvora="$1"
 admin="$2"
 source "$(dirname "$0")/gemeinsam.bash"
 im_xvfb 1400x1000 "$@"
-command -v jq >/dev/null || { echo "jq fehlt"; exit 1; }
-heim_anlegen rueckgaengig
-raster_plan_anlegen
 takt_ms=700
-starten KALVORA_TAKT_MS=$takt_ms
+raster_starten rueckgaengig KALVORA_TAKT_MS=$takt_ms
 
 ziehen 4 7
 gesehen="$(warten_auf "Name?? 2:1/1 3:1/1")" || { echo "Markierung fehlt: $gesehen"; exit 1; }
