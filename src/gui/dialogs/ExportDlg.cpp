@@ -68,12 +68,7 @@ CExportDlg::CExportDlg(const RessourcenListe& liste, const std::string& strGrupp
     formate->addWidget(new QLabel(QStringLiteral("Jahr:")), 2, 0);
     formate->addWidget(m_pJahr, 2, 1);
 
-    auto* zeitraum = new QGroupBox(QStringLiteral("Zeitraum für iCalendar"));
-    auto* tage = new QGridLayout(zeitraum);
-    tage->addWidget(new QLabel(QStringLiteral("Erster Tag:")), 0, 0);
-    tage->addWidget(m_pErster, 0, 1);
-    tage->addWidget(new QLabel(QStringLiteral("Letzter Tag:")), 1, 0);
-    tage->addWidget(m_pLetzter, 1, 1);
+    auto* zeitraum = ZeitraumGruppe(QStringLiteral("Zeitraum für iCalendar"), m_pErster, m_pLetzter);
 
     auto* hinweis = new QLabel(QStringLiteral("Halten Sie die \"STRG\"-Taste\ngedrückt und markieren Sie\n"
                                               "mit der Maus die Ressourcen,\ndie exportiert werden sollen."));
@@ -85,20 +80,7 @@ CExportDlg::CExportDlg(const RessourcenListe& liste, const std::string& strGrupp
     rechts->addSpacing(fontMetrics().height());
     rechts->addWidget(hinweis);
     rechts->addStretch(1);
-    rechts->addWidget(exportieren, 0, Qt::AlignRight);
-    rechts->addWidget(abbrechen, 0, Qt::AlignRight);
-
-    auto* aussen = new QHBoxLayout(this);
-    aussen->addWidget(m_pWahl, 195);
-    aussen->addLayout(rechts, 112);
-
-    // The print dialog's size in dialog units of the current font.
-    const QFontMetrics fm = fontMetrics();
-    const int bx = std::max(1, fm.averageCharWidth());
-    const int by = std::max(1, fm.height());
-    exportieren->setMinimumWidth(50 * bx / 4);
-    abbrechen->setMinimumWidth(50 * bx / 4);
-    resize(327 * bx / 4, 301 * by / 8);
+    WahlDialogAnordnen(*this, m_pWahl, rechts, exportieren, abbrechen);
 
     connect(exportieren, &QPushButton::clicked, this, &CExportDlg::accept);
     connect(abbrechen, &QPushButton::clicked, this, &QDialog::reject);

@@ -46,12 +46,7 @@ CDruckDlg::CDruckDlg(RessourcenListe& liste, const std::string& strGruppe, Meldu
     m_pNachGruppen->setChecked(true);
 
     // Right: period, hint, order, and the two buttons at the bottom.
-    auto* zeitraum = new QGroupBox(QStringLiteral("Zeitraum für Ausdruck"));
-    auto* tage = new QGridLayout(zeitraum);
-    tage->addWidget(new QLabel(QStringLiteral("Erster Tag:")), 0, 0);
-    tage->addWidget(m_pErster, 0, 1);
-    tage->addWidget(new QLabel(QStringLiteral("Letzter Tag:")), 1, 0);
-    tage->addWidget(m_pLetzter, 1, 1);
+    auto* zeitraum = ZeitraumGruppe(QStringLiteral("Zeitraum für Ausdruck"), m_pErster, m_pLetzter);
 
     auto* hinweis = new QLabel(QStringLiteral("Halten Sie die \"STRG\"-Taste\ngedrückt und markieren Sie\n"
                                               "mit der Maus die Ressourcen,\ndie gedruckt werden sollen."));
@@ -69,20 +64,7 @@ CDruckDlg::CDruckDlg(RessourcenListe& liste, const std::string& strGruppe, Meldu
     rechts->addStretch(1);
     rechts->addWidget(ausdruck);
     rechts->addSpacing(fontMetrics().height());
-    rechts->addWidget(drucken, 0, Qt::AlignRight);
-    rechts->addWidget(abbrechen, 0, Qt::AlignRight);
-
-    auto* aussen = new QHBoxLayout(this);
-    aussen->addWidget(m_pWahl, 195);
-    aussen->addLayout(rechts, 112);
-
-    // The template's size in dialog units of the current font (327 × 301, buttons 50 wide).
-    const QFontMetrics fm = fontMetrics();
-    const int bx = std::max(1, fm.averageCharWidth());
-    const int by = std::max(1, fm.height());
-    drucken->setMinimumWidth(50 * bx / 4);
-    abbrechen->setMinimumWidth(50 * bx / 4);
-    resize(327 * bx / 4, 301 * by / 8);
+    WahlDialogAnordnen(*this, m_pWahl, rechts, drucken, abbrechen);
 
     connect(drucken, &QPushButton::clicked, this, &CDruckDlg::accept);
     connect(abbrechen, &QPushButton::clicked, this, &QDialog::reject);

@@ -1,7 +1,10 @@
 #include "print/RessourcenWahl.h"
 
 #include <QDateEdit>
+#include <QDialog>
+#include <QGridLayout>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -33,6 +36,31 @@ QPushButton* NamensKnopf(const QString& text, const char* name) {
     auto* knopf = new QPushButton(text);
     knopf->setObjectName(QString::fromLatin1(name));
     return knopf;
+}
+
+QGroupBox* ZeitraumGruppe(const QString& titel, QDateEdit* erster, QDateEdit* letzter) {
+    auto* gruppe = new QGroupBox(titel);
+    auto* tage = new QGridLayout(gruppe);
+    tage->addWidget(new QLabel(QStringLiteral("Erster Tag:")), 0, 0);
+    tage->addWidget(erster, 0, 1);
+    tage->addWidget(new QLabel(QStringLiteral("Letzter Tag:")), 1, 0);
+    tage->addWidget(letzter, 1, 1);
+    return gruppe;
+}
+
+void WahlDialogAnordnen(QDialog& dialog, CRessourcenWahl* wahl, QVBoxLayout* rechts, QPushButton* ok,
+                        QPushButton* abbrechen) {
+    rechts->addWidget(ok, 0, Qt::AlignRight);
+    rechts->addWidget(abbrechen, 0, Qt::AlignRight);
+    auto* aussen = new QHBoxLayout(&dialog);
+    aussen->addWidget(wahl, 195);
+    aussen->addLayout(rechts, 112);
+    const QFontMetrics fm = dialog.fontMetrics();
+    const int bx = std::max(1, fm.averageCharWidth());
+    const int by = std::max(1, fm.height());
+    ok->setMinimumWidth(50 * bx / 4);
+    abbrechen->setMinimumWidth(50 * bx / 4);
+    dialog.resize(327 * bx / 4, 301 * by / 8);
 }
 
 } // namespace kalvora
