@@ -1,12 +1,30 @@
 #pragma once
 // Generated plans for the benchmarks: `ressourcen` resources with `tageProJahr` marked working
 // days in each of `jahre` years from 2015, a few with notes.
+#include <fcntl.h>
+#include <filesystem>
 #include <random>
 #include <string>
+#include <string_view>
+#include <unistd.h>
 
 #include "data/Ressource.h"
 
 namespace kalvora::bench {
+
+// The plain write a save is measured against: truncate, write, flush, close, in place.
+inline bool SchlichtSchreiben(const std::filesystem::path& pfad, std::string_view inhalt) {
+    const int fd = ::open(pfad.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    if (fd < 0) return false;
+    bool ok = true;
+    for (std::size_t n = 0; ok && n < inhalt.size();) {
+        const ssize_t w = ::write(fd, inhalt.data() + n, inhalt.size() - n);
+        ok = w > 0;
+        if (ok) n += static_cast<std::size_t>(w);
+    }
+    ok = ::fsync(fd) == 0 && ok;
+    return ::close(fd) == 0 && ok;
+}
 
 inline RessourcenListe PlanErzeugen(int ressourcen = 1000, int tageProJahr = 250, int jahre = 10,
                                     unsigned saat = 42) {

@@ -58,8 +58,7 @@ struct Daten {
     ~Daten() { std::filesystem::remove_all(ordner); }
 
     void DateiZuruecksetzen() const {
-        DateiFehler f;
-        if (!DateiSchreiben(datei, geaendert, f)) std::abort();
+        if (!bench::SchlichtSchreiben(datei, geaendert)) std::abort();
     }
 };
 
@@ -82,7 +81,7 @@ void Grundlinie_LadenUndSpeichern(benchmark::State& s) {
         RessourcenListe liste;
         if (DatenbankLaden(D().datei, liste)) s.SkipWithError("load failed");
         DateiFehler f;
-        if (!DateiSchreiben(D().datei, DatenbankSchreiben(liste), f)) s.SkipWithError("save failed");
+        if (!DateiSicherErsetzen(D().datei, DatenbankSchreiben(liste), f)) s.SkipWithError("save failed");
         summe += Ms(std::chrono::steady_clock::now() - start);
         s.PauseTiming();
         liste.clear();

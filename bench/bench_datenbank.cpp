@@ -20,8 +20,7 @@ struct Daten {
     Daten() {
         pfad = std::filesystem::temp_directory_path() / "kalvora-bench.dat";
         bytes = DatenbankSchreiben(bench::PlanErzeugen());
-        DateiFehler f;
-        DateiSchreiben(pfad, bytes, f);
+        bench::SchlichtSchreiben(pfad, bytes);
     }
     ~Daten() { std::filesystem::remove(pfad); }
 };
@@ -64,8 +63,7 @@ void Laden(benchmark::State& s) {
 void Grundlinie_Schreiben(benchmark::State& s) {
     const auto ziel = Plan().pfad.string() + ".kopie";
     for (auto _ : s) {
-        DateiFehler f;
-        DateiSchreiben(ziel, Plan().bytes, f);
+        bench::SchlichtSchreiben(ziel, Plan().bytes);
     }
     std::filesystem::remove(ziel);
     Durchsatz(s);

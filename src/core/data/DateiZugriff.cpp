@@ -29,12 +29,6 @@ public:
         m_fd = -1;
         return fd;
     }
-    // close() reports late write errors of network file systems; callers of a save need them.
-    bool Schliessen() {
-        const int fd = m_fd;
-        m_fd = -1;
-        return ::close(fd) == 0;
-    }
 
 private:
     int m_fd;
@@ -110,38 +104,6 @@ bool DateiLesen(const std::filesystem::path& pfad, std::string& inhalt, DateiFeh
         gelesen += static_cast<std::size_t>(n);
     }
     inhalt.resize(gelesen);
-    return true;
-}
-
-bool DateiSchreiben(const std::filesystem::path& pfad, std::string_view inhalt, DateiFehler& fehler,
-                    int wartezeitMs) {
-    Deskriptor fd(::open(pfad.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0666));
-    if (fd.get() < 0) {
-        fehler.grund = DateiFehlerText(pfad, "angelegt", errno);
-        return false;
-    }
-    if (!Sperren(fd.get(), F_WRLCK, wartezeitMs)) {
-        fehler.grund = Belegt(pfad);
-        return false;
-    }
-    if (::ftruncate(fd.get(), 0) != 0) {
-        fehler.grund = DateiFehlerText(pfad, "geschrieben", errno);
-        return false;
-    }
-    std::size_t geschrieben = 0;
-    while (geschrieben < inhalt.size()) {
-        const ssize_t n = ::write(fd.get(), inhalt.data() + geschrieben, inhalt.size() - geschrieben);
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) {
-            fehler.grund = DateiFehlerText(pfad, "geschrieben", n < 0 ? errno : ENOSPC);
-            return false;
-        }
-        geschrieben += static_cast<std::size_t>(n);
-    }
-    if (::fsync(fd.get()) != 0 || !fd.Schliessen()) {
-        fehler.grund = DateiFehlerText(pfad, "geschrieben", errno);
-        return false;
-    }
     return true;
 }
 

@@ -42,12 +42,6 @@ private:
 bool DateiLesen(const std::filesystem::path& pfad, std::string& inhalt, DateiFehler& fehler,
                 int wartezeitMs = 2000);
 
-// Creates or truncates the file under an exclusive lock (truncating only once the lock is held),
-// writes `inhalt` in one go and flushes it to disk. In place: a crash meanwhile leaves a torn
-// file, so only for the benchmark's baseline and files nobody depends on.
-bool DateiSchreiben(const std::filesystem::path& pfad, std::string_view inhalt, DateiFehler& fehler,
-                    int wartezeitMs = 2000);
-
 // The path of the file a name stands for: absolute, symbolic links, "." and ".." resolved; for a
 // file that does not exist yet, its folder resolved. Unchanged when even that fails.
 std::filesystem::path PfadAufloesen(const std::filesystem::path& pfad);
