@@ -112,10 +112,7 @@ std::string AusgelassenText(const Schritt& ausgelassen, bool bZurueck) {
         const RessourcenKennung& k = ausgelassen[i].m_kennung;
         std::vector<std::int64_t> tage;
         for (std::size_t j = i; j < ausgelassen.size(); ++j) {
-            const RessourcenKennung& andere = ausgelassen[j].m_kennung;
-            if (andere.m_strBenennung1 != k.m_strBenennung1 || andere.m_strBenennung2 != k.m_strBenennung2 ||
-                andere.m_strIdentNr != k.m_strIdentNr)
-                continue;
+            if (!(ausgelassen[j].m_kennung == k)) continue;
             erledigt[j] = true;
             tage.push_back(LokaleTagNummer(ausgelassen[j].m_timeDatum));
         }

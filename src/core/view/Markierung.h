@@ -31,6 +31,7 @@ struct RessourcenKennung {
         return r.m_strBenennung1 == m_strBenennung1 && r.m_strBenennung2 == m_strBenennung2 &&
                r.m_strIdentNr == m_strIdentNr;
     }
+    friend bool operator==(const RessourcenKennung&, const RessourcenKennung&) = default;
 };
 
 // The working record shown in display row `nZeile`, remembered by identity; nothing when no
